@@ -1,0 +1,30 @@
+#!/bin/bash
+# Builds the program and starts it under Wine from its program folder.
+# With a display, the window opens there. Without one, the program starts on
+# a virtual display, a screenshot is saved and its path printed.
+set -euo pipefail
+source "$(dirname "$0")/common.sh"
+
+bash "$ROOT/scripts/setup.sh"
+build_host >/dev/null
+build_win32 >/dev/null
+
+FOLDER="$BUILD/win32/dist/Mossleaf4"
+cd "$FOLDER"
+if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
+  echo "Starting Mossleaf 4 from $FOLDER"
+  exec wine Mossleaf4.exe
+fi
+
+start_xvfb
+wine Mossleaf4.exe &
+PROGRAM=$!
+SHOT="$BUILD/screenshot.png"
+sleep "${MOSSLEAF_SHOT_DELAY:-6}"
+import -window root "$SHOT"
+kill "$PROGRAM" 2>/dev/null || true
+wineserver -k 2>/dev/null || true
+kill "$XVFB_PID" 2>/dev/null || true
+echo "No display here: Mossleaf 4 ran on a virtual display."
+echo "Screenshot: $SHOT"
+echo "To see the window itself, run this command on a machine with a display (or over ssh -X)."

@@ -1,0 +1,32 @@
+#include "app/SingleInstanceGuard.h"
+
+#include <string>
+
+HWND hGlobal __attribute__((section(".shr"), shared)) = nullptr;
+
+SingleInstanceGuard::~SingleInstanceGuard()
+{
+    if (m_Mutex)
+        CloseHandle(m_Mutex);
+}
+
+int SingleInstanceGuard::Check(const char* className, const char* identifier)
+{
+    const std::string name = std::string(className) + identifier;
+    m_Mutex = CreateMutexA(nullptr, TRUE, name.c_str());
+    const bool otherInstance = GetLastError() == ERROR_ALREADY_EXISTS;
+    // Ownership is not needed; the open handle alone keeps the name alive.
+    if (m_Mutex)
+        ReleaseMutex(m_Mutex);
+    if (!otherInstance)
+        return 1;
+
+    HWND first = hGlobal;
+    if (first) {
+        if (IsIconic(first))
+            ShowWindow(first, SW_RESTORE);
+        SetForegroundWindow(first);
+        EnableWindow(first, TRUE);
+    }
+    return 0;
+}

@@ -1,0 +1,95 @@
+// Entry point: single instance, application object, page wiring, music, and
+// the message loop that doubles as the page's animation clock.
+#include <windows.h>
+#include <mmsystem.h>
+
+#include <new>
+
+#include "app/Application.h"
+#include "app/AssertWindow.h"
+#include "app/SingleInstanceGuard.h"
+#include "shell/WM_Messages.h"
+#include "support/Log.h"
+
+namespace {
+
+const char CLASS_NAME[] = "ZEPClass04";
+const char WINDOW_TITLE[] = "Mossleaf 4";
+const char INSTANCE_ID[] = "S-7d3a9e04-5b61-4c2f-8e90-3a1f6b2c4d85";
+const int SCREEN_WIDTH = 1024;
+const int SCREEN_HEIGHT = 768;
+const int ICON_ID = 100;
+const DWORD IDLE_SLEEP_MS = 10;
+
+SingleInstanceGuard g_InstanceGuard;
+
+unsigned long SystemMilliseconds()
+{
+    return timeGetTime();
+}
+
+void IdleStep()
+{
+}
+
+WPARAM RunMessageLoop()
+{
+    MSG msg;
+    for (;;) {
+        if (PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+            if (!GetMessageA(&msg, nullptr, 0, 0))
+                return msg.wParam;
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        } else if (AppActive) {
+            IdleStep();
+            Sleep(IDLE_SLEEP_MS);
+        } else {
+            WaitMessage();
+        }
+    }
+}
+
+} // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
+{
+#ifdef MOSSLEAF_TRACE
+    g_LogEnabled = 1;
+#endif
+    SetLogClock(SystemMilliseconds);
+    InstallAssertWindow();
+
+    if (!g_InstanceGuard.Check(CLASS_NAME, INSTANCE_ID))
+        return 0;
+
+    g_Application = new (std::nothrow)
+        CApplication(MainWndProc, CLASS_NAME, WINDOW_TITLE, instance, showCommand, ICON_ID, 0,
+                     SCREEN_WIDTH, SCREEN_HEIGHT, WS_POPUP, nullptr);
+    if (!g_Application)
+        return 0;
+    if (!g_Application->getHWnd()) {
+        LogMessage("No handle was created.");
+        delete g_Application;
+        g_Application = nullptr;
+        return 0;
+    }
+
+    hGlobal = g_Application->getHWnd();
+    LogMessage("hGlobal %i  CApplication->getHWnd() %i", reinterpret_cast<int>(hGlobal),
+               reinterpret_cast<int>(g_Application->getHWnd()));
+
+    LogMessage("");
+    LogMessage("------------------Beginning of Message Loop------------------");
+    LogMessage("");
+
+    const WPARAM exitCode = RunMessageLoop();
+
+    LogMessage("");
+    LogMessage("------------------End of Message Loop------------------");
+    LogMessage("");
+
+    delete g_Application;
+    g_Application = nullptr;
+    return static_cast<int>(exitCode);
+}
