@@ -228,11 +228,17 @@ class SessionTest(unittest.TestCase):
         self.addCleanup(self.s.close)
 
 
-def main():
+def configure(bin_dir, dist_dir):
+    """Where the Windows programs and the program folder are."""
     global BIN_DIR, DIST_DIR
+    BIN_DIR = os.path.abspath(bin_dir)
+    DIST_DIR = os.path.abspath(dist_dir) if dist_dir else ""
+
+
+def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--bin", required=True)
     parser.add_argument("--dist", default="")
     args, rest = parser.parse_known_args()
-    BIN_DIR, DIST_DIR = args.bin, args.dist
+    configure(args.bin, args.dist)
     unittest.main(argv=[sys.argv[0]] + rest, verbosity=2)

@@ -9,6 +9,7 @@
 //   winctl foreground            prints the class of the foreground window
 //   winctl command CLASS ID      posts WM_COMMAND with the id
 //   winctl key CLASS VK          posts WM_KEYDOWN with the virtual key
+//   winctl post CLASS MSG WPARAM LPARAM   posts any message
 #include <windows.h>
 
 #include <cstdio>
@@ -24,7 +25,7 @@ HWND FindByClass(const char* className)
 
 int Usage()
 {
-    std::fprintf(stderr, "usage: winctl find|rect|title|close|minimize|iconic|foreground|command|key ...\n");
+    std::fprintf(stderr, "usage: winctl find|rect|title|close|minimize|iconic|foreground|command|key|post ...\n");
     return 2;
 }
 
@@ -79,5 +80,10 @@ int main(int argc, char** argv)
         return PostMessageA(window, WM_COMMAND, value, 0) ? 0 : 3;
     if (std::strcmp(verb, "key") == 0)
         return PostMessageA(window, WM_KEYDOWN, value, 0) ? 0 : 3;
+    if (std::strcmp(verb, "post") == 0 && argc >= 6) {
+        const WPARAM wParam = std::strtoul(argv[4], nullptr, 0);
+        const LPARAM lParam = static_cast<LPARAM>(std::strtol(argv[5], nullptr, 0));
+        return PostMessageA(window, value, wParam, lParam) ? 0 : 3;
+    }
     return Usage();
 }
