@@ -97,3 +97,16 @@ BOOL PtInRect(const RECT* r, POINT p);
 // As in Windows: an empty result is set to all zeros and reported as FALSE.
 BOOL IntersectRect(RECT* dst, const RECT* a, const RECT* b);
 BOOL UnionRect(RECT* dst, const RECT* a, const RECT* b);
+
+typedef void* HANDLE;
+typedef struct HBITMAP__* HBITMAP;
+#define INVALID_HANDLE_VALUE ((HANDLE)(intptr_t)-1)
+
+// The calling thread's last-error code, as Windows keeps it.
+inline DWORD& HostLastErrorSlot()
+{
+    thread_local DWORD code = 0;
+    return code;
+}
+inline void SetLastError(DWORD code) { HostLastErrorSlot() = code; }
+inline DWORD GetLastError() { return HostLastErrorSlot(); }
