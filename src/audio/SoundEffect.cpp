@@ -1,0 +1,36 @@
+#include "audio/SoundEffect.h"
+
+#include <mmsystem.h>
+
+#include "support/Assert.h"
+
+namespace {
+
+const char* const SOUND_RESOURCES[SoundEffect::SOUND_COUNT] = {
+    "ClearWAVE",
+    "PeelWAVE",
+    "StickWAVE",
+    "SelectWAVE",
+};
+
+} // namespace
+
+const char* SoundEffect::ResourceName(int index)
+{
+    if (index < 0 || index >= SOUND_COUNT)
+        return nullptr;
+    return SOUND_RESOURCES[index];
+}
+
+SoundEffect::SoundEffect(HWND window, int index)
+{
+    const char* name = ResourceName(index);
+    ML_ASSERT(name != NULL);
+    if (!name)
+        return;
+    HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongA(window, GWL_HINSTANCE));
+    // Silent when the resource or the sound device is missing.
+    PlaySoundA(name, instance, SND_RESOURCE | SND_ASYNC);
+}
+
+SoundEffect::~SoundEffect() = default;

@@ -1,0 +1,336 @@
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <map>
+#include <thread>
+
+#include "FakeMidiPlatform.h"
+#include "SmfWriter.h"
+#include "audio/MidiPlayer.h"
+#include "testing/TestFolder.h"
+
+namespace {
+
+DWORD NoteOnMessage(int channel, int note, int velocity = 100)
+{
+    return (0x90 | channel) | (note << 8) | (velocity << 16);
+}
+
+DWORD NoteOffMessage(int channel, int note)
+{
+    return (0x80 | channel) | (note << 8);
+}
+
+class PlayerTest : public ::testing::Test {
+protected:
+    void Write(const Bytes& smf) { WriteBytes("song.mid", smf); }
+    void Start(const Bytes& smf)
+    {
+        Write(smf);
+        player.InitPlayer(nullptr);
+        player.StartSong("song.mid");
+        ASSERT_TRUE(player.TimerRunning());
+    }
+    // The tick on which a message first went out, -1 if never.
+    int TickOf(DWORD message) const
+    {
+        for (const SentMessage& m : fake.Played())
+            if (m.message == message)
+                return m.tick;
+        return -1;
+    }
+
+    TestFolder folder;
+    FakeMidiPlatform fake;
+    CMidiPlayer player{fake};
+};
+
+TEST_F(PlayerTest, QuarterNoteAtDivision96AndTempo500000TakesHalfASecond)
+{
+    Start(Smf(1, 96, {TrackWriter().NoteOn(0, 0, 60).NoteOff(96, 0, 60).EndOfTrack().bytes()}));
+    EXPECT_DOUBLE_EQ(0.192, player.Step());
+    fake.Ticks(player, 600);
+    ASSERT_EQ(1, TickOf(NoteOnMessage(0, 60)));
+    // 96 / 0.192 = 500 periods of 1 ms; float rounding may cost one more.
+    const int duration = TickOf(NoteOffMessage(0, 60)) - 1;
+    EXPECT_GE(duration, 500);
+    EXPECT_LE(duration, 501);
+}
+
+TEST_F(PlayerTest, TempoEventDoublesTheStepFromTheNextTick)
+{
+    Start(Smf(1, 96,
+              {TrackWriter().Tempo(0, 250000).EndOfTrack(1000).bytes(),
+               TrackWriter().NoteOn(0, 0, 60).NoteOff(96, 0, 60).EndOfTrack().bytes()}));
+    EXPECT_DOUBLE_EQ(0.192, player.Step());
+    fake.Tick(player);
+    EXPECT_DOUBLE_EQ(0.384, player.Step());
+    fake.Ticks(player, 300);
+    const int duration = TickOf(NoteOffMessage(0, 60)) - TickOf(NoteOnMessage(0, 60));
+    EXPECT_GE(duration, 250);
+    EXPECT_LE(duration, 251);
+}
+
+TEST_F(PlayerTest, MalformedTemposAreIgnored)
+{
+    // A tempo of 0 would make the step infinite; one too short has no value.
+    Start(Smf(1, 96,
+              {TrackWriter()
+                   .Tempo(0, 0)
+                   .Event(0, {0xFF, 0x51, 0x02, 0x03, 0xD0})
+                   .NoteOn(0, 0, 61)
+                   .EndOfTrack(100)
+                   .bytes()}));
+    fake.Tick(player);
+    EXPECT_DOUBLE_EQ(0.192, player.Step());
+    EXPECT_EQ(1, TickOf(NoteOnMessage(0, 61)));
+}
+
+// Sends every message in the song and checks that each went out on the first
+// timer tick whose song position reached the event: never early, late by
+// less than one period.
+void ExpectOnTime(int division, double expectedStep)
+{
+    SCOPED_TRACE("division " + std::to_string(division));
+    TestFolder folder;
+    FakeMidiPlatform fake;
+    CMidiPlayer player(fake);
+    std::map<DWORD, uint32_t> due;
+    std::vector<Bytes> tracks;
+    for (int t = 0; t < 3; ++t) {
+        TrackWriter track;
+        uint32_t at = 0;
+        for (int n = 0; n < 20; ++n) {
+            const uint32_t delta = (n * 37 + t * 11) % 53 + (n % 4 == 0 ? 0 : 1);
+            at += delta;
+            const int note = 20 + t * 25 + n;
+            track.NoteOn(delta, t, note, 1 + t);
+            due[NoteOnMessage(t, note, 1 + t)] = at;
+        }
+        tracks.push_back(track.EndOfTrack(7).bytes());
+    }
+    WriteBytes("song.mid", Smf(1, division, tracks));
+    player.InitPlayer(nullptr);
+    player.StartSong("song.mid");
+    const double step = player.Step();
+    EXPECT_DOUBLE_EQ(expectedStep, step);
+    fake.Ticks(player, 6000);
+
+    std::map<DWORD, int> seen;
+    for (const SentMessage& m : fake.Played())
+        seen.emplace(m.message, m.tick);
+    ASSERT_EQ(due.size(), seen.size());
+    const double tolerance = 1e-3;
+    for (const auto& [message, songTick] : due) {
+        ASSERT_EQ(1u, seen.count(message)) << std::hex << message;
+        // Tick 1 stands at song position 0.
+        const double position = (seen[message] - 1) * step;
+        EXPECT_GE(position + tolerance, songTick) << "early: " << std::hex << message;
+        EXPECT_LT(position - step, songTick + tolerance) << "late: " << std::hex << message;
+    }
+}
+
+TEST(PlayerTiming, EventsAreNeverEarlyAndAtMostOnePeriodLate)
+{
+    ExpectOnTime(125, 0.25); // exact in binary
+    ExpectOnTime(96, 0.192);
+    ExpectOnTime(480, 0.96);
+}
+
+TEST_F(PlayerTest, RunningStatusAndOneDataByteMessages)
+{
+    Start(Smf(1, 96,
+              {TrackWriter()
+                   .Event(0, {0x91, 0x3C, 0x40})
+                   .Event(0, {0x3E, 0x41})
+                   .Event(0, {0xC5, 0x07})
+                   .Event(0, {0x08})
+                   .Event(0, {0xD5, 0x33})
+                   .Event(0, {0xE2, 0x00, 0x40})
+                   .Event(0, {0xF0, 0x03, 0x7E, 0x7F, 0xF7})
+                   .Event(0, {0xFF, 0x01, 0x02, 'h', 'i'})
+                   .Event(0, {0x3C, 0x00})
+                   .EndOfTrack()
+                   .bytes()}));
+    fake.Tick(player);
+    std::vector<DWORD> messages;
+    for (const SentMessage& m : fake.Played())
+        messages.push_back(m.message);
+    const std::vector<DWORD> expected = {0x403C91, 0x413E91, 0x07C5, 0x08C5,
+                                         0x33D5,   0x4000E2, 0x003CE2};
+    EXPECT_EQ(expected, messages);
+}
+
+TEST_F(PlayerTest, DataBeforeAnyStatusIsSteppedOverUnsent)
+{
+    Start(Smf(1, 96, {TrackWriter().Event(0, {0x3C, 0x40}).NoteOn(0, 0, 62).EndOfTrack(5).bytes()}));
+    fake.Tick(player);
+    ASSERT_EQ(1u, fake.Played().size());
+    EXPECT_EQ(NoteOnMessage(0, 62), fake.Played()[0].message);
+}
+
+TEST_F(PlayerTest, LongCuePointIsSkippedAsTheReaderValidatedIt)
+{
+    Bytes cue = {0xFF, 0x07, 0x81, 0x48};
+    cue.insert(cue.end(), 128, 0x00);
+    Start(Smf(1, 96, {TrackWriter().Event(0, cue).NoteOn(1, 0, 63).EndOfTrack(50).bytes()}));
+    fake.Ticks(player, 20);
+    EXPECT_EQ(7, TickOf(NoteOnMessage(0, 63)));
+}
+
+TEST_F(PlayerTest, SongEndReloadsTheFileAndStartsAgain)
+{
+    Start(Smf(1, 125, {TrackWriter().NoteOn(0, 0, 60).NoteOff(10, 0, 60).EndOfTrack().bytes()}));
+    const UINT firstTimer = fake.LastTimerId();
+    fake.Ticks(player, 40);
+    EXPECT_EQ(1, fake.timersStarted);
+    // Read again at the loop point: a changed file plays its new notes.
+    Write(Smf(1, 125, {TrackWriter().NoteOn(0, 0, 64).NoteOff(10, 0, 64).EndOfTrack().bytes()}));
+    fake.Tick(player); // tick 41: position 10, the end of the song
+    EXPECT_EQ(41, TickOf(NoteOffMessage(0, 60)));
+    EXPECT_EQ(2, fake.timersStarted);
+    EXPECT_NE(firstTimer, fake.LastTimerId());
+    EXPECT_EQ(fake.periodsBegun, fake.periodsEnded + 1);
+    fake.Tick(player);
+    EXPECT_EQ(42, TickOf(NoteOnMessage(0, 64)));
+    // A tick of the old timer that was already due does nothing.
+    const size_t sent = fake.sent.size();
+    player.OnTimer(firstTimer);
+    EXPECT_EQ(sent, fake.sent.size());
+
+    // A song that no longer loads stops at its end.
+    std::remove("song.mid");
+    fake.Ticks(player, 50);
+    EXPECT_FALSE(fake.TimerRunning());
+    EXPECT_EQ(2, fake.timersStarted);
+    EXPECT_EQ(0, fake.strayMessages);
+}
+
+TEST_F(PlayerTest, SongEndingAtTickZeroReloadsOnEveryTick)
+{
+    Start(Smf(0, 96, {TrackWriter().EndOfTrack().bytes()}));
+    fake.Ticks(player, 5);
+    EXPECT_EQ(6, fake.timersStarted);
+    EXPECT_EQ(5 + 5, fake.timersKilled); // the loop point's kill and the restart's
+    EXPECT_TRUE(fake.Played().empty());
+    EXPECT_EQ(fake.periodsBegun, fake.periodsEnded + 1);
+}
+
+TEST(PlayerDevice, FirstDeviceWithout401InItsNameElseTheMapper)
+{
+    struct Case {
+        std::vector<std::string> devices;
+        int chosen;
+    } cases[] = {
+        {{"MPU-401 port", "Soft Synth"}, 1},
+        {{"Soft Synth", "Other Synth"}, 0},
+        {{"", "Wavetable"}, 1},
+        {{"MPU-401", "Roland 401 bridge"}, MIDI_MAPPER_ID},
+        {{""}, MIDI_MAPPER_ID},
+        {{}, MIDI_MAPPER_ID},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.devices));
+        FakeMidiPlatform fake;
+        fake.devices = c.devices;
+        CMidiPlayer player(fake);
+        player.InitPlayer(nullptr);
+        EXPECT_EQ(c.chosen, player.DeviceId());
+        EXPECT_EQ(c.chosen, fake.openedId);
+    }
+}
+
+TEST_F(PlayerTest, OpeningResetsAndSetsProgramZeroOnEveryChannelOnce)
+{
+    player.InitPlayer(nullptr);
+    ASSERT_TRUE(player.IsOpen());
+    ASSERT_EQ(16u, fake.sent.size());
+    for (int channel = 0; channel < 16; ++channel)
+        EXPECT_EQ(DWORD(0xC0 + channel), fake.sent[channel].message);
+    EXPECT_EQ(1, fake.resets);
+    EXPECT_EQ(160u, fake.slept);
+    player.InitPlayer(nullptr);
+    EXPECT_EQ(1, fake.opens);
+}
+
+TEST_F(PlayerTest, ClosingStopsNotesClosesTheDeviceAndPlaysFromTheStartAgain)
+{
+    Start(Smf(1, 125, {TrackWriter().NoteOn(0, 0, 60).NoteOn(100, 0, 61).EndOfTrack(100).bytes()}));
+    fake.Ticks(player, 10);
+    const int resets = fake.resets;
+    player.ClosePlayer();
+    EXPECT_EQ(resets + 1, fake.resets);
+    EXPECT_EQ(1, fake.closes);
+    EXPECT_FALSE(player.IsOpen());
+    EXPECT_FALSE(player.TimerRunning());
+    EXPECT_FALSE(fake.TimerRunning());
+    EXPECT_EQ(nullptr, player.Song().tracks);
+    EXPECT_EQ(fake.periodsBegun, fake.periodsEnded);
+    const size_t sent = fake.sent.size();
+    player.OnTimer(fake.LastTimerId());
+    EXPECT_EQ(sent, fake.sent.size());
+    player.ClosePlayer();
+    EXPECT_EQ(1, fake.closes);
+
+    player.InitPlayer(nullptr);
+    player.StartSong("song.mid");
+    fake.Tick(player);
+    EXPECT_EQ(NoteOnMessage(0, 60), fake.sent.back().message);
+    EXPECT_EQ(0, fake.strayMessages);
+}
+
+TEST_F(PlayerTest, WithoutADeviceNothingIsSentAndClosingStillStopsTheTimer)
+{
+    fake.openSucceeds = false;
+    Start(Smf(1, 125, {TrackWriter().NoteOn(0, 0, 60).NoteOff(4, 0, 60).EndOfTrack().bytes()}));
+    EXPECT_FALSE(player.IsOpen());
+    fake.Ticks(player, 100);
+    EXPECT_TRUE(fake.sent.empty());
+    EXPECT_EQ(0, fake.resets);
+    EXPECT_GT(fake.timersStarted, 1); // it loops silently
+    player.ClosePlayer();
+    EXPECT_FALSE(fake.TimerRunning());
+    EXPECT_EQ(nullptr, player.Song().tracks);
+    EXPECT_EQ(0, fake.closes);
+    EXPECT_EQ(fake.periodsBegun, fake.periodsEnded);
+}
+
+TEST_F(PlayerTest, SongThatFailsToLoadChangesNothing)
+{
+    Start(Smf(1, 96, {TrackWriter().NoteOn(0, 0, 60).EndOfTrack(500).bytes()}));
+    const UINT timer = fake.LastTimerId();
+    WriteBytes("bad.mid", {'M', 'T', 'h', 'd'});
+    player.StartSong("bad.mid");
+    player.StartSong("absent.mid");
+    EXPECT_STREQ("song.mid", player.Path());
+    EXPECT_EQ(timer, fake.LastTimerId());
+    EXPECT_TRUE(fake.TimerRunning());
+    fake.Tick(player);
+    EXPECT_EQ(1, TickOf(NoteOnMessage(0, 60)));
+}
+
+TEST_F(PlayerTest, StoppingWhileTheTimerThreadLoopsIsSafe)
+{
+    // A short looping song, ticked from a second thread as fast as it goes,
+    // while this thread starts and stops the music.
+    Write(Smf(1, 480, {TrackWriter().NoteOn(0, 0, 60).NoteOff(2, 0, 60).EndOfTrack().bytes()}));
+    std::atomic<bool> done{false};
+    std::thread timer([&] {
+        while (!done)
+            player.OnTimer(fake.LastTimerId());
+    });
+    for (int i = 0; i < 300; ++i) {
+        player.InitPlayer(nullptr);
+        player.StartSong("song.mid");
+        std::this_thread::yield();
+        player.ClosePlayer();
+    }
+    done = true;
+    timer.join();
+    EXPECT_FALSE(fake.TimerRunning());
+    EXPECT_EQ(nullptr, player.Song().tracks);
+    EXPECT_EQ(0, fake.strayMessages);
+    EXPECT_EQ(fake.periodsBegun, fake.periodsEnded);
+}
+
+} // namespace
