@@ -28,6 +28,13 @@ public:
     int GetWidth() const;
     int GetHeight() const;
     HBITMAP GetBitmap() const { return m_Bitmap; }
+    // The section's pixel rows, as the file holds them; null when empty.
+    BYTE* GetBits() const { return m_Pixels; }
+    DWORD GetPixelSize() const { return m_PixelSize; }
+    const BITMAPINFO* GetBitmapInfo() const
+    {
+        return m_Info.empty() ? nullptr : reinterpret_cast<const BITMAPINFO*>(m_Info.data());
+    }
 
     // The header and colour table of a picture file, checked so that GDI
     // never reads past the block nor the pixels past the file: on success

@@ -13,8 +13,9 @@ public:
     virtual HANDLE OpenRead(const std::string& path) = 0;
     virtual HANDLE OpenWrite(const std::string& path) = 0;
     virtual bool Close() = 0;
-    // False when fewer than count bytes could be read; *got (when given)
-    // receives the count actually read.
+    // *got (when given) receives the count actually read: a plain read that
+    // meets the end of the file succeeds with fewer bytes, so callers
+    // compare it.
     virtual bool Read(void* buffer, DWORD count, DWORD* got) = 0;
     // origin 0 begin, 1 current, 2 end (the offset counts back from the end).
     // A target outside the file is clamped to it and reported as false with

@@ -44,7 +44,7 @@ public:
 
 private:
     bool ReadPlain(void* buffer, DWORD count, DWORD* got);
-    void ReleaseHandles();
+    bool Map();
 
     const BYTE* m_View = nullptr;
     HANDLE m_Transfer = INVALID_HANDLE_VALUE;

@@ -24,8 +24,8 @@ public:
     virtual void GetRect(RECT* rect) const;
 
     // Replaces the picture by an owned one of that size with undefined
-    // pixels. False (and an empty 0 x 0 picture) when the size is negative,
-    // absurd or cannot be allocated.
+    // pixels. False (traced, the old picture kept) when the size is
+    // negative, absurd or cannot be allocated.
     bool CreateBlank(int width, int height);
     // Takes a copy of the header (and one colour slot) and uses the given
     // pixel rows without owning them; they must match the header.
@@ -38,7 +38,8 @@ public:
 
     // Copies the w x h rectangle at (sx, sy) here to (dx, dy) in dest. Pixels
     // equal to key (0x00BBGGRR) are skipped; key -1 copies everything. The
-    // rectangle must lie inside both pictures: callers clip it first.
+    // rectangle must lie inside both pictures: callers clip it first (one
+    // that does not is traced and not copied).
     void CopyTo(CMemoryDIB* dest, int dx, int dy, int w, int h, int sx, int sy, int key) const;
     // As CopyTo, reading this picture mirrored left to right; the key is
     // always compared (-1 matches no pixel).
@@ -64,7 +65,12 @@ public:
 
 private:
     void Free();
+    // A fresh owned header and pixel block; the old picture stays when the
+    // allocation fails.
     bool Allocate(const BITMAPINFOHEADER& header);
+    void TakeFrom(CMemoryDIB& other);
+    bool CanCopy(const CMemoryDIB* dest, int dx, int dy, int w, int h, int sx, int sy) const;
+    static bool ReadPixel(const BYTE* pixel, COLORREF* colour);
 
     BITMAPINFOHEADER* m_Header = nullptr;
     BITMAPINFO* m_Info = nullptr;

@@ -35,8 +35,10 @@ public:
 private:
     void Discard();
 
+    enum class State { Open, Committed, Discarded };
+
     std::string m_Target;
     std::string m_Temporary;
     int m_UncaughtAtStart;
-    bool m_Finished = false;
+    State m_State = State::Open;
 };

@@ -16,8 +16,6 @@ public:
     const std::string& GetMissingPath() const { return m_MissingPath; }
 
 private:
-    bool ProbeGroup(const std::string& programFolder, const std::string* names, int count);
-
     int m_Missing = 0;
     std::string m_MissingPath;
 };

@@ -4,7 +4,9 @@
 
 #include <windows.h>
 
+typedef int(WINAPI* MissingFileBox)(HWND owner, LPCSTR text, LPCSTR caption, UINT type);
+
 // Traces as the creation handler does. When a picture is missing it shows
 // "A file (<path>) needed for Glimmerbook is missing." titled "Error" and
-// returns false: the window must then refuse its creation.
-bool PrepareProgramFiles(HWND mainWindow);
+// returns false: the window must then refuse its creation (return -1).
+bool PrepareProgramFiles(HWND mainWindow, MissingFileBox showBox = MessageBoxA);

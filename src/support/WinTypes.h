@@ -17,6 +17,10 @@ typedef int32_t INT;
 typedef int32_t BOOL;
 typedef DWORD COLORREF;
 
+// Handles are opaque to the neutral code: it only passes them through.
+typedef struct HWND__* HWND;
+typedef struct HDC__* HDC;
+
 #ifndef TRUE
 #define TRUE 1
 #endif

@@ -1,0 +1,62 @@
+#include "persist/DeSerializer.h"
+
+#include <cstdio>
+
+#include "persist/NativePath.h"
+
+namespace {
+
+// The thrown text must outlive the throw; files are read on the main thread only.
+char g_OpenFailure[1024];
+
+[[noreturn]] void ThrowUnableToOpen(const std::string& path)
+{
+    std::snprintf(g_OpenFailure, sizeof g_OpenFailure,
+                  "DeSerializer::DeSerializer: unable to open: %s", path.c_str());
+    throw static_cast<const char*>(g_OpenFailure);
+}
+
+} // namespace
+
+DeSerializer::DeSerializer(const std::string& path)
+    : std::ifstream(NativePath(path), std::ios::in | std::ios::binary)
+{
+    if (!is_open())
+        ThrowUnableToOpen(path);
+    seekg(0, std::ios::end);
+    m_Size = tellg();
+    seekg(0, std::ios::beg);
+    // A folder opens on some systems but has no size.
+    if (m_Size < 0 || fail())
+        ThrowUnableToOpen(path);
+}
+
+int32_t DeSerializer::GetLong()
+{
+    if (eof())
+        throw "DeSerializer::GetLong: end of file";
+    unsigned char bytes[4] = {0, 0, 0, 0};
+    read(reinterpret_cast<char*>(bytes), sizeof bytes);
+    if (bad())
+        throw "DeSerializer::GetLong: file read failed";
+    const uint32_t bits = bytes[0] | (bytes[1] << 8) | (bytes[2] << 16) |
+                          (static_cast<uint32_t>(bytes[3]) << 24);
+    return static_cast<int32_t>(bits);
+}
+
+std::string DeSerializer::GetString()
+{
+    const int32_t length = GetLong();
+    // A length cut off by the end of the file means nothing; the next read
+    // reports the end.
+    if (eof())
+        return std::string();
+    const std::streamoff left = m_Size - tellg();
+    if (length < 0 || length > left)
+        throw "DeSerializer::GetString: string longer than the file";
+    std::string text(static_cast<size_t>(length), '\0');
+    read(&text[0], length);
+    if (bad())
+        throw "DeSerializer::GetString: file read failed";
+    return text;
+}
