@@ -102,6 +102,20 @@ BOOL PtInRect(const RECT* r, POINT p);
 BOOL IntersectRect(RECT* dst, const RECT* a, const RECT* b);
 BOOL UnionRect(RECT* dst, const RECT* a, const RECT* b);
 
+// Owner-draw actions and item states, as the draw-item record carries them.
+#define ODA_DRAWENTIRE 0x0001
+#define ODA_SELECT 0x0002
+#define ODA_FOCUS 0x0004
+#define ODS_SELECTED 0x0001
+#define ODS_FOCUS 0x0010
+
+// Window, button and dialog styles written into in-memory dialog templates.
+#define WS_POPUP 0x80000000L
+#define WS_CHILD 0x40000000L
+#define WS_VISIBLE 0x10000000L
+#define BS_OWNERDRAW 0x0000000BL
+#define DS_SETFONT 0x40L
+
 typedef void* HANDLE;
 typedef struct HBITMAP__* HBITMAP;
 #define INVALID_HANDLE_VALUE ((HANDLE)(intptr_t)-1)

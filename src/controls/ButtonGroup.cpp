@@ -1,0 +1,42 @@
+#include "controls/ButtonGroup.h"
+
+#include "support/Log.h"
+
+ButtonGroup::ButtonGroup(int buttonCount, int pictureCount)
+    : m_Pictures(new ButtonPicture[pictureCount]), m_PictureCount(pictureCount),
+      m_ButtonCount(buttonCount)
+{
+}
+
+void ButtonGroup::AssignPictures(const TileLayout* layouts, HWND window)
+{
+    for (int i = 0; i < m_PictureCount; ++i) {
+        m_Pictures[i].SetLayout(&layouts[i]);
+        m_Pictures[i].LoadFromLayout(window);
+    }
+}
+
+void ButtonGroup::CreateButtons(HWND parent, ButtonRecord* records)
+{
+    const HINSTANCE instance =
+        reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent, GWLP_HINSTANCE));
+    for (int i = 0; i < m_ButtonCount; ++i) {
+        ButtonRecord& record = records[i];
+        record.window = CreateWindowExA(
+            0, "button", "", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, record.x, record.y,
+            record.width, record.height, parent,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(record.id)), instance, nullptr);
+        if (!record.window)
+            LogMessage("ButtonGroup::CreateButtons: Unable to create button %i", record.id);
+    }
+    m_Records = records;
+}
+
+bool ButtonGroup::DrawButton(HDC dc, int requested, int picture, POINT at)
+{
+    if (picture < 0 || picture >= m_PictureCount) {
+        LogMessage("ButtonGroup::DrawButton: No picture %i", picture);
+        return false;
+    }
+    return m_Pictures[picture].SetStateAndDraw(dc, requested, at);
+}

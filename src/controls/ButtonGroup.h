@@ -1,0 +1,42 @@
+// A row of bitmap buttons made from a table of records, and the pictures
+// they show. A button shows whichever picture its owner names when it draws
+// it, so a group may hold more pictures than buttons.
+#pragma once
+
+#include <memory>
+
+#include <windows.h>
+
+#include "controls/ButtonPicture.h"
+#include "controls/ButtonRecord.h"
+
+class ButtonGroup {
+public:
+    ButtonGroup(int buttonCount, int pictureCount);
+    virtual ~ButtonGroup() = default;
+    ButtonGroup(const ButtonGroup&) = delete;
+    ButtonGroup& operator=(const ButtonGroup&) = delete;
+
+    virtual void SubclassAll() = 0;
+    virtual void UnsubclassAll() = 0;
+
+    // Gives picture i layout i (one per picture) and loads it.
+    void AssignPictures(const TileLayout* layouts, HWND window);
+    // Creates one owner-drawn button child of `parent` per record, writing
+    // each window handle into its record; the table is kept, not owned.
+    void CreateButtons(HWND parent, ButtonRecord* records);
+    // Draws picture `picture` in the requested state at `at`, by default at
+    // the corner of the button's own device context.
+    bool DrawButton(HDC dc, int requested, int picture, POINT at = POINT{0, 0});
+
+    int GetButtonCount() const { return m_ButtonCount; }
+    int GetPictureCount() const { return m_PictureCount; }
+    ButtonRecord* GetRecords() const { return m_Records; }
+    ButtonPicture& GetPicture(int index) { return m_Pictures[index]; }
+
+protected:
+    std::unique_ptr<ButtonPicture[]> m_Pictures;
+    int m_PictureCount;
+    int m_ButtonCount;
+    ButtonRecord* m_Records = nullptr;
+};

@@ -1,0 +1,7 @@
+#include "controls/StartButtonGroup.h"
+
+StartButtonGroup::StartButtonGroup() : ButtonGroupOf(1)
+{
+}
+
+class StartButtonGroup StartButtonGroup;
