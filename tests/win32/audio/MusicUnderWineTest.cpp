@@ -1,0 +1,155 @@
+// The music on the real system calls. This machine's Wine has no MIDI
+// device: the player must then open nothing, send nothing and still start,
+// loop and stop cleanly.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <mmsystem.h>
+
+#include <atomic>
+#include <cstdio>
+
+#include "audio/MidiManager.h"
+#include "audio/SoundEffect.h"
+#include "audio/WinMidiPlatform.h"
+#include "support/Assert.h"
+#include "testing/TestFolder.h"
+
+namespace {
+
+// Passes everything to WINMM and counts what went where.
+class CountingPlatform : public CWinMidiPlatform {
+public:
+    std::atomic<int> opened{0};
+    std::atomic<int> sent{0};
+    std::atomic<int> timers{0};
+    std::atomic<int> periods{0};
+
+    MidiOutHandle OpenOut(int id) override
+    {
+        MidiOutHandle out = CWinMidiPlatform::OpenOut(id);
+        opened += out != nullptr;
+        return out;
+    }
+    void ResetOut(MidiOutHandle out) override
+    {
+        ++sent;
+        CWinMidiPlatform::ResetOut(out);
+    }
+    void SendShort(MidiOutHandle out, DWORD message) override
+    {
+        ++sent;
+        CWinMidiPlatform::SendShort(out, message);
+    }
+    void CloseOut(MidiOutHandle out) override
+    {
+        ++sent;
+        CWinMidiPlatform::CloseOut(out);
+    }
+    UINT StartTimer(UINT period, CMidiPlayer* player) override
+    {
+        ++timers;
+        return CWinMidiPlatform::StartTimer(period, player);
+    }
+    void BeginTimerPeriod(UINT period) override
+    {
+        ++periods;
+        CWinMidiPlatform::BeginTimerPeriod(period);
+    }
+    void EndTimerPeriod(UINT period) override
+    {
+        --periods;
+        CWinMidiPlatform::EndTimerPeriod(period);
+    }
+};
+
+// A song of about 50 ms at 1 ms periods, so it loops many times.
+void WriteShortSong(const char* path)
+{
+    static const unsigned char song[] = {
+        'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 1, 0, 1, 0, 96,
+        'M', 'T', 'r', 'k', 0, 0, 0, 12,
+        0x00, 0x90, 0x3C, 0x64, 0x0A, 0x80, 0x3C, 0x00, 0x00, 0xFF, 0x2F, 0x00,
+    };
+    std::FILE* file = std::fopen(path, "wb");
+    ASSERT_NE(nullptr, file);
+    std::fwrite(song, 1, sizeof song, file);
+    std::fclose(file);
+}
+
+class MusicWithoutDevice : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (midiOutGetNumDevs() != 0)
+            GTEST_SKIP() << "a MIDI output device is present";
+        WriteShortSong("ZEP04.mid");
+    }
+
+    TestFolder folder;
+    CountingPlatform platform;
+    CMidiPlayer player{platform};
+    MIDI_MANAGER manager{player, platform};
+};
+
+TEST_F(MusicWithoutDevice, StartUpLoopsSilentlyAndClosingStopsTheTimer)
+{
+    manager.ActivateApp(1, nullptr);
+    manager.Play(MUSIC_FILES, nullptr);
+    manager.InitializedMIDI();
+    EXPECT_FALSE(player.IsOpen());
+    EXPECT_EQ(MIDI_MAPPER_ID, player.DeviceId());
+    EXPECT_TRUE(player.TimerRunning());
+    Sleep(300);
+    EXPECT_GE(platform.timers.load(), 2) << "the song should have looped";
+    manager.StopMusic();
+    EXPECT_FALSE(player.TimerRunning());
+    EXPECT_EQ(nullptr, player.Song().tracks);
+    EXPECT_EQ(0, platform.opened.load());
+    EXPECT_EQ(0, platform.sent.load());
+    EXPECT_EQ(0, platform.periods.load());
+}
+
+TEST_F(MusicWithoutDevice, ThousandDeactivationsAndActivationsEndCleanly)
+{
+    manager.ActivateApp(1, nullptr);
+    manager.Play(MUSIC_FILES, nullptr);
+    manager.InitializedMIDI();
+    for (int i = 0; i < 1000; ++i) {
+        manager.ActivateApp(0, nullptr);
+        manager.ActivateApp(1, nullptr);
+        // Now and then let the song reach its loop point while active.
+        if (i % 100 == 0)
+            Sleep(60);
+    }
+    manager.StopMusic();
+    EXPECT_FALSE(player.TimerRunning());
+    EXPECT_EQ(0, platform.opened.load());
+    EXPECT_EQ(0, platform.sent.load());
+    EXPECT_EQ(0, platform.periods.load());
+}
+
+bool g_AssertSeen = false;
+bool NoteAssert(const char*)
+{
+    g_AssertSeen = true;
+    return false;
+}
+
+TEST(SoundEffect, PlaysAsynchronouslyAndRefusesUnknownIndexes)
+{
+    // This test program has no WAVE resources: every sound is silent, and
+    // must return at once.
+    const DWORD start = GetTickCount();
+    for (int index = 0; index < SoundEffect::SOUND_COUNT; ++index)
+        SoundEffect sound(nullptr, index);
+    EXPECT_LT(GetTickCount() - start, 2000u);
+    EXPECT_STREQ("StickWAVE", SoundEffect::ResourceName(SoundEffect::SOUND_STICK));
+
+    SetAssertUi({NoteAssert, nullptr, nullptr});
+    { SoundEffect sound(nullptr, SoundEffect::SOUND_COUNT); }
+    SetAssertUi({nullptr, nullptr, nullptr});
+    EXPECT_TRUE(g_AssertSeen);
+}
+
+} // namespace
