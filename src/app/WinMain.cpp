@@ -8,6 +8,7 @@
 #include "app/Application.h"
 #include "app/AssertWindow.h"
 #include "app/SingleInstanceGuard.h"
+#include "audio/MidiManager.h"
 #include "shell/WM_Messages.h"
 #include "support/Log.h"
 
@@ -78,6 +79,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
     hGlobal = g_Application->getHWnd();
     LogMessage("hGlobal %i  CApplication->getHWnd() %i", reinterpret_cast<int>(hGlobal),
                reinterpret_cast<int>(g_Application->getHWnd()));
+
+    // Plays at once if active; from now on every activation restarts it.
+    MidiManager.Play(MUSIC_FILES, g_Application->getHWnd());
+    MidiManager.InitializedMIDI();
+    LogMessage("MidiManager.InitializedMIDI() ******;");
 
     LogMessage("");
     LogMessage("------------------Beginning of Message Loop------------------");
