@@ -1,0 +1,36 @@
+// Writes the generated files under one folder and keeps a small copy of every
+// picture for the contact sheet. A failed write is remembered, not fatal, so
+// the run reports every file it could not write.
+#pragma once
+
+#include "Canvas.h"
+
+#include <string>
+#include <vector>
+
+class ArtOutput {
+public:
+    explicit ArtOutput(std::string root);
+
+    // data004/<name>.dat, "Y5".
+    void dataPicture(const std::string& name, const Canvas& canvas);
+    // resources/<name>.bmp, "BM".
+    void resourcePicture(const std::string& name, const Canvas& canvas);
+    void file(const std::string& relative, const std::vector<unsigned char>& bytes);
+    void contactSheet(const std::string& relative);
+
+    bool ok() const { return failures_ == 0; }
+    const std::string& root() const { return root_; }
+
+private:
+    void remember(const std::string& label, const Canvas& canvas);
+    void check(bool written, const std::string& path);
+
+    struct Thumbnail {
+        std::string label;
+        Canvas picture;
+    };
+    std::string root_;
+    std::vector<Thumbnail> thumbnails_;
+    int failures_ = 0;
+};

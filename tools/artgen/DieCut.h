@@ -1,0 +1,34 @@
+// Cuts a picture out like a die-cut sticker: a white border that follows its
+// outline and a soft shadow to the lower right.
+#pragma once
+
+#include "Canvas.h"
+
+#include <vector>
+
+namespace DieCut {
+enum class Edge {
+    // Every pixel fully opaque or fully clear, for pictures keyed on magenta.
+    Hard,
+    // Anti-aliased, for stickers drawn onto an opaque face.
+    Soft,
+};
+
+struct Style {
+    int border;
+    int shadowOffset;
+    int shadowBlur;
+    Edge edge;
+};
+
+// The cut sticker; the art is placed `margin(style)` pixels in from the top-left.
+Canvas cut(const Canvas& art, const Style& style);
+int margin(const Style& style);
+
+// Pixels whose squared distance to the nearest set pixel is computed exactly
+// (two one-dimensional passes).
+std::vector<float> distanceToSet(const std::vector<unsigned char>& set, int width, int height);
+
+// Grey of the shadow for a blurred coverage s (0..1): darker where deeper.
+uint32_t shadowGrey(double s);
+}

@@ -1,0 +1,10 @@
+// One Noto Color Emoji glyph as a picture.
+#pragma once
+
+#include "Canvas.h"
+
+namespace Emoji {
+// The glyph scaled so that its inked box is `size` pixels on its longer side,
+// with `margin` transparent pixels all round.
+Canvas render(const char* utf8, int size, int margin = 0);
+}

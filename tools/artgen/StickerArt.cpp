@@ -1,0 +1,53 @@
+#include "StickerArt.h"
+
+#include "DieCut.h"
+#include "Emoji.h"
+#include "StickerBook.h"
+
+#include <algorithm>
+
+namespace {
+DieCut::Style styleFor(int size, DieCut::Edge edge)
+{
+    const int border = std::max(2, size / 17);
+    return {border, std::max(1, size / 40), std::max(1, size / 45), edge};
+}
+}
+
+Box opaqueBounds(const Canvas& canvas)
+{
+    int left = canvas.width(), top = canvas.height(), right = 0, bottom = 0;
+    for (int y = 0; y < canvas.height(); ++y) {
+        const uint32_t* row = canvas.row(y);
+        for (int x = 0; x < canvas.width(); ++x) {
+            if (row[x] >> 24) {
+                left = std::min(left, x);
+                right = std::max(right, x + 1);
+                top = std::min(top, y);
+                bottom = std::max(bottom, y + 1);
+            }
+        }
+    }
+    if (right <= left)
+        return {0, 0, canvas.width(), canvas.height()};
+    return {left, top, right - left, bottom - top};
+}
+
+StickerArt::StickerArt()
+{
+    stickers_.reserve(STICKERS);
+    for (int i = 0; i < STICKERS; ++i)
+        stickers_.push_back(hardSticker(StickerBook::sticker(i).emoji, StickerBook::sticker(i).size));
+}
+
+Canvas StickerArt::hardSticker(const char* emoji, int size)
+{
+    Canvas cut = DieCut::cut(Emoji::render(emoji, size), styleFor(size, DieCut::Edge::Hard));
+    const Box box = opaqueBounds(cut);
+    return cut.crop(box.x, box.y, box.w, box.h);
+}
+
+Canvas StickerArt::softSticker(const char* emoji, int size)
+{
+    return DieCut::cut(Emoji::render(emoji, size), styleFor(size, DieCut::Edge::Soft));
+}
