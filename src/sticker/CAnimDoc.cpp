@@ -1,0 +1,116 @@
+#include "sticker/CAnimDoc.h"
+
+#include <memory>
+
+#include "imaging/CFileManager.h"
+#include "imaging/CSprite.h"
+#include "persist/DeSerializer.h"
+#include "persist/Serializer.h"
+#include "sticker/CPageCycle.h"
+#include "sticker/Catalogue.h"
+#include "sticker/PageFile.h"
+#include "support/Log.h"
+
+CAnimDoc AnimDoc;
+
+const CornerPiece CORNER_PIECES[CORNER_PIECE_COUNT] = {
+    {1, 4, 0, 0, 0, 0, 1, "\\data004\\m0002.dat"},
+    {1, 4, 0, 1, 836, 0, 2, "\\data004\\m0002.dat"},
+    {1, 4, 0, 2, 0, 580, 3, "\\data004\\m0002.dat"},
+    {1, 4, 0, 3, 836, 580, 4, "\\data004\\m0002.dat"},
+};
+
+int CAnimDoc::ShowPage(HWND window, const std::string& backgroundName,
+                       const CornerPiece* pieces)
+{
+    m_Window = window;
+    const int shown = SetBackgroundFromFile(window, backgroundName);
+    for (int i = 0; i < CORNER_PIECE_COUNT; ++i)
+        AddCornerPiece(pieces[i]);
+    return shown;
+}
+
+std::string CAnimDoc::CurrentPagePath()
+{
+    std::string path;
+    CFileManager::GetFullPath(path, SaveName(PageCycle.CurrentPage));
+    return path;
+}
+
+void CAnimDoc::SavePage()
+{
+    WriteSprites(CurrentPagePath());
+}
+
+void CAnimDoc::LoadPage()
+{
+    LogMessage("%s", SaveName(PageCycle.CurrentPage).c_str());
+    ReadSprites(CurrentPagePath());
+}
+
+int CAnimDoc::WriteSprites(const std::string& path)
+{
+    try {
+        Serializer out(path);
+        PutPageHeader(out);
+        // Corner pieces (depth below 10) belong to every page and are not kept.
+        for (CSprite* sprite = m_Sprites.GetLast(); sprite; sprite = m_Sprites.GetPrevious()) {
+            if (sprite->GetDepth() > 9)
+                sprite->Serialize(out);
+        }
+        out.Commit();
+        return 1;
+    } catch (...) {
+        return 0;
+    }
+}
+
+int CAnimDoc::ReadSprites(const std::string& path)
+{
+    std::unique_ptr<DeSerializer> in;
+    try {
+        in.reset(new DeSerializer(path));
+        if (in->GetString() != VERSION_TEXT)
+            throw "CAnimDoc::ReadSprites: file text is wrong";
+        if (in->GetLong() != VER_NUMBER)
+            throw "CAnimDoc::ReadSprites: file version number is wrong";
+    } catch (...) {
+        return 0;
+    }
+    // The file holds no count: records follow until the reader runs out.
+    try {
+        for (;;)
+            ReadSticker(*in);
+    } catch (const char* text) {
+        LogMessage("%s", text);
+    } catch (...) {
+        LogMessage("DeSerialize: catch exception");
+    }
+    return 1;
+}
+
+void CAnimDoc::ReadSticker(DeSerializer& in)
+{
+    CSprite record;
+    record.DeSerialize(in);
+    // A damaged file must not lead outside the name tables: such a record is skipped.
+    const long index = record.GetStickerIndex();
+    if (index < STICKER01_01 || index >= NUMBEROFSTICKERPICTURES)
+        return;
+    // The stored depth is not used: the list gives every sticker read its place.
+    POINT position = {record.GetX(), record.GetY()};
+    CSprite* sprite = AddSticker(StickerPictureName(index), index, position);
+    if (sprite)
+        sprite->SetMirror(record.IsMirrored());
+}
+
+void CAnimDoc::GoToPage(int direction)
+{
+    SavePage();
+    if (direction == GoNext)
+        PageCycle.NextPage();
+    else if (direction == GoPrevious)
+        PageCycle.PreviousPage();
+    ShowPage(m_Window, PageBackgroundName(PageCycle.CurrentPage), CORNER_PIECES);
+    LoadPage();
+}

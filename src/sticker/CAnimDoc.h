@@ -1,0 +1,40 @@
+// The page document of the book: the page cycle, and each page kept in its
+// own page file ("MORVEN04", 1024, then one 20-byte record per sticker).
+#pragma once
+
+#include <string>
+
+#include "sticker/CAnimDocBase.h"
+
+class DeSerializer;
+
+const int CORNER_PIECE_COUNT = 4;
+extern const CornerPiece CORNER_PIECES[CORNER_PIECE_COUNT];
+
+class CAnimDoc : public CAnimDocBase {
+public:
+    enum Direction { GoPrevious = 0, GoNext = 1, GoStay = 2 };
+
+    // The background, then the corner pieces (added even when the background
+    // fails). Remembers the window for later page turns. 1 when the
+    // background was set.
+    int ShowPage(HWND window, const std::string& backgroundName, const CornerPiece* pieces);
+    void SavePage();
+    void LoadPage();
+    // 1 when the whole page was written; a failed save leaves the old file.
+    int WriteSprites(const std::string& path);
+    // 1 when the header was accepted; the stickers before the first bad
+    // record stay.
+    int ReadSprites(const std::string& path);
+    // Saves the page shown, moves the cycle (GoStay keeps it) and shows the
+    // page now current from its file.
+    void GoToPage(int direction);
+
+private:
+    static std::string CurrentPagePath();
+    void ReadSticker(DeSerializer& in);
+
+    HWND m_Window = nullptr;
+};
+
+extern CAnimDoc AnimDoc;

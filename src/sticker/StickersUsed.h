@@ -1,0 +1,49 @@
+// The ledger of used stickers: each of the 224 sticker graphics sticks once,
+// until everything is cleared. Kept whole in "\save004\page00.sav" ("TV",
+// "MORVEN04", 1024, then 224 states), rewritten after every change.
+#pragma once
+
+#include <string>
+
+#include "persist/CSerializable.h"
+#include "sticker/CValidatable.h"
+#include "sticker/PlaceTable.h"
+
+const int SU_NOT_USED = 0;
+const int SU_USED = 1;
+const int SU_MIN_INDEX = 0;
+const int SU_MAX_INDEX = NUMBEROFSTICKERGRAPHICS - 1;
+
+class StickersUsed : public CSerializable, public CValidatable {
+public:
+    // The one ledger, made (and its file path formed) on the first call.
+    static StickersUsed* GetStickersUsed();
+
+    void Serialize(Serializer& out) override;
+    void DeSerialize(DeSerializer& in) override;
+    virtual ~StickersUsed();
+    bool IsValid() override;
+
+    // SU_USED or SU_NOT_USED; -1 for an index outside 0...223.
+    int GetStickerUsed(int stickerIndex);
+    // Marks the sticker used and rewrites the file at once.
+    void SetStickerUsed(int stickerIndex);
+    void ResetAll();
+    // Also empties both page files, so ledger and pages agree.
+    void ResetAndClearPages();
+    // 1 when the file was read whole; otherwise everything is reset.
+    int ReadStickersUsed();
+    int WriteStickersUsed();
+
+    const std::string& GetFilePath() const { return ms_FilePath; }
+
+    static int ms_StickersLeft;
+
+private:
+    StickersUsed();
+    static bool InRange(int stickerIndex, const char* operation);
+    void ReadFile();
+
+    static int ms_States[NUMBEROFSTICKERGRAPHICS];
+    static std::string ms_FilePath;
+};

@@ -1,0 +1,125 @@
+#include "PageTestSupport.h"
+
+namespace {
+
+const std::string LEDGER = "\\save004\\page00.sav";
+const std::string PAGE1 = "\\save004\\page01.sav";
+const std::string PAGE2 = "\\save004\\page02.sav";
+
+std::vector<BYTE> LedgerBytes(const std::vector<int>& used, const std::string& ver = "TV",
+                              const std::string& text = "MORVEN04", int number = 1024,
+                              size_t states = 224)
+{
+    std::vector<BYTE> bytes;
+    PutString(bytes, ver);
+    PutString(bytes, text);
+    PutLong(bytes, number);
+    for (size_t i = 0; i < states; ++i) {
+        int state = 0;
+        for (int u : used)
+            state |= u == static_cast<int>(i);
+        PutLong(bytes, state);
+    }
+    return bytes;
+}
+
+class LedgerTest : public PageTest {
+protected:
+    void FillPages()
+    {
+        std::vector<BYTE> page = PageHeader();
+        PutRecord(page, 84, 1, 2, 11, 0);
+        WriteBytes(PAGE1, page);
+        WriteBytes(PAGE2, page);
+    }
+    void ExpectResetWithEmptyPages()
+    {
+        EXPECT_EQ(224, StickersUsed::ms_StickersLeft);
+        for (int i = 0; i < 224; ++i)
+            ASSERT_EQ(SU_NOT_USED, ledger->GetStickerUsed(i)) << i;
+        EXPECT_EQ(LedgerBytes({}), ReadBytes(LEDGER));
+        EXPECT_EQ(PageHeader(), ReadBytes(PAGE1));
+        EXPECT_EQ(PageHeader(), ReadBytes(PAGE2));
+    }
+    StickersUsed* ledger = StickersUsed::GetStickersUsed();
+};
+
+TEST_F(LedgerTest, TheFileIs918BytesAndEveryStickChangesItAtOnce)
+{
+    EXPECT_TRUE(ledger->IsValid());
+    EXPECT_EQ(LedgerBytes({}), ReadBytes(LEDGER));
+    ASSERT_EQ(918u, ReadBytes(LEDGER).size());
+    ledger->SetStickerUsed(0);
+    ledger->SetStickerUsed(223);
+    EXPECT_EQ(LedgerBytes({0, 223}), ReadBytes(LEDGER));
+    EXPECT_EQ(222, StickersUsed::ms_StickersLeft);
+    EXPECT_EQ(SU_USED, ledger->GetStickerUsed(223));
+    EXPECT_EQ(SU_NOT_USED, ledger->GetStickerUsed(1));
+}
+
+TEST_F(LedgerTest, IndexesOutsideTheTableChangeNothing)
+{
+    const std::vector<BYTE> before = ReadBytes(LEDGER);
+    EXPECT_EQ(-1, ledger->GetStickerUsed(224));
+    EXPECT_EQ(-1, ledger->GetStickerUsed(-1));
+    std::filesystem::remove(Native(LEDGER));
+    ledger->SetStickerUsed(-1);
+    ledger->SetStickerUsed(224);
+    EXPECT_FALSE(std::filesystem::exists(Native(LEDGER))) << "nothing was written";
+    EXPECT_EQ(224, StickersUsed::ms_StickersLeft);
+}
+
+TEST_F(LedgerTest, ReadingCountsTheUsedStickersAndLeavesThePages)
+{
+    FillPages();
+    WriteBytes(LEDGER, LedgerBytes({0, 5, 223}));
+    EXPECT_EQ(1, ledger->ReadStickersUsed());
+    EXPECT_EQ(221, StickersUsed::ms_StickersLeft);
+    EXPECT_EQ(SU_USED, ledger->GetStickerUsed(5));
+    EXPECT_EQ(SU_NOT_USED, ledger->GetStickerUsed(6));
+    EXPECT_EQ(PageHeader().size() + 20, ReadBytes(PAGE1).size());
+}
+
+TEST_F(LedgerTest, AMissingOrDamagedFileResetsEverythingAndEmptiesBothPages)
+{
+    const std::vector<std::vector<BYTE>> damaged = {
+        {},
+        LedgerBytes({3}, "TV", "MORVEN04", 1023),
+        LedgerBytes({3}, "TW"),
+        LedgerBytes({3}, "TV", "MORVEN05"),
+        LedgerBytes({3}, "TV", "MORVEN04", 1024, 100),
+        LedgerBytes({3}, std::string(600, 'x')), // longer than the message buffer
+    };
+    for (size_t i = 0; i < damaged.size(); ++i) {
+        SCOPED_TRACE(i);
+        FillPages();
+        ledger->SetStickerUsed(3);
+        if (i == 0)
+            std::filesystem::remove(Native(LEDGER));
+        else
+            WriteBytes(LEDGER, damaged[i]);
+        EXPECT_EQ(0, ledger->ReadStickersUsed());
+        ExpectResetWithEmptyPages();
+    }
+}
+
+TEST_F(LedgerTest, ResetAllMakesEveryStickerAvailableButLeavesThePages)
+{
+    FillPages();
+    ledger->SetStickerUsed(7);
+    ledger->ResetAll();
+    EXPECT_EQ(224, StickersUsed::ms_StickersLeft);
+    EXPECT_EQ(LedgerBytes({}), ReadBytes(LEDGER));
+    EXPECT_EQ(PageHeader().size() + 20, ReadBytes(PAGE2).size());
+}
+
+TEST_F(LedgerTest, AFailedWriteKeepsTheStateInMemory)
+{
+    std::filesystem::remove_all("save004");
+    ledger->SetStickerUsed(9);
+    EXPECT_EQ(0, ledger->WriteStickersUsed());
+    EXPECT_EQ(SU_USED, ledger->GetStickerUsed(9));
+    EXPECT_EQ(223, StickersUsed::ms_StickersLeft);
+}
+
+} // namespace

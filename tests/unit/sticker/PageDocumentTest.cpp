@@ -1,0 +1,182 @@
+#include "PageTestSupport.h"
+
+#include "sticker/DeleteAll.h"
+
+namespace {
+
+const std::string PAGE1 = "\\save004\\page01.sav";
+const std::string PAGE2 = "\\save004\\page02.sav";
+
+TEST(PageCycleTest, TwoPagesWrapBothWays)
+{
+    CPageCycle cycle;
+    cycle.NextPage();
+    EXPECT_EQ(1, cycle.CurrentPage);
+    cycle.NextPage();
+    EXPECT_EQ(0, cycle.CurrentPage);
+    cycle.PreviousPage();
+    EXPECT_EQ(1, cycle.CurrentPage);
+}
+
+TEST_F(PageTest, APageShowsItsBackgroundAndFourCornerPiecesAtTheirDepths)
+{
+    EXPECT_EQ(1, doc.ShowPage(nullptr, PageBackgroundName(0), CORNER_PIECES));
+    ASSERT_NE(nullptr, view.GetBuffer());
+    EXPECT_EQ(PAGE_WIDTH, view.GetBuffer()->GetWidth());
+    std::vector<int> depths;
+    std::vector<POINT> places;
+    CSpriteList& list = doc.GetSprites();
+    for (CSprite* s = list.GetLast(); s; s = list.GetPrevious()) {
+        depths.insert(depths.begin(), s->GetDepth());
+        places.insert(places.begin(), POINT{s->GetX(), s->GetY()});
+    }
+    EXPECT_EQ((std::vector<int>{1, 2, 3, 4}), depths);
+    ASSERT_EQ(4u, places.size());
+    EXPECT_EQ(836, places[3].x);
+    EXPECT_EQ(580, places[3].y);
+
+    view.FlushDirty(nullptr);
+    const CMemoryDIB& buffer = *view.GetBuffer();
+    EXPECT_EQ(CORNER_COLOUR, PixelOf(buffer, 0, 0));
+    EXPECT_EQ(CORNER_COLOUR, PixelOf(buffer, 843, 587));
+    EXPECT_EQ(BACKGROUND_COLOUR, PixelOf(buffer, 8, 0)) << "a corner piece is one 8-pixel cell";
+    EXPECT_EQ(BACKGROUND_COLOUR, PixelOf(buffer, 400, 300));
+}
+
+TEST_F(PageTest, AMissingBackgroundStillGetsItsCornerPieces)
+{
+    EXPECT_EQ(0, doc.ShowPage(nullptr, "\\data004\\none.dat", CORNER_PIECES));
+    EXPECT_EQ(4, CornerCount());
+}
+
+TEST_F(PageTest, PageFilesHoldTheHeaderAndOneRecordPerStickerBottomFirstWithoutCorners)
+{
+    ShowFirstPage();
+    doc.SavePage();
+    EXPECT_EQ(PageHeader(), ReadBytes(PAGE1)) << "an empty page is the header alone";
+
+    doc.AddSticker(StickerPictureName(106), 106, POINT{332, 147});
+    CSprite* top = doc.AddSticker(StickerPictureName(107), 107, POINT{-5, 600});
+    top->SetMirror(true);
+    doc.SavePage();
+    std::vector<BYTE> expected = PageHeader();
+    PutRecord(expected, 106, 332, 147, 12, 0);
+    PutRecord(expected, 107, -5, 600, 11, 1);
+    EXPECT_EQ(expected, ReadBytes(PAGE1));
+}
+
+TEST_F(PageTest, ReadingBackIgnoresTheStoredDepthAndKeepsTheMirror)
+{
+    std::vector<BYTE> bytes = PageHeader();
+    PutRecord(bytes, 84, 100, 69, 7, 0); // a depth below 10 is not applied
+    PutRecord(bytes, 86, -7, 9, 99, 1);
+    WriteBytes(PAGE1, bytes);
+    ShowFirstPage();
+
+    std::vector<CSprite*> stickers = Stickers();
+    ASSERT_EQ(2u, stickers.size());
+    EXPECT_EQ(84, stickers[0]->GetStickerIndex());
+    EXPECT_EQ(12, stickers[0]->GetDepth());
+    EXPECT_FALSE(stickers[0]->IsMirrored());
+    EXPECT_EQ(86, stickers[1]->GetStickerIndex());
+    EXPECT_EQ(-7, stickers[1]->GetX());
+    EXPECT_EQ(11, stickers[1]->GetDepth());
+    EXPECT_TRUE(stickers[1]->IsMirrored());
+    EXPECT_EQ(4, CornerCount());
+}
+
+TEST_F(PageTest, ReadingStopsAtATruncatedRecordAndSkipsUnknownOrMissingStickers)
+{
+    std::vector<BYTE> bytes = PageHeader();
+    PutRecord(bytes, 84, 1, 2, 11, 0);
+    PutRecord(bytes, 224, 3, 4, 12, 0); // outside the tables
+    PutRecord(bytes, -1, 3, 4, 12, 0);
+    PutRecord(bytes, 5, 3, 4, 12, 0); // its picture is missing
+    PutRecord(bytes, 86, 5, 6, 13, 0);
+    PutRecord(bytes, 106, 7, 8, 14, 0);
+    bytes.resize(bytes.size() - 6);
+    WriteBytes(PAGE1, bytes);
+
+    EXPECT_EQ(1, doc.ReadSprites(FullPath(PAGE1)));
+    std::vector<long> indexes;
+    for (CSprite* s : Stickers())
+        indexes.push_back(s->GetStickerIndex());
+    EXPECT_EQ((std::vector<long>{84, 86}), indexes);
+}
+
+TEST_F(PageTest, AForeignOrMissingPageFileGivesNoStickers)
+{
+    EXPECT_EQ(0, doc.ReadSprites(FullPath(PAGE1))) << "missing";
+
+    std::vector<BYTE> foreign;
+    PutString(foreign, "MORVEN05");
+    PutLong(foreign, 1024);
+    PutRecord(foreign, 84, 1, 2, 11, 0);
+    WriteBytes(PAGE1, foreign);
+    EXPECT_EQ(0, doc.ReadSprites(FullPath(PAGE1)));
+
+    std::vector<BYTE> version;
+    PutString(version, "MORVEN04");
+    PutLong(version, 1025);
+    PutRecord(version, 84, 1, 2, 11, 0);
+    WriteBytes(PAGE1, version);
+    EXPECT_EQ(0, doc.ReadSprites(FullPath(PAGE1)));
+
+    std::vector<BYTE> shortText;
+    PutString(shortText, "MORVEN0");
+    WriteBytes(PAGE1, shortText);
+    EXPECT_EQ(0, doc.ReadSprites(FullPath(PAGE1)));
+    EXPECT_TRUE(Stickers().empty());
+}
+
+TEST_F(PageTest, TurningPagesSavesTheOldPageAndRebuildsTheNewOneFromItsFile)
+{
+    ShowFirstPage();
+    doc.AddSticker(StickerPictureName(106), 106, POINT{332, 147});
+    const long firstId = Stickers()[0]->GetSerialId();
+
+    doc.GoToPage(CAnimDoc::GoNext);
+    EXPECT_EQ(1, PageCycle.CurrentPage);
+    EXPECT_TRUE(Stickers().empty());
+    EXPECT_EQ(4, CornerCount());
+    EXPECT_EQ(PageHeader().size() + 20, ReadBytes(PAGE1).size());
+
+    doc.GoToPage(CAnimDoc::GoPrevious);
+    EXPECT_EQ(0, PageCycle.CurrentPage);
+    ASSERT_EQ(1u, Stickers().size());
+    EXPECT_EQ(332, Stickers()[0]->GetX());
+    EXPECT_GT(Stickers()[0]->GetSerialId(), firstId) << "ids keep rising";
+    EXPECT_EQ(PageHeader(), ReadBytes(PAGE2));
+
+    doc.GoToPage(CAnimDoc::GoStay);
+    EXPECT_EQ(0, PageCycle.CurrentPage);
+    ASSERT_EQ(1u, Stickers().size());
+    EXPECT_EQ(147, Stickers()[0]->GetY());
+    EXPECT_EQ(4, CornerCount());
+}
+
+TEST_F(PageTest, ASaveIntoAMissingFolderReportsZero)
+{
+    ShowFirstPage();
+    doc.AddSticker(StickerPictureName(106), 106, POINT{1, 1});
+    EXPECT_EQ(1, doc.WriteSprites(FullPath(PAGE1)));
+    EXPECT_EQ(0, doc.WriteSprites(FullPath("\\nofolder\\page01.sav")));
+}
+
+TEST_F(PageTest, ClearingPagesWritesBothAsTheBareHeader)
+{
+    std::vector<BYTE> full = PageHeader();
+    PutRecord(full, 84, 1, 2, 11, 0);
+    WriteBytes(PAGE1, full);
+    WriteBytes(PAGE2, full);
+    {
+        DeleteAll deleteAll;
+        EXPECT_TRUE(deleteAll.IsValid());
+        deleteAll.ClearPages();
+        EXPECT_EQ(0, deleteAll.WriteEmptyPage(FullPath("\\nofolder\\x.sav")));
+    }
+    EXPECT_EQ(PageHeader(), ReadBytes(PAGE1));
+    EXPECT_EQ(PageHeader(), ReadBytes(PAGE2));
+}
+
+} // namespace
