@@ -1,21 +1,11 @@
 #include "controls/ButtonSubclass.h"
 
+#include "sticker/WinCarryPlatform.h"
 #include "support/Assert.h"
 
 namespace {
 
 SubclassHooks g_Hooks = {nullptr, nullptr};
-
-// The program's own arrow; a program without the resource (a test) gets
-// the system's.
-HCURSOR ArrowCursor()
-{
-    static HCURSOR arrow = [] {
-        HCURSOR own = LoadCursorA(GetModuleHandleA(nullptr), "ArrowCursor");
-        return own ? own : LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    }();
-    return arrow;
-}
 
 } // namespace
 
@@ -78,7 +68,7 @@ LRESULT ButtonSubclass::Forward(UINT message, WPARAM wParam, LPARAM lParam)
 
 LRESULT ButtonSubclass::SetArrowCursor()
 {
-    SetCursor(ArrowCursor());
+    SetCursor(PageArrowCursor());
     return 0;
 }
 
