@@ -9,7 +9,10 @@
 #include "app/AssertWindow.h"
 #include "app/SingleInstanceGuard.h"
 #include "audio/MidiManager.h"
+#include "controls/ChildWindow.h"
 #include "shell/WM_Messages.h"
+#include "sticker/AnimView.h"
+#include "sticker/PageStartup.h"
 #include "support/Log.h"
 
 namespace {
@@ -29,8 +32,11 @@ unsigned long SystemMilliseconds()
     return timeGetTime();
 }
 
+// The page is redrawn only once the play screen has been painted.
 void IdleStep()
 {
+    if (Messages.ScreenState == 2 && PageWindow)
+        AnimView.FlushDirty(PageWindow->GetHWnd());
 }
 
 WPARAM RunMessageLoop()
@@ -79,6 +85,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
     hGlobal = g_Application->getHWnd();
     LogMessage("hGlobal %i  CApplication->getHWnd() %i", reinterpret_cast<int>(hGlobal),
                reinterpret_cast<int>(g_Application->getHWnd()));
+
+    StartPage(g_Application->getHWnd());
 
     // Plays at once if active; from now on every activation restarts it.
     MidiManager.Play(MUSIC_FILES, g_Application->getHWnd());
