@@ -1,6 +1,7 @@
 #include "persist/DeSerializer.h"
 
 #include <cstdio>
+#include <filesystem>
 
 #include "persist/NativePath.h"
 
@@ -21,12 +22,13 @@ char g_OpenFailure[1024];
 DeSerializer::DeSerializer(const std::string& path)
     : std::ifstream(NativePath(path), std::ios::in | std::ios::binary)
 {
-    if (!is_open())
+    // Some systems open a folder for reading; it is no file all the same.
+    std::error_code ignored;
+    if (!is_open() || std::filesystem::is_directory(NativePath(path), ignored))
         ThrowUnableToOpen(path);
     seekg(0, std::ios::end);
     m_Size = tellg();
     seekg(0, std::ios::beg);
-    // A folder opens on some systems but has no size.
     if (m_Size < 0 || fail())
         ThrowUnableToOpen(path);
 }

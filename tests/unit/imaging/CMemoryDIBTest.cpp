@@ -1,0 +1,305 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <vector>
+
+#include "imaging/CMemoryDIB.h"
+#include "imaging/CMemoryFile.h"
+#include "testing/PictureBytes.h"
+#include "testing/TestFolder.h"
+#include "testing/TraceCapture.h"
+
+namespace {
+
+const COLORREF MAGENTA = 0xFF00FF;
+
+void Paint(CMemoryDIB& picture, int x, int y, COLORREF colour)
+{
+    BYTE* p = picture.PixelAddress(x, y);
+    ASSERT_NE(nullptr, p) << x << ", " << y;
+    p[0] = static_cast<BYTE>(colour >> 16);
+    p[1] = static_cast<BYTE>(colour >> 8);
+    p[2] = static_cast<BYTE>(colour);
+}
+
+COLORREF At(const CMemoryDIB& picture, int x, int y)
+{
+    COLORREF colour = 0xDEADBEEF;
+    EXPECT_TRUE(picture.GetPixel(x, y, &colour)) << x << ", " << y;
+    return colour;
+}
+
+// Every pixel a different colour, so a misplaced copy shows.
+void PaintPattern(CMemoryDIB& picture)
+{
+    for (int y = 0; y < picture.GetHeight(); ++y)
+        for (int x = 0; x < picture.GetWidth(); ++x)
+            Paint(picture, x, y, static_cast<COLORREF>(0x010000 * (x + 1) + 0x000100 * (y + 1) + 0x40));
+}
+
+class MemoryDIBTest : public ::testing::Test {
+protected:
+    TestFolder folder_;
+    TraceCapture trace_;
+};
+
+TEST_F(MemoryDIBTest, BlankPicturesHaveTheirHeaderAndStride)
+{
+    const int widths[] = {1, 2, 3, 4, 5, 844};
+    const int strides[] = {4, 8, 12, 12, 16, 2532};
+    for (int k = 0; k < 6; ++k) {
+        CMemoryDIB picture(widths[k], 3);
+        EXPECT_EQ(strides[k], picture.GetStride()) << "width " << widths[k];
+        EXPECT_EQ(static_cast<DWORD>(strides[k] * 3), picture.GetImageSize());
+        const BITMAPINFOHEADER& header = picture.GetBitmapInfo()->bmiHeader;
+        EXPECT_EQ(40u, header.biSize);
+        EXPECT_EQ(widths[k], header.biWidth);
+        EXPECT_EQ(3, header.biHeight);
+        EXPECT_EQ(1, header.biPlanes);
+        EXPECT_EQ(24, header.biBitCount);
+        EXPECT_EQ(static_cast<DWORD>(BI_RGB), header.biCompression);
+    }
+    CMemoryDIB picture(7, 2);
+    RECT rect;
+    picture.GetRect(&rect);
+    EXPECT_EQ(0, rect.left);
+    EXPECT_EQ(0, rect.top);
+    EXPECT_EQ(7, rect.right);
+    EXPECT_EQ(2, rect.bottom);
+}
+
+TEST_F(MemoryDIBTest, RowsAreStoredBottomUp)
+{
+    CMemoryDIB picture(5, 4);
+    BYTE* bits = picture.GetBits();
+    EXPECT_EQ(bits + 3 * 16, picture.PixelAddress(0, 0)) << "the top row is the last one stored";
+    EXPECT_EQ(bits + 3 * 16 + 12, picture.PixelAddress(4, 0));
+    EXPECT_EQ(bits, picture.PixelAddress(0, 3));
+    EXPECT_EQ(bits + 3 * 16 + 12, picture.MirroredPixelAddress(0, 0));
+    EXPECT_EQ(bits + 1 * 16, picture.MirroredPixelAddress(4, 2));
+
+    Paint(picture, 1, 0, RGB(10, 20, 30));
+    EXPECT_EQ(30, picture.PixelAddress(1, 0)[0]) << "blue is stored first";
+    EXPECT_EQ(RGB(10, 20, 30), At(picture, 1, 0));
+    COLORREF mirrored = 0;
+    EXPECT_TRUE(picture.GetMirroredPixel(3, 0, &mirrored));
+    EXPECT_EQ(RGB(10, 20, 30), mirrored);
+}
+
+TEST_F(MemoryDIBTest, AddressesOutsideThePictureAreRefused)
+{
+    CMemoryDIB picture(5, 4);
+    const int outside[][2] = {{5, 0}, {0, 4}, {-1, 0}, {0, -1}, {1000000, 2}};
+    for (const auto& xy : outside) {
+        EXPECT_EQ(nullptr, picture.PixelAddress(xy[0], xy[1])) << xy[0] << ", " << xy[1];
+        EXPECT_EQ(nullptr, picture.MirroredPixelAddress(xy[0], xy[1])) << xy[0] << ", " << xy[1];
+    }
+    COLORREF colour = 0xDEADBEEF;
+    EXPECT_FALSE(picture.GetPixel(5, 0, &colour));
+    EXPECT_EQ(0u, colour);
+    colour = 0xDEADBEEF;
+    EXPECT_FALSE(picture.GetMirroredPixel(0, 4, &colour));
+    EXPECT_EQ(0u, colour);
+    const std::vector<std::string> expected = {"Out of range pixel coords", "Out of range pixel coords"};
+    EXPECT_EQ(expected, trace_.Take());
+}
+
+TEST_F(MemoryDIBTest, CreateBlankRefusesImpossibleSizesAndKeepsThePicture)
+{
+    CMemoryDIB picture(3, 2);
+    Paint(picture, 2, 1, RGB(1, 2, 3));
+    EXPECT_FALSE(picture.CreateBlank(-1, 5));
+    EXPECT_FALSE(picture.CreateBlank(5, 100000));
+    EXPECT_EQ(3, picture.GetWidth());
+    EXPECT_EQ(RGB(1, 2, 3), At(picture, 2, 1));
+    EXPECT_TRUE(picture.CreateBlank(0, 0)) << "an empty picture is allowed";
+    EXPECT_EQ(0, picture.GetWidth());
+    EXPECT_EQ(nullptr, picture.PixelAddress(0, 0));
+    EXPECT_TRUE(picture.CreateBlank(9, 9));
+    EXPECT_EQ(9, picture.GetHeight());
+}
+
+TEST_F(MemoryDIBTest, AttachBitsUsesMemoryItDoesNotOwn)
+{
+    CMemoryDIB source(6, 2);
+    PaintPattern(source);
+    std::vector<BYTE> rows(source.GetBits(), source.GetBits() + source.GetImageSize());
+    CMemoryDIB picture(1, 1);
+    EXPECT_FALSE(picture.AttachBits(nullptr, rows.data()));
+    EXPECT_FALSE(picture.AttachBits(source.GetBitmapInfo(), nullptr));
+    ASSERT_TRUE(picture.AttachBits(source.GetBitmapInfo(), rows.data()));
+    EXPECT_EQ(6, picture.GetWidth());
+    EXPECT_EQ(2, picture.GetHeight());
+    EXPECT_EQ(rows.data(), picture.GetBits());
+    EXPECT_EQ(At(source, 5, 1), At(picture, 5, 1));
+    // Replacing the attached rows must not free them (the sanitizer sees it).
+    EXPECT_TRUE(picture.CreateBlank(2, 2));
+}
+
+TEST_F(MemoryDIBTest, ReadFromTakesA24BitPictureWithItsTopRowLast)
+{
+    PictureSpec spec;
+    spec.width = 3;
+    spec.height = 2;
+    std::vector<uint8_t> bytes = PictureBytes(spec);
+    PutPictureColour(bytes, spec, 0, 0, RGB(200, 100, 50));
+    PutPictureColour(bytes, spec, 2, 1, RGB(1, 2, 3));
+    CMemoryFile file(bytes);
+    CMemoryDIB picture(1, 1);
+    ASSERT_TRUE(picture.ReadFrom(file)) << Joined(trace_.Take());
+    EXPECT_EQ(3, picture.GetWidth());
+    EXPECT_EQ(2, picture.GetHeight());
+    EXPECT_EQ(RGB(200, 100, 50), At(picture, 0, 0));
+    EXPECT_EQ(RGB(1, 2, 3), At(picture, 2, 1));
+    EXPECT_EQ(0, std::memcmp(&bytes[54 + 12], picture.PixelAddress(0, 0), 12))
+        << "the top row is the last row of the file";
+}
+
+TEST_F(MemoryDIBTest, ReadFromRefusesDamagedFilesAndKeepsThePicture)
+{
+    struct Case {
+        const char* what;
+        PictureSpec spec;
+        size_t cutTo; // 0: whole file
+        const char* trace;
+    };
+    std::vector<Case> cases;
+    auto add = [&](const char* what, void (*change)(PictureSpec&), size_t cutTo, const char* trace) {
+        Case c{what, PictureSpec(), cutTo, trace};
+        change(c.spec);
+        cases.push_back(c);
+    };
+    add("BM magic", [](PictureSpec& s) { s.magic[0] = 'B'; s.magic[1] = 'M'; }, 0, "Not a bitmap file");
+    add("13 bytes", [](PictureSpec&) {}, 13, "Not a bitmap file");
+    add("header cut", [](PictureSpec&) {}, 30, "CMemoryDIB::ReadFrom: Bad file read.");
+    add("8 bits", [](PictureSpec& s) { s.bitCount = 8; s.colours = 256; }, 0,
+        "CMemoryDIB::ReadFrom: Not a 24-bit uncompressed picture.");
+    add("compressed", [](PictureSpec& s) { s.compression = 1; }, 0,
+        "CMemoryDIB::ReadFrom: Not a 24-bit uncompressed picture.");
+    add("64-byte header", [](PictureSpec& s) { s.headerSize = 64; }, 0,
+        "CMemoryDIB::ReadFrom: Not a 24-bit uncompressed picture.");
+    add("zero width", [](PictureSpec& s) { s.width = 0; }, 0, "CMemoryDIB::ReadFrom: Bad picture size 0 x 3");
+    add("top-down", [](PictureSpec& s) { s.height = -3; }, 0, "CMemoryDIB::ReadFrom: Bad picture size 4 x -3");
+    add("huge", [](PictureSpec& s) { s.width = 0x7FFFFFFF; s.height = 0x7FFFFFFF; s.pixelBytes = 16; }, 0,
+        "CMemoryDIB::ReadFrom: Bad picture size 2147483647 x 2147483647");
+    add("short rows", [](PictureSpec& s) { s.pixelBytes = NeededPixelBytes(s) - 1; }, 0,
+        "CMemoryDIB::ReadFrom: Picture data is short.");
+    add("rows missing", [](PictureSpec& s) { s.height = 8000; s.width = 8000; s.pixelBytes = 0; }, 0,
+        "CMemoryDIB::ReadFrom: Picture data is short.");
+
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::vector<uint8_t> bytes = PictureBytes(c.spec);
+        if (c.cutTo)
+            bytes.resize(c.cutTo);
+        CMemoryFile file(bytes);
+        CMemoryDIB picture(2, 2);
+        Paint(picture, 1, 1, RGB(9, 8, 7));
+        EXPECT_FALSE(picture.ReadFrom(file));
+        EXPECT_EQ(std::vector<std::string>{c.trace}, trace_.Take());
+        EXPECT_EQ(2, picture.GetWidth());
+        EXPECT_EQ(RGB(9, 8, 7), At(picture, 1, 1));
+    }
+}
+
+TEST_F(MemoryDIBTest, LoadFileTracesWhyItFailed)
+{
+    CMemoryDIB picture(1, 1);
+    EXPECT_FALSE(picture.LoadFile("missing.dat"));
+    EXPECT_EQ(std::vector<std::string>{"Failed to open file"}, trace_.Take());
+
+    PictureSpec bm;
+    bm.magic[0] = 'B';
+    bm.magic[1] = 'M';
+    WriteBytes("bm.dat", PictureBytes(bm));
+    EXPECT_FALSE(picture.LoadFile("bm.dat"));
+    EXPECT_EQ((std::vector<std::string>{"Not a bitmap file", "Failed to load file"}), trace_.Take());
+
+    WriteBytes("good.dat", PictureBytes(PictureSpec()));
+    EXPECT_TRUE(picture.LoadFile("good.dat"));
+    EXPECT_EQ(4, picture.GetWidth());
+}
+
+class CopyTest : public MemoryDIBTest {
+protected:
+    CopyTest() : source_(6, 5), dest_(8, 7)
+    {
+        PaintPattern(source_);
+        for (int y = 0; y < 7; ++y)
+            for (int x = 0; x < 8; ++x)
+                Paint(dest_, x, y, RGB(0, 0, 0));
+    }
+    CMemoryDIB source_;
+    CMemoryDIB dest_;
+};
+
+TEST_F(CopyTest, CopyToMovesExactlyTheRectangle)
+{
+    source_.CopyTo(&dest_, 3, 1, 4, 3, 1, 2, -1);
+    for (int y = 0; y < 7; ++y)
+        for (int x = 0; x < 8; ++x) {
+            const bool inside = x >= 3 && x < 7 && y >= 1 && y < 4;
+            const COLORREF expected = inside ? At(source_, x - 3 + 1, y - 1 + 2) : RGB(0, 0, 0);
+            EXPECT_EQ(expected, At(dest_, x, y)) << x << ", " << y;
+        }
+}
+
+TEST_F(CopyTest, TheKeyColourLeavesTheDestinationAlone)
+{
+    Paint(source_, 0, 0, MAGENTA);
+    Paint(source_, 2, 1, MAGENTA);
+    source_.CopyTo(&dest_, 0, 0, 6, 5, 0, 0, MAGENTA);
+    EXPECT_EQ(RGB(0, 0, 0), At(dest_, 0, 0));
+    EXPECT_EQ(RGB(0, 0, 0), At(dest_, 2, 1));
+    EXPECT_EQ(At(source_, 1, 1), At(dest_, 1, 1));
+    EXPECT_EQ(At(source_, 5, 4), At(dest_, 5, 4));
+
+    // A key no pixel can equal copies everything, magenta included.
+    source_.CopyTo(&dest_, 0, 0, 6, 5, 0, 0, static_cast<int>(0xFFFF00FF));
+    EXPECT_EQ(MAGENTA, At(dest_, 0, 0));
+}
+
+TEST_F(CopyTest, CopyMirroredToGivesTheMirrorImage)
+{
+    CMemoryDIB mirror(6, 5);
+    source_.CopyMirroredTo(&mirror, 0, 0, 6, 5, 0, 0, -1);
+    for (int y = 0; y < 5; ++y)
+        for (int x = 0; x < 6; ++x)
+            EXPECT_EQ(At(source_, 5 - x, y), At(mirror, x, y)) << x << ", " << y;
+
+    // A part: destination (dx + i, dy + j) takes source (width - 1 - (sx + i), sy + j).
+    Paint(source_, 4, 3, MAGENTA);
+    source_.CopyMirroredTo(&dest_, 2, 2, 3, 2, 1, 2, MAGENTA);
+    for (int j = 0; j < 2; ++j)
+        for (int i = 0; i < 3; ++i) {
+            const COLORREF from = At(source_, 5 - (1 + i), 2 + j);
+            EXPECT_EQ(from == MAGENTA ? RGB(0, 0, 0) : from, At(dest_, 2 + i, 2 + j)) << i << ", " << j;
+        }
+    EXPECT_EQ(RGB(0, 0, 0), At(dest_, 1, 2));
+    EXPECT_EQ(RGB(0, 0, 0), At(dest_, 5, 2));
+}
+
+TEST_F(CopyTest, RectanglesOutsideEitherPictureCopyNothing)
+{
+    const int bad[][6] = {
+        // dx, dy, w, h, sx, sy
+        {0, 0, 7, 1, 0, 0},   // wider than the source
+        {5, 0, 4, 1, 0, 0},   // past the destination's right edge
+        {0, 6, 1, 2, 0, 0},   // past the destination's bottom
+        {-1, 0, 2, 2, 0, 0},  // before the destination
+        {0, 0, 2, 2, -1, 0},  // before the source
+        {0, 0, -2, 2, 0, 0},  // negative width
+    };
+    for (const auto& r : bad) {
+        source_.CopyTo(&dest_, r[0], r[1], r[2], r[3], r[4], r[5], -1);
+        source_.CopyMirroredTo(&dest_, r[0], r[1], r[2], r[3], r[4], r[5], -1);
+    }
+    source_.CopyTo(nullptr, 0, 0, 1, 1, 0, 0, -1);
+    source_.CopyTo(&dest_, 0, 0, 0, 3, 0, 0, -1);
+    for (int y = 0; y < 7; ++y)
+        for (int x = 0; x < 8; ++x)
+            EXPECT_EQ(RGB(0, 0, 0), At(dest_, x, y)) << x << ", " << y;
+    EXPECT_EQ(12u, trace_.Take().size()) << "every refused rectangle is traced";
+}
+
+} // namespace

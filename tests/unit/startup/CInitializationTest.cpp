@@ -1,0 +1,120 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "persist/DeSerializer.h"
+#include "support/CInitialization.h"
+#include "testing/PictureBytes.h"
+#include "testing/TestFolder.h"
+#include "testing/TraceCapture.h"
+
+namespace {
+
+typedef std::vector<uint8_t> Bytes;
+
+// "ZEPGOPTN", version, option: the whole file.
+Bytes OptionsFile(int32_t version, int32_t option)
+{
+    Bytes bytes = {8, 0, 0, 0, 'Z', 'E', 'P', 'G', 'O', 'P', 'T', 'N'};
+    for (int32_t value : {version, option})
+        for (int i = 0; i < 4; ++i)
+            bytes.push_back(static_cast<uint8_t>(static_cast<uint32_t>(value) >> (8 * i)));
+    return bytes;
+}
+
+Bytes Cut(Bytes bytes, size_t size)
+{
+    bytes.resize(size);
+    return bytes;
+}
+
+class InitializationTest : public ::testing::Test {
+protected:
+    void SetUp() override { CInitialization::ms_ShowNewStickerHint = 77; }
+    Bytes Saved() { return ReadBytes("options04.dta"); }
+    void Load() { CInitialization options(folder_.path().string()); }
+
+    TestFolder folder_;
+    TraceCapture trace_;
+};
+
+TEST_F(InitializationTest, AMissingFileIsCreatedWithTheHintOn)
+{
+    Load();
+    EXPECT_EQ(1, CInitialization::ms_ShowNewStickerHint);
+    EXPECT_EQ(OptionsFile(1024, 1), Saved());
+    EXPECT_EQ(20u, Saved().size());
+}
+
+TEST_F(InitializationTest, TheSavedOptionIsReadBackAndKept)
+{
+    Load();
+    CInitialization::ms_ShowNewStickerHint = 0;
+    CInitialization().Save();
+    EXPECT_EQ(OptionsFile(1024, 0), Saved());
+
+    CInitialization::ms_ShowNewStickerHint = 1;
+    Load();
+    EXPECT_EQ(0, CInitialization::ms_ShowNewStickerHint) << "the hint stays off after a restart";
+    EXPECT_EQ(OptionsFile(1024, 0), Saved()) << "a good file is not rewritten";
+
+    WriteBytes("options04.dta", OptionsFile(1024, 5));
+    Load();
+    EXPECT_EQ(5, CInitialization::ms_ShowNewStickerHint) << "other values are kept as they are";
+}
+
+TEST_F(InitializationTest, RejectedFilesAreRewrittenWithTheHintOn)
+{
+    Bytes foreign = OptionsFile(1024, 0);
+    foreign[11] = 'X';
+    Bytes shortHeader = {7, 0, 0, 0, 'Z', 'E', 'P', 'G', 'O', 'P', 'T', 0, 4, 0, 0, 0, 0, 0, 0};
+    struct Case {
+        const char* what;
+        Bytes bytes;
+        std::vector<std::string> trace;
+    };
+    const std::vector<Case> cases = {
+        {"version 1023", OptionsFile(1023, 0), {"CInitialization::DeSerialize: file version number is wrong"}},
+        {"foreign header", foreign, {"CInitialization::DeSerialize: file text is wrong"}},
+        {"7-character header", shortHeader, {"CInitialization::DeSerialize: file text is wrong"}},
+        {"19 bytes", Cut(OptionsFile(1024, 0), 19),
+         {"CInitialization::DeSerialize: file is short"}},
+        {"16 bytes", Cut(OptionsFile(1024, 0), 16),
+         {"CInitialization::DeSerialize: file is short"}},
+        {"empty", Bytes(), {"CInitialization::DeSerialize: file text is wrong"}},
+        {"absurd header length", Bytes{0xFF, 0xFF, 0xFF, 0x7F, 'Z'}, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        WriteBytes("options04.dta", c.bytes);
+        Load();
+        EXPECT_EQ(1, CInitialization::ms_ShowNewStickerHint);
+        EXPECT_EQ(OptionsFile(1024, 1), Saved());
+        EXPECT_EQ(c.trace, trace_.Take());
+    }
+}
+
+TEST_F(InitializationTest, ARejectedFileLeavesTheOptionAlone)
+{
+    CInitialization options;
+    WriteBytes("options04.dta", OptionsFile(1023, 0));
+    CInitialization::ms_ShowNewStickerHint = 0;
+    try {
+        DeSerializer in("options04.dta");
+        options.DeSerialize(in);
+        ADD_FAILURE() << "version 1023 must be rejected";
+    } catch (const char* text) {
+        EXPECT_STREQ("CInitialization::DeSerialize: file version number is wrong", text);
+    }
+    EXPECT_EQ(0, CInitialization::ms_ShowNewStickerHint);
+}
+
+TEST_F(InitializationTest, AWriteFailureIsIgnored)
+{
+    CInitialization options(folder_.path().string() + "\\no-such-folder");
+    EXPECT_EQ(1, CInitialization::ms_ShowNewStickerHint) << "the option lives on in memory";
+    CInitialization().Save();
+}
+
+} // namespace
