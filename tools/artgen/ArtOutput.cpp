@@ -52,7 +52,21 @@ void ArtOutput::resourcePicture(const std::string& name, const Canvas& canvas)
 {
     const std::string path = root_ + "/resources/" + name + ".bmp";
     check(PictureFile::write(path, canvas, "BM"), path);
+    resources_.push_back({name, "BITMAP", name + ".bmp"});
     remember(name, canvas);
+}
+
+void ArtOutput::resource(const std::string& name, const std::string& type, const std::string& file,
+                         const std::vector<unsigned char>& bytes)
+{
+    this->file("resources/" + file, bytes);
+    resources_.push_back({name, type, file});
+}
+
+void ArtOutput::resourceScript()
+{
+    const std::string script = ResourceScript::text(resources_);
+    file("resources/art.rc", std::vector<unsigned char>(script.begin(), script.end()));
 }
 
 void ArtOutput::file(const std::string& relative, const std::vector<unsigned char>& bytes)

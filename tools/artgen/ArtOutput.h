@@ -4,6 +4,7 @@
 #pragma once
 
 #include "Canvas.h"
+#include "ResourceScript.h"
 
 #include <string>
 #include <vector>
@@ -14,8 +15,12 @@ public:
 
     // data004/<name>.dat, "Y5".
     void dataPicture(const std::string& name, const Canvas& canvas);
-    // resources/<name>.bmp, "BM".
+    // resources/<name>.bmp, "BM", listed in art.rc as a BITMAP.
     void resourcePicture(const std::string& name, const Canvas& canvas);
+    // resources/<file>, listed in art.rc under name and type.
+    void resource(const std::string& name, const std::string& type, const std::string& file,
+                  const std::vector<unsigned char>& bytes);
+    void resourceScript();
     void file(const std::string& relative, const std::vector<unsigned char>& bytes);
     void contactSheet(const std::string& relative);
 
@@ -32,5 +37,6 @@ private:
     };
     std::string root_;
     std::vector<Thumbnail> thumbnails_;
+    std::vector<ResourceScript::Entry> resources_;
     int failures_ = 0;
 };

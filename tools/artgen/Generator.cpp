@@ -5,14 +5,17 @@
 #include "Counter.h"
 #include "DialogArt.h"
 #include "GroupTab.h"
+#include "IconFile.h"
 #include "PageIndicator.h"
 #include "PageScene.h"
 #include "PlayFrame.h"
 #include "ScreenLayout.h"
+#include "SoundSynth.h"
 #include "StickerArt.h"
 #include "StickerBook.h"
 #include "TitleScreen.h"
 #include "TrayFace.h"
+#include "Tune.h"
 
 #include <cstdio>
 
@@ -116,6 +119,23 @@ void dialogs(ArtOutput& out)
         out.resourcePicture(std::string(b.name) + "Down", b.faces.down);
     }
 }
+
+void sounds(ArtOutput& out)
+{
+    out.resource("ClearWAVE", "WAVE", "ClearWAVE.wav", SoundSynth::clear());
+    out.resource("PeelWAVE", "WAVE", "PeelWAVE.wav", SoundSynth::peel());
+    out.resource("StickWAVE", "WAVE", "StickWAVE.wav", SoundSynth::stick());
+    out.resource("SelectWAVE", "WAVE", "SelectWAVE.wav", SoundSynth::select());
+}
+
+void iconAndCursor(ArtOutput& out)
+{
+    const Canvas small = IconFile::icon(16), medium = IconFile::icon(32), large = IconFile::icon(48);
+    out.resource("IDI_MOSSLEAF", "ICON", "Mossleaf4.ico", IconFile::write(1, {{&small}, {&medium}, {&large}}));
+    const Canvas arrow = IconFile::arrowCursor();
+    const int hot = IconFile::CURSOR_HOTSPOT;
+    out.resource("ArrowCursor", "CURSOR", "ArrowCursor.cur", IconFile::write(2, {{&arrow, hot, hot}}));
+}
 }
 
 namespace Generator {
@@ -128,6 +148,10 @@ bool run(const std::string& folder)
     playScreen(out);
     titleScreen(out);
     dialogs(out);
+    sounds(out);
+    iconAndCursor(out);
+    out.resourceScript();
+    out.file("ZEP04.mid", Tune::midiFile());
     out.contactSheet("contact-sheet.png");
     return out.ok();
 }
