@@ -1,0 +1,117 @@
+#include "print/CPrinter.h"
+
+#include <cstring>
+
+#include "print/FitToPage.h"
+#include "sticker/AnimView.h"
+#include "support/Log.h"
+
+static_assert(sizeof(PRINTDLGA) == 66, "the print dialog record is 66 bytes");
+static_assert(sizeof(DOCINFOA) == 20, "the document record is 20 bytes");
+
+namespace {
+// Room for the 2-pixel black border drawn around the printed page.
+const int FRAME_MARGIN = 4;
+}
+
+CPrinter::CPrinter(HWND owner, const char* documentName)
+{
+    std::memset(&m_PrintDialog, 0, sizeof m_PrintDialog);
+    std::memset(&m_DocInfo, 0, sizeof m_DocInfo);
+    LogMessage("CPrinter::CPrinter: Printer Dialog");
+
+    HDC dc = GetPrinterDC(owner);
+    if (!dc) {
+        LogMessage("CPrinter::CPrinter: Unable to get a printer DC");
+        return;
+    }
+    m_DocInfo.cbSize = sizeof m_DocInfo;
+    m_DocInfo.lpszDocName = documentName;
+    if (StartDocA(dc, &m_DocInfo) <= 0) {
+        LogMessage("CPrinter::CPrinter: StartDoc failed");
+    } else if (StartPage(dc) <= 0) {
+        LogMessage("CPrinter::CPrinter: StartPage failed");
+    } else {
+        PrintPage(dc, AnimView);
+        if (EndPage(dc) < 1)
+            LogMessage("CPrinter::CPrinter: EndPage failed");
+        if (EndDoc(dc) < 1)
+            LogMessage("CPrinter::CPrinter: EndDoc failed");
+    }
+    DeleteDC(dc);
+}
+
+CPrinter::~CPrinter() = default;
+
+void CPrinter::PrintPage(HDC dc, COffScreenBufferView& view)
+{
+    RECT frame;
+    view.GetRect(&frame);
+    int place[4] = {0, 0, frame.right - frame.left + FRAME_MARGIN,
+                    frame.bottom - frame.top + FRAME_MARGIN};
+    m_PrintDialog.hDC = dc;
+    FitToPage(place);
+    view.PrintTo(dc, place);
+}
+
+HDC CPrinter::GetPrinterDC(HWND owner)
+{
+    m_PrintDialog.lStructSize = sizeof m_PrintDialog;
+    m_PrintDialog.hwndOwner = owner;
+    m_PrintDialog.Flags = PD_RETURNDEFAULT | PD_RETURNDC;
+    m_PrintDialog.nCopies = 1;
+    // Without a default printer this fails at once and yields no DEVMODE to
+    // turn; there is nothing to print on then.
+    if (!PrintDlgA(&m_PrintDialog)) {
+        ReleaseDialogMemory();
+        return nullptr;
+    }
+    HDC defaultDC = m_PrintDialog.hDC;
+    const bool landscape = OfferLandscape(defaultDC);
+    if (defaultDC)
+        DeleteDC(defaultDC);
+    m_PrintDialog.hDC = nullptr;
+    if (!landscape) {
+        ReleaseDialogMemory();
+        return nullptr;
+    }
+
+    m_PrintDialog.Flags = PD_HIDEPRINTTOFILE | PD_RETURNDC | PD_NOPAGENUMS | PD_NOSELECTION;
+    const BOOL confirmed = PrintDlgA(&m_PrintDialog);
+    HDC dc = confirmed ? m_PrintDialog.hDC : nullptr;
+    ReleaseDialogMemory();
+    return dc;
+}
+
+bool CPrinter::OfferLandscape(HDC defaultDC)
+{
+    if (!m_PrintDialog.hDevMode)
+        return false;
+    DEVMODEA* mode = static_cast<DEVMODEA*>(GlobalLock(m_PrintDialog.hDevMode));
+    if (!mode)
+        return false;
+    mode->dmFields |= DM_ORIENTATION;
+    mode->dmOrientation = DMORIENT_LANDSCAPE;
+    if (defaultDC)
+        ResetDCA(defaultDC, mode);
+    GlobalUnlock(m_PrintDialog.hDevMode);
+    return true;
+}
+
+void CPrinter::ReleaseDialogMemory()
+{
+    // The dialog allocates these for us on every call; a print job must not
+    // leave them behind.
+    if (m_PrintDialog.hDevMode)
+        GlobalFree(m_PrintDialog.hDevMode);
+    if (m_PrintDialog.hDevNames)
+        GlobalFree(m_PrintDialog.hDevNames);
+    m_PrintDialog.hDevMode = nullptr;
+    m_PrintDialog.hDevNames = nullptr;
+}
+
+void CPrinter::FitToPage(int place[4])
+{
+    FitPlaceToPage(place, GetDeviceCaps(m_PrintDialog.hDC, HORZRES),
+                   GetDeviceCaps(m_PrintDialog.hDC, VERTRES));
+}
