@@ -10,6 +10,8 @@
 //   winctl command CLASS ID      posts WM_COMMAND with the id
 //   winctl key CLASS VK          posts WM_KEYDOWN with the virtual key
 //   winctl post CLASS MSG WPARAM LPARAM   posts any message
+//   winctl cursor                prints the pointer position and 1 when the cursor shows
+// A class that names no top-level window is looked for among the main window's children.
 #include <windows.h>
 
 #include <cstdio>
@@ -20,7 +22,13 @@ namespace {
 
 HWND FindByClass(const char* className)
 {
-    return FindWindowA(className, nullptr);
+    HWND window = FindWindowA(className, nullptr);
+    // Child windows (the page window) are looked for inside the main window.
+    if (!window) {
+        if (HWND main = FindWindowA("ZEPClass04", nullptr))
+            window = FindWindowExA(main, nullptr, className, nullptr);
+    }
+    return window;
 }
 
 int Usage()
@@ -42,6 +50,16 @@ int main(int argc, char** argv)
         if (window)
             GetClassNameA(window, name, sizeof name);
         std::printf("%s\n", name);
+        return 0;
+    }
+    if (std::strcmp(verb, "cursor") == 0) {
+        // The pointer, and whether the foreground program shows its cursor.
+        POINT at = {0, 0};
+        GetCursorPos(&at);
+        CURSORINFO info = {};
+        info.cbSize = sizeof info;
+        GetCursorInfo(&info);
+        std::printf("%ld %ld %d\n", at.x, at.y, (info.flags & CURSOR_SHOWING) ? 1 : 0);
         return 0;
     }
     if (argc < 3)
