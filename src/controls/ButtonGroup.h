@@ -29,9 +29,6 @@ public:
     // the corner of the button's own device context.
     bool DrawButton(HDC dc, int requested, int picture, POINT at = POINT{0, 0});
 
-    int GetButtonCount() const { return m_ButtonCount; }
-    int GetPictureCount() const { return m_PictureCount; }
-    ButtonRecord* GetRecords() const { return m_Records; }
     ButtonPicture& GetPicture(int index) { return m_Pictures[index]; }
 
 protected:
