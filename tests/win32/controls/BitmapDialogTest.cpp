@@ -1,11 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <fstream>
 #include <functional>
+#include <sstream>
+#include <string>
 #include <vector>
 
 #include <windows.h>
 
 #include "controls/BitmapDialog.h"
+#include "support/Log.h"
+#include "testing/TestFolder.h"
 
 namespace {
 
@@ -128,6 +134,61 @@ TEST_F(BitmapDialogTest, TemplateBlockHoldsTheKindsHeader)
     EXPECT_EQ(1, header->cdit);
     GlobalFree(block);
     EXPECT_EQ(nullptr, BuildDialogTemplate(NUMBER_OF_DIALOG_KINDS));
+}
+
+} // namespace
+
+namespace {
+
+// The procedures draw through the program's bitmap resources, which a test
+// lacks: every face they try to draw leaves a trace line naming it.
+class DialogProcedureTest : public ::testing::Test {
+protected:
+    void SetUp() override { g_LogEnabled = 1; }
+    void TearDown() override { g_LogEnabled = 0; }
+
+    std::string FacesDrawn(DLGPROC procedure, UINT id, UINT itemState)
+    {
+        std::remove("log.txt");
+        HDC dc = CreateCompatibleDC(nullptr);
+        DRAWITEMSTRUCT item = {};
+        item.CtlType = ODT_BUTTON;
+        item.CtlID = id;
+        item.itemAction = ODA_DRAWENTIRE;
+        item.itemState = itemState;
+        item.hDC = dc;
+        EXPECT_EQ(0, procedure(nullptr, WM_DRAWITEM, id, reinterpret_cast<LPARAM>(&item)));
+        DeleteDC(dc);
+        std::ifstream in("log.txt");
+        std::stringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+
+    TestFolder m_Folder;
+};
+
+TEST_F(DialogProcedureTest, EachKindDrawsTheFacesOfItsButtons)
+{
+    EXPECT_NE(std::string::npos, FacesDrawn(YesNoDialogProc, 1, 0).find("YESButtonUp"));
+    EXPECT_NE(std::string::npos,
+              FacesDrawn(YesNoDialogProc, 2, ODS_SELECTED).find("NOButtonDown"));
+    EXPECT_EQ("", FacesDrawn(YesNoDialogProc, 3, 0)) << "no face for another id";
+    EXPECT_NE(std::string::npos, FacesDrawn(OkDialogProc, 9, 0).find("OKButtonUp"));
+    EXPECT_NE(std::string::npos,
+              FacesDrawn(QuitDialogProc, 1, ODS_SELECTED).find("QuitButtonDown"));
+}
+
+TEST_F(DialogProcedureTest, ColourMessagesGetTheNullBrushAndOthersAreNotHandled)
+{
+    HDC dc = CreateCompatibleDC(nullptr);
+    EXPECT_EQ(reinterpret_cast<INT_PTR>(GetStockObject(NULL_BRUSH)),
+              OkDialogProc(nullptr, WM_CTLCOLORDLG, reinterpret_cast<WPARAM>(dc), 0));
+    EXPECT_EQ(TRANSPARENT, GetBkMode(dc));
+    DeleteDC(dc);
+    EXPECT_EQ(FALSE, YesNoDialogProc(nullptr, WM_COMMAND, 3, 0));
+    EXPECT_EQ(FALSE, QuitDialogProc(nullptr, WM_COMMAND, IDCANCEL, 0));
+    EXPECT_EQ(FALSE, OkDialogProc(nullptr, WM_MOUSEMOVE, 0, 0));
 }
 
 } // namespace
