@@ -3,6 +3,7 @@
 //   winctl find CLASS            exit 0 when a window of the class exists
 //   winctl rect CLASS            prints "x y width height"
 //   winctl title CLASS           prints the window text
+//   winctl texts CLASS           prints the texts of the window's children, one a line
 //   winctl close CLASS           posts WM_CLOSE
 //   winctl minimize CLASS        minimises the window
 //   winctl iconic CLASS          prints 1 when minimised, else 0
@@ -29,6 +30,14 @@ HWND FindByClass(const char* className)
             window = FindWindowExA(main, nullptr, className, nullptr);
     }
     return window;
+}
+
+BOOL CALLBACK PrintChildText(HWND child, LPARAM)
+{
+    char text[1024] = "";
+    GetWindowTextA(child, text, sizeof text);
+    std::printf("%s\n", text);
+    return TRUE;
 }
 
 int Usage()
@@ -79,6 +88,10 @@ int main(int argc, char** argv)
         char text[256] = "";
         GetWindowTextA(window, text, sizeof text);
         std::printf("%s\n", text);
+        return 0;
+    }
+    if (std::strcmp(verb, "texts") == 0) {
+        EnumChildWindows(window, PrintChildText, 0);
         return 0;
     }
     if (std::strcmp(verb, "close") == 0)
