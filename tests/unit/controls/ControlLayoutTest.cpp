@@ -18,17 +18,18 @@ void ExpectRecord(const ButtonRecord& r, int id, int x, int y, int w, int h, int
     EXPECT_EQ(nullptr, r.window);
 }
 
-TEST(ControlLayout, StartAndCommandButtons)
+TEST(ControlLayout, CommandButtonsAroundThePageIndicator)
 {
     ExpectRecord(StartButtonRecords[0], 1000, 450, 538, 124, 50, 0);
-    ExpectRecord(CommandButtonRecords[0], 1001, 13, 20, 128, 50, 0);
-    ExpectRecord(CommandButtonRecords[1], 1002, 885, 15, 64, 60, 0);
     ExpectRecord(CommandButtonRecords[2], 1003, 417, 11, 190, 34, 0);
-    ExpectRecord(CommandButtonRecords[3], 1004, 951, 15, 64, 60, 0);
-    ExpectRecord(CommandButtonRecords[4], 1005, 350, 694, 64, 60, 1);
-    ExpectRecord(CommandButtonRecords[5], 1006, 609, 694, 64, 60, 1);
-    // The previous page button ends just left of the indicator at x 414.
-    EXPECT_EQ(413, CommandButtonRecords[4].x + CommandButtonRecords[4].width - 1);
+    // The previous page button ends just left of the indicator (x 414 to
+    // 609); the next page button shares its last column.
+    const ButtonRecord& previous = CommandButtonRecords[4];
+    const ButtonRecord& next = CommandButtonRecords[5];
+    ExpectRecord(previous, 1005, 350, 694, 64, 60, 1);
+    ExpectRecord(next, 1006, 609, 694, 64, 60, 1);
+    EXPECT_EQ(413, previous.x + previous.width - 1);
+    EXPECT_EQ(414 + 196 - 1, next.x);
 }
 
 TEST(ControlLayout, CommandRecordsAreFoundByIdOnly)
