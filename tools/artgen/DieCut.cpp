@@ -8,6 +8,7 @@ namespace {
 const float FAR = 1e12f;
 const double SHADOW_THRESHOLD = 0.3;
 const double SHADOW_STRENGTH = 0.35;
+const uint32_t INK_ALPHA = 24;
 
 // Squared distance transform of one line (Felzenszwalb and Huttenlocher).
 void distanceLine(const float* f, float* d, int n, std::vector<int>& v, std::vector<float>& z)
@@ -124,17 +125,19 @@ Canvas cut(const Canvas& art, const Style& style)
     placed.draw(art, m, m);
     const int w = out.width(), h = out.height();
 
-    std::vector<unsigned char> solid(size_t(w) * h);
+    // Even faint ink (glows, soft shadows in the glyph) gets the full border
+    // round it, so no colour of the glyph reaches the cut edge.
+    std::vector<unsigned char> inked(size_t(w) * h);
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
-            solid[y * w + x] = (placed.pixel(x, y) >> 24) >= 128;
-    const std::vector<float> squared = distanceToSet(solid, w, h);
+            inked[y * w + x] = (placed.pixel(x, y) >> 24) >= INK_ALPHA;
+    const std::vector<float> squared = distanceToSet(inked, w, h);
 
-    std::vector<float> shape(size_t(w) * h);
+    std::vector<float> shape(size_t(w) * h), distance(size_t(w) * h);
     for (size_t i = 0; i < shape.size(); ++i) {
-        const double d = std::sqrt(squared[i]);
-        shape[i] = style.edge == Edge::Hard ? (d <= style.border ? 1.0f : 0.0f)
-                                            : float(std::clamp(style.border + 0.5 - d, 0.0, 1.0));
+        distance[i] = std::sqrt(squared[i]);
+        shape[i] = style.edge == Edge::Hard ? (distance[i] <= style.border ? 1.0f : 0.0f)
+                                            : float(std::clamp(style.border + 0.5 - distance[i], 0.0, 1.0));
     }
     std::vector<float> shadow(size_t(w) * h, 0.0f);
     for (int y = style.shadowOffset; y < h; ++y)
@@ -148,18 +151,15 @@ Canvas cut(const Canvas& art, const Style& style)
         for (int x = 0; x < w; ++x) {
             const size_t i = size_t(y) * w + x;
             const uint32_t glyph = placed.pixel(x, y);
-            uint32_t base;
-            if (style.edge == Edge::Hard) {
-                if (shape[i] >= 0.5f)
-                    base = 0xFFFFFFFF;
-                else if (shadow[i] >= SHADOW_THRESHOLD)
-                    base = premultiplied(1.0, shadowGrey(shadow[i]));
-                else
-                    base = 0;
+            if (style.edge == Edge::Soft) {
+                row[x] = over(glyph, over(premultiplied(shape[i], 255), premultiplied(SHADOW_STRENGTH * shadow[i], 0)));
+            } else if (shape[i] >= 0.5f) {
+                // The outermost pixel of the border is plain white: every pixel
+                // next to the key is white or shadow grey.
+                row[x] = distance[i] > style.border - 1 ? 0xFFFFFFFF : over(glyph, 0xFFFFFFFF);
             } else {
-                base = over(premultiplied(shape[i], 255), premultiplied(SHADOW_STRENGTH * shadow[i], 0));
+                row[x] = shadow[i] >= SHADOW_THRESHOLD ? premultiplied(1.0, shadowGrey(shadow[i])) : 0;
             }
-            row[x] = base ? over(glyph, base) : 0;
         }
     }
     return out;
