@@ -10,6 +10,7 @@
 #include "app/SingleInstanceGuard.h"
 #include "audio/MidiManager.h"
 #include "controls/ChildWindow.h"
+#include "controls/DialogTemplate.h"
 #include "shell/WM_Messages.h"
 #include "sticker/AnimView.h"
 #include "sticker/PageStartup.h"
@@ -92,6 +93,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
     MidiManager.Play(MUSIC_FILES, g_Application->getHWnd());
     MidiManager.InitializedMIDI();
     LogMessage("MidiManager.InitializedMIDI() ******;");
+
+    // Every bitmap dialog builds its template from these when it is shown.
+    FillDialogKindTable();
 
     LogMessage("");
     LogMessage("------------------Beginning of Message Loop------------------");

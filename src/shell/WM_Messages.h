@@ -23,6 +23,21 @@ public:
 
     // 0 title screen, 1 play started, 2 play screen painted at least once.
     int ScreenState = 0;
+
+private:
+    LRESULT OnStart(HWND hWnd);
+    LRESULT OnPrint(HWND hWnd);
+    LRESULT OnClearAll(HWND hWnd);
+    LRESULT OnInfo(HWND hWnd);
+    LRESULT OnTurnPage(HWND hWnd, int direction);
+    LRESULT OnSelectGroup(HWND hWnd, int id);
+    LRESULT OnTakeSticker(HWND hWnd, int id);
+    // Saves the page shown and rebuilds it from its file.
+    void StorePage();
+    void DrawStickersLeft(HWND hWnd);
+
+    // Set while the ending screen is up, so a second close request waits for it.
+    bool m_Closing = false;
 };
 
 extern MESSAGES Messages;
@@ -34,5 +49,8 @@ enum : UINT {
     WM_USER_CREATE_PAGE_WINDOW = 2024,
     WM_USER_CREATE_CONTROLS = 2025,
 };
+
+// The command a key stands for on the play screen, or 0.
+UINT PlayScreenCommandOfKey(UINT key);
 
 LRESULT CALLBACK MainWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);

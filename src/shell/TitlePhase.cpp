@@ -1,0 +1,107 @@
+#include "shell/TitlePhase.h"
+
+#include "controls/StartButtonGroup.h"
+#include "controls/ControlLayout.h"
+#include "support/Log.h"
+
+class TitlePhase TitlePhase;
+
+namespace {
+
+const int SCREEN_WIDTH = 1024;
+const int SCREEN_HEIGHT = 768;
+// A pattern picture of 8 by 8 pixels fills the screen seamlessly.
+const int PATTERN_STEP = 8;
+const POINT TITLE_AT = {282, 150};
+
+const TileRect TITLE_TILES[1] = {{0, 0, 460, 468}};
+const TileLayout& TitleLayout()
+{
+    static const TileLayout layout(1, TITLE_TILES, "\\data004\\m0005.dat");
+    return layout;
+}
+const TileLayout& PatternLayout()
+{
+    static const TileLayout layout(1, TITLE_TILES, "\\data004\\m0001.dat");
+    return layout;
+}
+
+} // namespace
+
+TitlePhase::TitlePhase()
+{
+    m_Title.SetLayout(&TitleLayout());
+    m_Pattern.SetLayout(&PatternLayout());
+}
+
+void TitlePhase::Enter(HWND mainWindow)
+{
+    m_Title.LoadFromLayout(mainWindow);
+    m_Pattern.LoadFromLayout(mainWindow);
+}
+
+void TitlePhase::Paint(HDC dc)
+{
+    HDC memory = CreateCompatibleDC(dc);
+    if (!memory) {
+        LogMessage("TitlePhase::Paint: CreateCompatibleDC failed");
+        return;
+    }
+    HBITMAP canvas = CreateCompatibleBitmap(dc, SCREEN_WIDTH, SCREEN_HEIGHT);
+    if (!canvas) {
+        LogMessage("TitlePhase::Paint: CreateCompatibleBitmap failed");
+        DeleteDC(memory);
+        return;
+    }
+    HGDIOBJ old = SelectObject(memory, canvas);
+    Compose(memory);
+    BitBlt(dc, 0, 0, SCREEN_WIDTH, SCREEN_HEIGHT, memory, 0, 0, SRCCOPY);
+    SelectObject(memory, old);
+    DeleteObject(canvas);
+    DeleteDC(memory);
+}
+
+void TitlePhase::Compose(HDC dc)
+{
+    for (int y = 0; y < SCREEN_HEIGHT; y += PATTERN_STEP) {
+        for (int x = 0; x < SCREEN_WIDTH; x += PATTERN_STEP)
+            m_Pattern.DrawTile(dc, 0, POINT{x, y});
+    }
+    m_Title.DrawTile(dc, 0, TITLE_AT);
+}
+
+void TitlePhase::CreateControls(HWND mainWindow)
+{
+    StartButtonGroup.AssignPictures(StartButtonLayouts(), mainWindow);
+    StartButtonRecords[0].tag = reinterpret_cast<intptr_t>(mainWindow);
+    StartButtonGroup.CreateButtons(mainWindow, StartButtonRecords);
+    StartButtonGroup.SubclassAll();
+    InvalidateRect(mainWindow, nullptr, FALSE);
+}
+
+void TitlePhase::Leave()
+{
+    ButtonRecord& start = StartButtonRecords[0];
+    if (start.window) {
+        StartButtonGroup.UnsubclassAll();
+        DestroyWindow(start.window);
+        start.window = nullptr;
+    }
+}
+
+void TitlePhase::DrawItem(const DRAWITEMSTRUCT* item, UINT id)
+{
+    if (id != START_BUTTON_ID)
+        return;
+    const int state = (item->itemState & ODS_SELECTED) ? StateDown : StateUp;
+    StartButtonGroup.DrawButton(item->hDC, state, id - START_BUTTON_ID);
+}
+
+int TitlePhase::DrawStickerButton(const DRAWITEMSTRUCT*, UINT, int)
+{
+    return 0;
+}
+
+void TitlePhase::ReleaseStickerButton()
+{
+}
