@@ -1,5 +1,7 @@
 #include "PageTestSupport.h"
 
+#include "support/Log.h"
+
 namespace {
 
 const std::string LEDGER = "\\save004\\page00.sav";
@@ -101,6 +103,24 @@ TEST_F(LedgerTest, AMissingOrDamagedFileResetsEverythingAndEmptiesBothPages)
         EXPECT_EQ(0, ledger->ReadStickersUsed());
         ExpectResetWithEmptyPages();
     }
+}
+
+TEST_F(LedgerTest, AFailureTextIsCutToItsBufferHoweverLongTheHeaderRead)
+{
+    WriteBytes(LEDGER, LedgerBytes({}, std::string(600, 'x')));
+    g_LogEnabled = 1;
+    EXPECT_EQ(0, ledger->ReadStickersUsed());
+    g_LogEnabled = 0;
+    std::ifstream log("log.txt");
+    std::string line, found;
+    while (std::getline(log, line))
+        if (line.find("SU_VER is wrong: ") != std::string::npos)
+            found = line;
+    const std::string prefix = "StickersUsed::ReadStickersUsed: catch: ";
+    const size_t start = found.find(prefix);
+    ASSERT_NE(std::string::npos, start) << "no failure line in the log";
+    EXPECT_EQ(255u, found.size() - start - prefix.size()) << found;
+    EXPECT_EQ('x', found.back());
 }
 
 TEST_F(LedgerTest, ResetAllMakesEveryStickerAvailableButLeavesThePages)

@@ -43,13 +43,23 @@ TEST_F(PageTest, APageShowsItsBackgroundAndFourCornerPiecesAtTheirDepths)
     EXPECT_EQ(BACKGROUND_COLOUR, PixelOf(buffer, 400, 300));
 }
 
+TEST_F(PageTest, ANewDocumentIsABlankBackgroundOfItsOwnSize)
+{
+    ShowFirstPage();
+    EXPECT_EQ(1, doc.OnNewDocument(nullptr));
+    ASSERT_NE(nullptr, doc.GetBackground());
+    EXPECT_EQ(320, doc.GetBackground()->GetWidth());
+    EXPECT_EQ(240, view.GetBuffer()->GetHeight());
+    EXPECT_TRUE(doc.GetSprites().IsEmpty());
+}
+
 TEST_F(PageTest, AMissingBackgroundStillGetsItsCornerPieces)
 {
     EXPECT_EQ(0, doc.ShowPage(nullptr, "\\data004\\none.dat", CORNER_PIECES));
     EXPECT_EQ(4, CornerCount());
 }
 
-TEST_F(PageTest, PageFilesHoldTheHeaderAndOneRecordPerStickerBottomFirstWithoutCorners)
+TEST_F(PageTest, PageFilesHoldTheHeaderAndOneRecordPerStickerBottomFirstBelowDepthTenNone)
 {
     ShowFirstPage();
     doc.SavePage();
@@ -58,6 +68,7 @@ TEST_F(PageTest, PageFilesHoldTheHeaderAndOneRecordPerStickerBottomFirstWithoutC
     doc.AddSticker(StickerPictureName(106), 106, POINT{332, 147});
     CSprite* top = doc.AddSticker(StickerPictureName(107), 107, POINT{-5, 600});
     top->SetMirror(true);
+    doc.AddSticker(StickerPictureName(111), 111, POINT{9, 9})->SetDepth(7);
     doc.SavePage();
     std::vector<BYTE> expected = PageHeader();
     PutRecord(expected, 106, 332, 147, 12, 0);
