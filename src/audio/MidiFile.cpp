@@ -145,7 +145,7 @@ const char* ReadTrack(ByteReader& in, MidiSong* song, int index)
     const unsigned char* bytes;
     if (!in.Take(length, bytes))
         return TRACK_READ_FAILED;
-    track->data = new (std::nothrow) unsigned char[length ? length : 1];
+    track->data = new (std::nothrow) unsigned char[length];
     if (!track->data)
         return ALLOCATION_FAILED;
     track->length = length;
