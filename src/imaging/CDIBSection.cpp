@@ -106,17 +106,3 @@ bool CDIBSection::ReadInfo(CFile& file, std::vector<BYTE>* info, DWORD* pixelSiz
     }
     return true;
 }
-
-int CDIBSection::GetWidth() const
-{
-    return m_Info.size() >= INFO_HEADER_SIZE
-               ? reinterpret_cast<const BITMAPINFOHEADER*>(m_Info.data())->biWidth
-               : 0;
-}
-
-int CDIBSection::GetHeight() const
-{
-    return m_Info.size() >= INFO_HEADER_SIZE
-               ? reinterpret_cast<const BITMAPINFOHEADER*>(m_Info.data())->biHeight
-               : 0;
-}

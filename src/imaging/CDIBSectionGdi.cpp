@@ -2,6 +2,17 @@
 
 #include "support/Log.h"
 
+namespace {
+
+const BITMAPINFOHEADER* HeaderOf(const std::vector<BYTE>& info)
+{
+    return info.size() >= sizeof(BITMAPINFOHEADER)
+               ? reinterpret_cast<const BITMAPINFOHEADER*>(info.data())
+               : nullptr;
+}
+
+} // namespace
+
 CDIBSection::~CDIBSection()
 {
     Release();
@@ -71,4 +82,16 @@ bool CDIBSection::Draw(HDC dc, POINT at, const int* source)
     SelectObject(memory, old);
     DeleteDC(memory);
     return true;
+}
+
+int CDIBSection::GetWidth() const
+{
+    const BITMAPINFOHEADER* header = HeaderOf(m_Info);
+    return header ? header->biWidth : 0;
+}
+
+int CDIBSection::GetHeight() const
+{
+    const BITMAPINFOHEADER* header = HeaderOf(m_Info);
+    return header ? header->biHeight : 0;
 }

@@ -1,0 +1,65 @@
+// The picture readers on hostile bytes: the memory picture's reader, and the
+// header and colour-table checks of the DIB-section reader that decide what
+// GDI may read.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <vector>
+
+#include "imaging/CDIBSection.h"
+#include "imaging/CMemoryDIB.h"
+#include "imaging/CMemoryFile.h"
+
+namespace {
+
+// A little of everything a caller does with a picture it has read.
+void UsePicture(const CMemoryDIB& picture)
+{
+    const int width = picture.GetWidth();
+    const int height = picture.GetHeight();
+    COLORREF colour = 0;
+    picture.GetPixel(width - 1, 0, &colour);
+    picture.GetPixel(0, height - 1, &colour);
+    picture.GetMirroredPixel(width - 1, height - 1, &colour);
+    const int w = width < 48 ? width : 48;
+    const int h = height < 48 ? height : 48;
+    CMemoryDIB target(w, h);
+    picture.CopyTo(&target, 0, 0, w, h, width - w, height - h, -1);
+    picture.CopyTo(&target, 0, 0, w, h, 0, 0, 0xFF00FF);
+    picture.CopyMirroredTo(&target, 0, 0, w, h, width - w, 0, 0xFF00FF);
+}
+
+void CheckSectionInfo(const uint8_t* data, size_t size)
+{
+    CMemoryFile file(data, size);
+    std::vector<BYTE> info;
+    DWORD pixelSize = 0;
+    if (!CDIBSection::ReadInfo(file, &info, &pixelSize))
+        return;
+    // What GDI reads: the header with its full colour table, then the rows.
+    const BITMAPINFOHEADER* header = reinterpret_cast<const BITMAPINFOHEADER*>(info.data());
+    const size_t table = header->biBitCount <= 8 ? (size_t(1) << header->biBitCount) * 4 : 0;
+    if (info.size() < 40 + table || file.GetPosition() > size || size - file.GetPosition() < pixelSize)
+        std::abort();
+    unsigned sum = 0;
+    for (size_t i = 0; i < 40 + table; ++i)
+        sum += info[i];
+    for (size_t i = 0; i < pixelSize; ++i)
+        sum += data[file.GetPosition() + i];
+    volatile unsigned sink = sum;
+    (void)sink;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    {
+        CMemoryFile file(data, size);
+        CMemoryDIB picture(2, 2);
+        if (picture.ReadFrom(file))
+            UsePicture(picture);
+    }
+    CheckSectionInfo(data, size);
+    return 0;
+}
