@@ -3,7 +3,6 @@
 #include "ButtonFace.h"
 #include "Colour.h"
 #include "Lettering.h"
-#include "Random.h"
 #include "ScreenLayout.h"
 #include "StickerArt.h"
 #include "StickerBook.h"
@@ -93,13 +92,26 @@ Canvas ending()
     Canvas c(w, h);
     c.verticalGradient(0, 0xBFE6A8, h, 0x7CB342);
     cairo_paint(c.cr());
-    Random random(8);
-    for (int i = 0; i < 26; ++i) {
-        const int index = int(random.next() % STICKERS);
-        const double x = random.uniform(20, w - 120);
-        const double y = i % 2 ? random.uniform(20, 200) : random.uniform(440, 620);
-        Canvas s = StickerArt::softSticker(StickerBook::sticker(index).emoji, 64 + int(random.next() % 30));
-        c.draw(s, x, y);
+    // A ring of friends from every group round the goodbye card, each stuck
+    // on at a slight slant.
+    struct Friend {
+        const char* emoji;
+        double x, y, turn;
+    };
+    const Friend friends[] = {
+        {"🐸", 90, 110, -0.12}, {"🌈", 240, 95, 0.08}, {"🐄", 390, 115, -0.05}, {"🐠", 540, 95, 0.1},
+        {"🦁", 690, 112, -0.08}, {"🚗", 840, 100, 0.06}, {"🦋", 90, 340, 0.1}, {"🧸", 935, 330, -0.1},
+        {"🍓", 90, 560, -0.06}, {"🌻", 240, 590, 0.09}, {"🐢", 380, 570, -0.1}, {"🚂", 650, 575, 0.07},
+        {"🐧", 790, 590, -0.08}, {"🎈", 935, 560, 0.12},
+    };
+    for (const Friend& f : friends) {
+        Canvas s = StickerArt::softSticker(f.emoji, 84);
+        cairo_save(c.cr());
+        cairo_translate(c.cr(), f.x, f.y);
+        cairo_rotate(c.cr(), f.turn);
+        cairo_set_source_surface(c.cr(), s.surface(), -s.width() / 2.0, -s.height() / 2.0);
+        cairo_paint(c.cr());
+        cairo_restore(c.cr());
     }
     c.roundedRect(212, 250, 600, 220, 40);
     c.setColour(PAPER, 0.94);

@@ -66,6 +66,17 @@ void flower(Canvas& page, double x, double y, uint32_t petals)
     dot(page, x, y, 1.8, 0xFFD54F, 1);
 }
 
+void puff(Canvas& page, double x, double y, double scale)
+{
+    cairo_t* cr = page.cr();
+    const double parts[][3] = {{-30, 0, 16}, {-10, -10, 22}, {16, -6, 18}, {34, 2, 13}};
+    for (const auto& p : parts)
+        cairo_arc(cr, x + p[0] * scale, y + p[1] * scale, p[2] * scale, 0, 2 * PI), cairo_close_path(cr);
+    page.roundedRect(x - 44 * scale, y - 4 * scale, 90 * scale, 18 * scale, 9 * scale);
+    page.setColour(0xFFFFFF, 0.85);
+    cairo_fill(cr);
+}
+
 // Faint white silhouette with a soft rim, where a sticker belongs.
 void outline(Canvas& page, const Canvas& sticker, int left, int top, bool darkPage)
 {
@@ -83,7 +94,7 @@ void outline(Canvas& page, const Canvas& sticker, int left, int top, bool darkPa
                     edge = r;
             const uint32_t under = page.pixel(px, py) & 0xFFFFFF;
             const uint32_t glow = Colour::mix(under, 0xFFFFFF, darkPage ? 0.16 : 0.3);
-            const uint32_t colour = edge == 1 ? Colour::mix(under, rim, darkPage ? 0.55 : 0.35)
+            const uint32_t colour = edge == 1 ? Colour::mix(under, rim, darkPage ? 0.55 : 0.45)
                                   : edge == 2 ? Colour::mix(under, 0xFFFFFF, 0.5)
                                               : glow;
             page.setPixel(px, py, 0xFF000000 | colour);
@@ -128,11 +139,10 @@ void paintSunnyLake(Canvas& page)
         if (dx * dx + dy * dy > 1)
             flower(page, x, y, i % 3 == 0 ? 0xFFFFFF : i % 3 == 1 ? 0xF48FB1 : 0xFFF176);
     }
-    for (int i = 0; i < 3; ++i) {
-        const double x = 560 + i * 90, y = 120 + (i % 2) * 50;
-        for (int k = 0; k < 3; ++k)
-            dot(page, x + k * 16, y - (k == 1 ? 8 : 0), 13, 0xFFFFFF, 0.5);
-    }
+    // Small far-off clouds where no sticker goes.
+    const double clouds[][3] = {{600, 150, 1.0}, {735, 95, 0.8}, {690, 215, 0.65}};
+    for (const auto& cloud : clouds)
+        puff(page, cloud[0], cloud[1], cloud[2]);
 }
 
 void paintSnowyNight(Canvas& page)
