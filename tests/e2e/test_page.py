@@ -7,7 +7,7 @@ import time
 
 import harness
 from harness import wait_until
-from test_screens import PAGE, REST, TAB_XS, TRAY, picture
+from test_screens import PAGE, REST, TAB_XS, TRAY, VK_DOWN, VK_UP, picture
 from test_screens_play import PlayScreen, ledger
 
 PAGE_CLASS = "ChildWindowTemplateClass"
@@ -131,6 +131,20 @@ class CarryAndStick(PageTest):
         self.assertCursorBack()
         time.sleep(0.5)
         self.assertEqual(ledger(), self.s.read("save004/page00.sav"))
+
+
+class StuckInAnEarlierRun(PageTest):
+    used = (STICKER,)
+    stickers = ((STICKER, PLACE[0], PLACE[1]),)
+
+    def test_the_page_file_brings_the_sticker_back_on_its_page_only(self):
+        self.start_play()
+        pic = sticker_picture(STICKER)
+        wait_until(lambda: self.shows_sticker(pic, PLACE), 10, 0.5, "the sticker read back")
+        self.s.winctl("key", harness.MAIN_CLASS, VK_DOWN)
+        wait_until(lambda: not self.shows_sticker(pic, PLACE), 10, 0.5, "page 2 without it")
+        self.s.winctl("key", harness.MAIN_CLASS, VK_UP)
+        wait_until(lambda: self.shows_sticker(pic, PLACE), 10, 0.5, "page 1 with it again")
 
 
 if __name__ == "__main__":
