@@ -36,26 +36,21 @@ CChildWindow* CChildWindow::Create(HWND mainWindow)
 
 CChildWindow::CChildWindow(HWND mainWindow)
 {
-    HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(mainWindow, GWLP_HINSTANCE));
-    m_WindowClass.cbSize = sizeof m_WindowClass;
-    m_WindowClass.style = CS_HREDRAW | CS_VREDRAW;
-    m_WindowClass.lpfnWndProc = WindowProc;
-    m_WindowClass.hInstance = instance;
+    HINSTANCE instance =
+        reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(mainWindow, GWLP_HINSTANCE));
+    WNDCLASSEXA windowClass = {};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.style = CS_HREDRAW | CS_VREDRAW;
+    windowClass.lpfnWndProc = WindowProc;
+    windowClass.hInstance = instance;
     // Never shown: the window answers WM_SETCURSOR itself.
-    m_WindowClass.hCursor = LoadCursorA(nullptr, IDC_HELP);
-    m_WindowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    m_WindowClass.lpszClassName = CLASS_NAME;
-    RegisterClassExA(&m_WindowClass);
-
-    m_Create.className = CLASS_NAME;
-    m_Create.style = WS_CHILD | WS_VISIBLE;
-    m_Create.parent = mainWindow;
-    m_Create.instance = instance;
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_HELP);
+    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    windowClass.lpszClassName = CLASS_NAME;
+    RegisterClassExA(&windowClass);
     // Created 0 x 0: its first WM_SIZE moves it to the page's place.
-    m_hWnd = CreateWindowExA(m_Create.exStyle, m_Create.className, m_Create.title,
-                             m_Create.style, m_Create.x, m_Create.y, m_Create.width,
-                             m_Create.height, m_Create.parent, m_Create.menu,
-                             m_Create.instance, m_Create.param);
+    m_hWnd = CreateWindowExA(0, CLASS_NAME, nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 0, 0,
+                             mainWindow, nullptr, instance, nullptr);
 }
 
 LRESULT CALLBACK CChildWindow::WindowProc(HWND hWnd, UINT message, WPARAM wParam,

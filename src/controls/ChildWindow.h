@@ -25,18 +25,6 @@ private:
     static LRESULT OnMouseMove(HWND hWnd, WPARAM keys, LPARAM position);
     static LRESULT OnStickerStuck();
 
-    WNDCLASSEXA m_WindowClass = {};
-    struct CreationParameters {
-        DWORD exStyle;
-        const char* className;
-        const char* title;
-        DWORD style;
-        int x, y, width, height;
-        HWND parent;
-        HMENU menu;
-        HINSTANCE instance;
-        void* param;
-    } m_Create = {};
     HWND m_hWnd = nullptr;
 };
 
