@@ -6,6 +6,7 @@
 #include "imaging/CSprite.h"
 #include "persist/DeSerializer.h"
 #include "persist/Serializer.h"
+#include "sticker/AnimView.h"
 #include "sticker/CPageCycle.h"
 #include "sticker/Catalogue.h"
 #include "sticker/PageFile.h"
@@ -19,6 +20,13 @@ const CornerPiece CORNER_PIECES[CORNER_PIECE_COUNT] = {
     {1, 4, 0, 2, 0, 580, 3, "\\data004\\m0002.dat"},
     {1, 4, 0, 3, 836, 580, 4, "\\data004\\m0002.dat"},
 };
+
+void CAnimDoc::LinkView(CAnimView* view)
+{
+    SetView(view);
+    view->SetDocument(this);
+    m_Sprites.GetListener().SetView(view);
+}
 
 int CAnimDoc::ShowPage(HWND window, const std::string& backgroundName,
                        const CornerPiece* pieces)

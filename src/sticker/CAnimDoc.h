@@ -15,6 +15,10 @@ class CAnimDoc : public CAnimDocBase {
 public:
     enum Direction { GoPrevious = 0, GoNext = 1, GoStay = 2 };
 
+    // Pairs the document and the view both ways, and lets every sprite
+    // change mark the view dirty.
+    void LinkView(CAnimView* view);
+
     // The background, then the corner pieces (added even when the background
     // fails). Remembers the window for later page turns. 1 when the
     // background was set.

@@ -5,7 +5,6 @@
 #include "imaging/CFrameSprite.h"
 #include "imaging/CMemoryDIB.h"
 #include "sticker/AnimView.h"
-#include "sticker/CAnimDoc.h"
 #include "support/Log.h"
 
 CAnimDocBase::CAnimDocBase() = default;
@@ -34,13 +33,6 @@ int CAnimDocBase::OnNewDocument(HWND window)
 void CAnimDocBase::SetView(CAnimView* view)
 {
     m_View = view;
-}
-
-void CAnimDocBase::LinkView(CAnimView* view)
-{
-    SetView(view);
-    view->SetDocument(static_cast<CAnimDoc*>(this));
-    m_Sprites.GetListener().SetView(view);
 }
 
 int CAnimDocBase::SetBackground(HWND window, CMemoryDIB* picture)

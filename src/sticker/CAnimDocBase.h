@@ -36,9 +36,6 @@ public:
     CAnimDocBase& operator=(const CAnimDocBase&) = delete;
 
     void SetView(CAnimView* view);
-    // Pairs the document and the view both ways, and lets every sprite
-    // change mark the view dirty.
-    void LinkView(CAnimView* view);
     CAnimView* GetView() const { return m_View; }
 
     // Takes ownership of the picture (which must not be null) after emptying
