@@ -1,5 +1,6 @@
 #include "imaging/CMemoryDIB.h"
 
+#include <cstdint>
 #include <cstring>
 #include <new>
 
@@ -43,6 +44,63 @@ inline void CopyPixel(BYTE* to, const BYTE* from)
     to[0] = from[0];
     to[1] = from[1];
     to[2] = from[2];
+}
+
+// The pixel's three bytes as one word, blue lowest.
+inline uint32_t StoredAt(const BYTE* pixel)
+{
+    return pixel[0] | (pixel[1] << 8) | (static_cast<uint32_t>(pixel[2]) << 16);
+}
+
+// The same through a 4-byte read, which must not pass the end of the row.
+inline uint32_t WordAt(const BYTE* pixel)
+{
+    uint32_t bytes;
+    std::memcpy(&bytes, pixel, sizeof bytes);
+    return bytes & 0x00FFFFFF;
+}
+
+// Whether the next n pixels are all key (or all not key).
+template <int N>
+inline bool AllSame(const BYTE* p, uint32_t stored, bool isKey)
+{
+    bool same = true;
+    for (int k = 0; k < N; ++k)
+        same &= (WordAt(p + 3 * k) == stored) == isKey;
+    return same;
+}
+
+// The first pixel from i on whose being the key differs from isKey. Eight
+// pixels are tested at a time with one branch, by word reads that stop
+// short of the row's last pixel.
+int RunEnd(const BYTE* row, int i, int w, uint32_t stored, bool isKey)
+{
+    const int BLOCK = 8;
+    for (; i + BLOCK < w; i += BLOCK) {
+        if (!AllSame<BLOCK>(row + 3 * i, stored, isKey))
+            break;
+    }
+    for (; i < w; ++i) {
+        const BYTE* p = row + 3 * i;
+        const uint32_t value = i + 1 < w ? WordAt(p) : StoredAt(p);
+        if ((value == stored) != isKey)
+            break;
+    }
+    return i;
+}
+
+// Copies the runs of pixels that differ from the key. Stickers are cut from
+// a key-coloured square, so a row holds few long runs.
+void CopyRowKeyed(BYTE* to, const BYTE* from, int w, COLORREF key)
+{
+    const uint32_t stored = ((key & 0xFF) << 16) | (key & 0xFF00) | ((key >> 16) & 0xFF);
+    int i = 0;
+    while (i < w) {
+        const int start = RunEnd(from, i, w, stored, true);
+        i = RunEnd(from, start, w, stored, false);
+        if (i > start)
+            std::memcpy(to + 3 * start, from + 3 * start, static_cast<size_t>(i - start) * 3);
+    }
 }
 
 // A key that no 24-bit colour can equal makes a keyed copy a plain one.
@@ -282,19 +340,12 @@ void CMemoryDIB::CopyTo(CMemoryDIB* dest, int dx, int dy, int w, int h, int sx, 
     BYTE* to = dest->PixelAddress(dx, dy + h - 1);
     const int fromStride = GetStride();
     const int toStride = dest->GetStride();
-    const size_t rowBytes = static_cast<size_t>(w) * 3;
     const bool keyed = key != -1 && KeyCanMatch(key);
     for (int row = 0; row < h; ++row, from += fromStride, to += toStride) {
-        if (!keyed) {
-            std::memmove(to, from, rowBytes);
-            continue;
-        }
-        const BYTE* source = from;
-        BYTE* target = to;
-        for (int i = 0; i < w; ++i, source += 3, target += 3) {
-            if (ColourAt(source) != static_cast<COLORREF>(key))
-                CopyPixel(target, source);
-        }
+        if (keyed)
+            CopyRowKeyed(to, from, w, static_cast<COLORREF>(key));
+        else
+            std::memmove(to, from, static_cast<size_t>(w) * 3);
     }
 }
 

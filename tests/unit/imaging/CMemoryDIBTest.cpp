@@ -259,6 +259,31 @@ TEST_F(CopyTest, TheKeyColourLeavesTheDestinationAlone)
     EXPECT_EQ(MAGENTA, At(dest_, 0, 0));
 }
 
+TEST_F(MemoryDIBTest, KeyedCopiesFollowThePixelRuleForEveryRunPattern)
+{
+    // Widths with and without row padding; key pixels in runs of every length.
+    for (int width : {4, 9, 17, 37}) {
+        SCOPED_TRACE(width);
+        CMemoryDIB source(width, 3);
+        CMemoryDIB dest(width, 3);
+        unsigned seed = 12345;
+        for (int y = 0; y < 3; ++y)
+            for (int x = 0; x < width; ++x) {
+                seed = seed * 1103515245u + 12345u;
+                const bool key = (seed >> 16) % 3 == 0 || x == width - 1;
+                Paint(source, x, y, key ? MAGENTA : static_cast<COLORREF>(seed >> 8 & 0xFFFFFF));
+                Paint(dest, x, y, RGB(7, 7, 7));
+            }
+        // The top row is stored last: its final pixel ends the picture's memory.
+        source.CopyTo(&dest, 0, 0, width, 3, 0, 0, MAGENTA);
+        for (int y = 0; y < 3; ++y)
+            for (int x = 0; x < width; ++x) {
+                const COLORREF from = At(source, x, y);
+                EXPECT_EQ(from == MAGENTA ? RGB(7, 7, 7) : from, At(dest, x, y)) << x << ", " << y;
+            }
+    }
+}
+
 TEST_F(CopyTest, CopyMirroredToGivesTheMirrorImage)
 {
     CMemoryDIB mirror(6, 5);
