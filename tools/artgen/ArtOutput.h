@@ -25,7 +25,6 @@ public:
     void contactSheet(const std::string& relative);
 
     bool ok() const { return failures_ == 0; }
-    const std::string& root() const { return root_; }
 
 private:
     void remember(const std::string& label, const Canvas& canvas);

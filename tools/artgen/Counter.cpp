@@ -25,17 +25,6 @@ double numberRight(int count)
 }
 
 namespace Counter {
-int labelTile(int count)
-{
-    if (count >= 100)
-        return 0;
-    if (count >= 10)
-        return 1;
-    if (count >= 2)
-        return 2;
-    return count == 1 ? 3 : 4;
-}
-
 int digitOffset(int count)
 {
     if (!hasNumberTile(count))

@@ -17,9 +17,8 @@ Canvas labels(const Canvas& background);
 Canvas digits(const Canvas& background);
 
 // Where the program draws the number tile of a count, relative to the label
-// (-1 when the label carries the number itself), and which label tile it uses.
+// (-1 when the label carries the number itself).
 int digitOffset(int count);
-int labelTile(int count);
 // Row of the number tile of a count in b0020, or -1.
 int digitRow(int count);
 }

@@ -82,6 +82,11 @@ uint32_t over(uint32_t top, uint32_t bottom)
     return out;
 }
 
+int margin(const DieCut::Style& style) { return style.border + style.shadowOffset + 2 * style.shadowBlur + 1; }
+
+// Grey of the shadow for a blurred coverage s (0..1): darker where deeper.
+uint32_t shadowGrey(double s) { return uint32_t(std::lround(205 - 95 * s)); }
+
 uint32_t premultiplied(double alpha, uint32_t grey)
 {
     const uint32_t a = uint32_t(std::lround(alpha * 255));
@@ -91,9 +96,6 @@ uint32_t premultiplied(double alpha, uint32_t grey)
 }
 
 namespace DieCut {
-int margin(const Style& style) { return style.border + style.shadowOffset + 2 * style.shadowBlur + 1; }
-
-uint32_t shadowGrey(double s) { return uint32_t(std::lround(205 - 95 * s)); }
 
 std::vector<float> distanceToSet(const std::vector<unsigned char>& set, int width, int height)
 {

@@ -21,14 +21,10 @@ struct Style {
     Edge edge;
 };
 
-// The cut sticker; the art is placed `margin(style)` pixels in from the top-left.
+// The cut sticker, with room round the art for its border and shadow.
 Canvas cut(const Canvas& art, const Style& style);
-int margin(const Style& style);
 
 // Pixels whose squared distance to the nearest set pixel is computed exactly
 // (two one-dimensional passes).
 std::vector<float> distanceToSet(const std::vector<unsigned char>& set, int width, int height);
-
-// Grey of the shadow for a blurred coverage s (0..1): darker where deeper.
-uint32_t shadowGrey(double s);
 }

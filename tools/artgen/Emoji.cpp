@@ -40,20 +40,19 @@ InkBox inkBox(const Canvas& canvas)
 }
 
 namespace Emoji {
-Canvas render(const char* utf8, int size, int margin)
+Canvas render(const char* utf8, int size)
 {
     const int origin = 40;
     Canvas probe(int(REFERENCE_SIZE * 1.5) + 2 * origin, int(REFERENCE_SIZE * 1.5) + 2 * origin);
     showGlyph(probe, utf8, REFERENCE_SIZE, origin, origin + REFERENCE_SIZE);
     InkBox box = inkBox(probe);
     if (box.right < 0)
-        return Canvas(size + 2 * margin, size + 2 * margin);
+        return Canvas(size, size);
     const double scale = double(size) / std::max(box.right - box.left, box.bottom - box.top);
     const int w = int(std::ceil((box.right - box.left) * scale));
     const int h = int(std::ceil((box.bottom - box.top) * scale));
-    Canvas glyph(w + 2 * margin, h + 2 * margin);
-    showGlyph(glyph, utf8, REFERENCE_SIZE * scale, margin + (origin - box.left) * scale,
-              margin + (origin + REFERENCE_SIZE - box.top) * scale);
+    Canvas glyph(w, h);
+    showGlyph(glyph, utf8, REFERENCE_SIZE * scale, (origin - box.left) * scale, (origin + REFERENCE_SIZE - box.top) * scale);
     return glyph;
 }
 }

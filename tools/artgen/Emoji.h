@@ -5,6 +5,6 @@
 
 namespace Emoji {
 // The glyph scaled so that its inked box is `size` pixels on its longer side,
-// with `margin` transparent pixels all round.
-Canvas render(const char* utf8, int size, int margin = 0);
+// cropped to that box.
+Canvas render(const char* utf8, int size);
 }

@@ -21,9 +21,9 @@ public:
     // Every track ends at `length` ticks, so the song loops as one piece.
     std::vector<unsigned char> bytes(uint32_t length) const;
 
+private:
     static void putVarLen(std::vector<unsigned char>& out, uint32_t value);
 
-private:
     struct Event {
         uint32_t tick;
         // Note-offs sort before anything else at the same tick, so a note
