@@ -99,7 +99,7 @@ void CopyRowKeyed(BYTE* to, const BYTE* from, int w, COLORREF key)
         const int start = RunEnd(from, i, w, stored, true);
         i = RunEnd(from, start, w, stored, false);
         if (i > start)
-            std::memcpy(to + 3 * start, from + 3 * start, static_cast<size_t>(i - start) * 3);
+            std::memmove(to + 3 * start, from + 3 * start, static_cast<size_t>(i - start) * 3);
     }
 }
 
