@@ -306,5 +306,31 @@ class WithUsedStickers(PlayScreen):
         self.assertEqual(1, lines.count("------------------End of Message Loop------------------"))
 
 
+class CarryingThenClosing(PlayScreen):
+    def test_a_taken_sticker_is_centred_under_the_pointer_and_closing_throws_it_away(self):
+        self.start_play()
+        self.s.click(TAB_XS[3] + 30, 9 + 30)
+        time.sleep(0.5)
+        self.s.click(TRAY[22][0] + 30, TRAY[22][1] + 30)  # sticker 106
+        pointer = (500, 400)
+        self.s.move(*pointer)
+        time.sleep(1)
+        shot = self.s.screenshot("carried")
+        sticker = picture("s0423")
+        at = (pointer[0] - sticker.width // 2, pointer[1] - sticker.height // 2)
+        self.assertShows(shot, sticker, at, (0, 0), (sticker.width, sticker.height),
+                         "the carried sticker", allowed=0.03,
+                         skip=lambda x, y: sticker.pixel(x - at[0], y - at[1]) == (255, 0, 255))
+
+        self.s.key("alt+F4")
+        self.wait_dialog()
+        self.s.click(450 + 62, 696 + 26)
+        self.assertEqual(0, self.s.wait_exit(self.program))
+        self.assertEqual(PAGE_HEADER, self.s.read("save004/page01.sav"),
+                         "a sticker that was not stuck is not kept")
+        self.assertEqual(ledger(), self.s.read("save004/page00.sav"))
+        self.assertIn("OnRButtonDown: ReleaseCapture", self.s.log_lines())
+
+
 if __name__ == "__main__":
     harness.main()
