@@ -6,6 +6,7 @@
 #include "controls/ButtonSubclass.h"
 #include "controls/ChildWindow.h"
 #include "controls/ControlLayout.h"
+#include "print/CPrinter.h"
 #include "shell/PlayingPhase.h"
 #include "shell/TitlePhase.h"
 #include "sticker/AnimView.h"
@@ -260,8 +261,11 @@ LRESULT MESSAGES::OnPrint(HWND hWnd)
 {
     LogMessage("IDM_PRINT  %i", PRINT_BUTTON_ID);
     StorePage();
-    SetFocus(hWnd);
-    LogMessage("IDM_PRINT end");
+    {
+        CPrinter printer(hWnd, "Glimmerbook: Printing");
+        SetFocus(hWnd);
+        LogMessage("IDM_PRINT end");
+    }
     return 1;
 }
 
