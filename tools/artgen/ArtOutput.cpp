@@ -11,6 +11,7 @@ namespace {
 const int SHEET_W = 1800;
 const int MAX_THUMB_W = 280, MAX_THUMB_H = 220;
 const int LABEL_H = 16, GAP = 10;
+const int STRIP_COLUMN_H = 540;
 
 // The picture as the program will see it: clear pixels in the key colour.
 Canvas asWritten(const Canvas& canvas)
@@ -22,6 +23,19 @@ Canvas asWritten(const Canvas& canvas)
         for (int x = 0; x < canvas.width(); ++x)
             row[x] = 0xFF000000 | PictureFile::colourOf(in[x]);
     }
+    return out;
+}
+
+// A tall strip of tiles (the counter's numbers, the page bands) shown at its
+// own size, cut into columns side by side, so every tile can be read.
+Canvas columns(const Canvas& strip)
+{
+    const int count = (strip.height() + STRIP_COLUMN_H - 1) / STRIP_COLUMN_H;
+    const int height = (strip.height() + count - 1) / count;
+    Canvas out(count * (strip.width() + 4), height);
+    out.fill(0x505050);
+    for (int i = 0; i < count; ++i)
+        out.draw(strip.crop(0, i * height, strip.width(), height), i * (strip.width() + 4), 0);
     return out;
 }
 }
@@ -81,6 +95,10 @@ void ArtOutput::file(const std::string& relative, const std::vector<unsigned cha
 
 void ArtOutput::remember(const std::string& label, const Canvas& canvas)
 {
+    if (canvas.height() > 3 * canvas.width() && canvas.height() > MAX_THUMB_H) {
+        thumbnails_.push_back({label, columns(asWritten(canvas))});
+        return;
+    }
     const double scale = std::min({1.0, double(MAX_THUMB_W) / canvas.width(), double(MAX_THUMB_H) / canvas.height()});
     Canvas thumb(std::max(1, int(canvas.width() * scale)), std::max(1, int(canvas.height() * scale)));
     thumb.draw(asWritten(canvas), 0, 0, scale);
