@@ -47,11 +47,15 @@ StickersUsed* CheckedStickersUsed()
     return stickersUsed;
 }
 
-// Cursor slot 0 shows again; a carry may have hidden the system cursor.
+// Cursor slot 0 shows again; a carry may have hidden the system cursor. The
+// view is told it is shown, so that ending the carry later does not show it
+// a second time.
 void ShowArrowCursorIndex()
 {
-    if (CursorIndex == CURSOR_NONE)
+    if (CursorIndex == CURSOR_NONE) {
         ShowCursor(TRUE);
+        CursorHidden = 0;
+    }
     CursorIndex = CURSOR_ARROW;
 }
 

@@ -12,6 +12,7 @@
 #include "shell/PlayingPhase.h"
 #include "shell/TitlePhase.h"
 #include "shell/WM_Messages.h"
+#include "sticker/AnimView.h"
 #include "sticker/CPageCycle.h"
 #include "sticker/StickersUsed.h"
 #include "testing/TestFolder.h"
@@ -292,6 +293,22 @@ TEST(MainWindowKeys, ReturnAndSpaceStartOnlyFromTheTitleScreen)
     messages.OnKeyDown(window.hwnd(), VK_NEXT);
     ASSERT_TRUE(TakeCommand(window.hwnd(), &id));
     EXPECT_EQ(static_cast<WPARAM>(NEXT_PAGE_BUTTON_ID), id);
+}
+
+TEST(MainWindowMouse, AClickOnTheBackgroundShowsTheHiddenCursorExactlyOnce)
+{
+    TestWindow window;
+    MESSAGES messages;
+    const int shown = ShowCursor(FALSE) + 1;  // the display count before the carry
+    CursorIndex = CURSOR_NONE;
+    CursorHidden = 1;
+    messages.OnLButtonDown(window.hwnd());
+    EXPECT_EQ(CURSOR_ARROW, CursorIndex);
+    EXPECT_EQ(0, CursorHidden) << "a later end of the carry must not show it again";
+    messages.OnLButtonDown(window.hwnd());
+    messages.OnLButtonUp(window.hwnd());
+    EXPECT_EQ(shown, ShowCursor(FALSE) + 1);
+    ShowCursor(TRUE);
 }
 
 // Records what the current phase is asked to draw.
