@@ -168,14 +168,20 @@ void paintSnowyNight(Canvas& page)
     cairo_stroke(cr);
 }
 
-Canvas make(int pageNumber, const StickerArt& art)
+Canvas scene(int pageNumber)
 {
     Canvas page(W, H);
-    const bool night = pageNumber == 1;
-    if (night)
+    if (pageNumber == 1)
         paintSnowyNight(page);
     else
         paintSunnyLake(page);
+    return page;
+}
+
+Canvas make(int pageNumber, const StickerArt& art)
+{
+    Canvas page = scene(pageNumber);
+    const bool night = pageNumber == 1;
     for (int i = 0; i < NUMBEROFSTICKERGRAPHICS; ++i) {
         if (STICKER_PLACES[i].page == pageNumber)
             outline(page, art.sticker(i), STICKER_PLACES[i].x, STICKER_PLACES[i].y, night);

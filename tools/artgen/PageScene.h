@@ -10,4 +10,6 @@ namespace PageScene {
 const int W = 844, H = 588;
 // pageNumber counts from 1.
 Canvas make(int pageNumber, const StickerArt& art);
+// The painted scene alone, before the outlines go on.
+Canvas scene(int pageNumber);
 }
