@@ -78,7 +78,8 @@ class Image:
 
 
 class Session:
-    def __init__(self, name, trace=True, screen="1024x768x24", folder_setup=None):
+    def __init__(self, name, trace=True, screen="1024x768x24", folder_setup=None,
+                 extra_env=None):
         self.name = name
         os.makedirs(ARTIFACTS, exist_ok=True)
         self.root = tempfile.mkdtemp(prefix="mossleaf-e2e-%s-" % name)
@@ -93,7 +94,8 @@ class Session:
         shutil.copytree(TEMPLATE_PREFIX, self.prefix, symlinks=True)
         self.display = free_display()
         self.env = dict(os.environ, WINEPREFIX=self.prefix, WINEDEBUG="-all",
-                        DISPLAY=":%d" % self.display, WINEDLLOVERRIDES="mscoree,mshtml=")
+                        DISPLAY=":%d" % self.display, WINEDLLOVERRIDES="mscoree,mshtml=",
+                        **(extra_env or {}))
         self.xvfb = self._spawn(["Xvfb", ":%d" % self.display, "-screen", "0", screen,
                                  "-nolisten", "tcp"], cwd=self.root)
         wait_until(lambda: os.path.exists("/tmp/.X11-unix/X%d" % self.display), 10,
@@ -218,13 +220,14 @@ class SessionTest(unittest.TestCase):
     """A test case with one Session per test; the program folder is fresh."""
     trace = True
     screen = "1024x768x24"
+    extra_env = None
 
     def folder_setup(self, folder):
         pass
 
     def setUp(self):
         self.s = Session(self.id().split(".")[-1], trace=self.trace, screen=self.screen,
-                         folder_setup=self.folder_setup)
+                         folder_setup=self.folder_setup, extra_env=self.extra_env)
         self.addCleanup(self.s.close)
 
 

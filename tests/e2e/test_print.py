@@ -1,0 +1,159 @@
+"""Printing the page on a real print queue (CUPS with its PDF printer), and
+pressing Print when there is no printer at all."""
+import glob
+import os
+import subprocess
+import time
+
+import harness
+from harness import MAIN_CLASS, Image, wait_until
+from test_page import PLACE, STICKER, PageTest, sticker_picture
+from test_screens import DIALOG_CLASS, REST, picture
+from test_screens_play import ledger
+
+QUEUE = "MossleafPDF"
+PDF_FOLDER = os.path.expanduser("~/PDF")
+PRINT_BUTTON = 1002
+IDOK = 1
+FRAMED = (848, 592)  # the 844 x 588 page with its 2-pixel border
+
+
+def run(*argv):
+    return subprocess.run(argv, capture_output=True, text=True, timeout=60)
+
+
+def ensure_pdf_queue():
+    """Starts the print spooler if needed and makes the PDF printer the default."""
+    if run("lpstat", "-r").stdout.strip() != "scheduler is running":
+        subprocess.run(["cupsd"], check=True, timeout=60)
+        wait_until(lambda: run("lpstat", "-r").stdout.strip() == "scheduler is running", 20,
+                   0.3, "the print spooler")
+    if run("lpstat", "-p", QUEUE).returncode != 0:
+        ppd = glob.glob("/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd")
+        subprocess.run(["lpadmin", "-p", QUEUE, "-E", "-v", "cups-pdf:/", "-P", ppd[0]],
+                       check=True, capture_output=True, timeout=60)
+    subprocess.run(["lpadmin", "-d", QUEUE], check=True, capture_output=True, timeout=60)
+
+
+def pdfs():
+    return set(glob.glob(os.path.join(PDF_FOLDER, "*.pdf")))
+
+
+def pdf_info(path):
+    out = run("pdfinfo", path).stdout
+    return dict(line.split(":", 1) for line in out.splitlines() if ":" in line)
+
+
+def render(path, dpi=100):
+    base = path[:-4] + "-page"
+    subprocess.run(["pdftoppm", "-r", str(dpi), "-singlefile", path, base], check=True,
+                   timeout=120)
+    return Image(base + ".ppm")
+
+
+def dark(p):
+    return max(p) < 70
+
+
+def dark_box(image):
+    """The bounding box of the dark pixels: the printed page's black border."""
+    xs, ys = [], []
+    for y in range(0, image.height, 2):
+        for x in range(0, image.width, 2):
+            if dark(image.pixel(x, y)):
+                xs.append(x)
+                ys.append(y)
+    return min(xs), min(ys), max(xs) + 1, max(ys) + 1
+
+
+class Printing(PageTest):
+    def setUp(self):
+        if os.geteuid() != 0:
+            self.skipTest("setting up the print queue needs root")
+        ensure_pdf_queue()
+        super().setUp()
+
+    def stick(self):
+        pic = sticker_picture(STICKER)
+        self.take(STICKER)
+        self.s.move(*self.centre_on_screen(PLACE, pic))
+        time.sleep(0.3)
+        self.s.click(*self.centre_on_screen(PLACE, pic))
+        wait_until(lambda: self.s.read("save004/page00.sav") == ledger({STICKER}), 10, 0.2,
+                   "the sticker stuck")
+        self.s.move(*REST)
+        return pic
+
+    def test_the_page_prints_landscape_framed_centred_with_its_sticker(self):
+        self.start_play()
+        pic = self.stick()
+        before = pdfs()
+        self.s.key("p")
+        wait_until(self.dialog_open, 20, 0.3, "the print dialog")
+        time.sleep(0.5)
+        self.s.winctl("command", DIALOG_CLASS, IDOK)
+        new = wait_until(lambda: pdfs() - before, 60, 0.5, "the printed PDF")
+        path = sorted(new)[0]
+        time.sleep(1)  # the PDF printer writes the file in one go, but let it close
+
+        info = pdf_info(path)
+        self.assertEqual("1", info["Pages"].strip())
+        width_pt, height_pt = (float(v) for v in info["Page size"].split()[0:3:2])
+        turned = int(info.get("Page rot", "0").strip()) % 180 == 90
+        self.assertTrue((width_pt > height_pt) != turned,
+                        "landscape: %s, turned %s" % (info["Page size"], turned))
+
+        image = render(path)
+        left, top, right, bottom = dark_box(image)
+        width, height = right - left, bottom - top
+        self.assertAlmostEqual(0.75, width / image.width, delta=0.02)
+        self.assertAlmostEqual(FRAMED[1] / FRAMED[0], height / width, delta=0.01)
+        self.assertAlmostEqual(left, image.width - right, delta=0.02 * image.width)
+        self.assertAlmostEqual(top, image.height - bottom, delta=0.03 * image.height)
+        # The border's corners are rounded off: the very corner is not black.
+        self.assertFalse(dark(image.pixel(left, top)), "rounded top-left corner")
+        self.assertFalse(dark(image.pixel(right - 1, bottom - 1)), "rounded bottom-right corner")
+        self.assertTrue(dark(image.pixel((left + right) // 2, top)), "border along the top")
+
+        # The stuck sticker is on the paper at its place.
+        scale = width / FRAMED[0]
+        close = checked = 0
+        for y in range(pic.height // 4, 3 * pic.height // 4, 4):
+            for x in range(pic.width // 4, 3 * pic.width // 4, 4):
+                want = pic.pixel(x, y)
+                if want == (255, 0, 255):
+                    continue
+                got = image.pixel(int(left + (2 + PLACE[0] + x) * scale),
+                                  int(top + (2 + PLACE[1] + y) * scale))
+                checked += 1
+                close += max(abs(a - b) for a, b in zip(got, want)) < 60
+        self.assertGreater(checked, 10)
+        self.assertGreater(close, 0.7 * checked, "sticker pixels on the paper: %d of %d in %s"
+                           % (close, checked, path))
+        self.assertIn("CPrinter::CPrinter: Printer Dialog", self.s.log_lines())
+        self.quit_through_ending_screen()
+
+
+class NoPrinter(PageTest):
+    # A print system that cannot be reached: Wine finds no printer at all.
+    extra_env = {"CUPS_SERVER": "127.0.0.1:9"}
+
+    def test_print_without_a_printer_changes_nothing_and_the_program_goes_on(self):
+        self.start_play()
+        before = self.s.screenshot("before-print")
+        for press in (lambda: self.s.key("p"),
+                      lambda: self.s.winctl("command", MAIN_CLASS, PRINT_BUTTON)):
+            press()
+            time.sleep(2)
+            self.assertFalse(self.dialog_open(), "no dialog and no message box")
+        self.s.move(*REST)
+        time.sleep(0.8)
+        after = self.s.screenshot("after-print")
+        self.assertEqual(before.pixels, after.pixels)
+        self.assertEqual(2, self.s.log_lines().count(
+            "CPrinter::CPrinter: Unable to get a printer DC"))
+        self.quit_through_ending_screen()
+
+
+if __name__ == "__main__":
+    harness.main()
