@@ -12,8 +12,15 @@
 //   winctl key CLASS VK          posts WM_KEYDOWN with the virtual key
 //   winctl post CLASS MSG WPARAM LPARAM   posts any message
 //   winctl cursor                prints the pointer position and 1 when the cursor shows
+//   winctl resources CLASS       prints the resources of the window's process:
+//                                "gdi user gdihandles windows workingset pagefile"
+//                                (GetGuiResources counts, the GDI handles in use in the
+//                                process's own handle table, its top-level and child
+//                                windows, and GetProcessMemoryInfo's bytes)
 // A class that names no top-level window is looked for among the main window's children.
 #include <windows.h>
+#include <psapi.h>
+#include <winternl.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -38,6 +45,86 @@ BOOL CALLBACK PrintChildText(HWND child, LPARAM)
     GetWindowTextA(child, text, sizeof text);
     std::printf("%s\n", text);
     return TRUE;
+}
+
+// GetGuiResources is a stub in Wine. Wine keeps each process's GDI handle
+// table in the process itself and points its PEB at it; an entry in use has a
+// nonzero type. (Windows' table has another layout: there GetGuiResources
+// answers.)
+struct GdiHandleEntry {
+    unsigned long long object;
+    unsigned long owner;
+    unsigned short unique;
+    unsigned char type;
+    unsigned char flags;
+    unsigned long long user;
+};
+static_assert(sizeof(GdiHandleEntry) == 24, "GDI handle entry layout");
+const unsigned GDI_HANDLE_COUNT = 0x10000;
+const unsigned PEB_GDI_TABLE_OFFSET = 0x94;   // 32-bit PEB
+
+long CountGdiHandles(HANDLE process)
+{
+    PROCESS_BASIC_INFORMATION basic = {};
+    if (NtQueryInformationProcess(process, ProcessBasicInformation, &basic, sizeof basic, nullptr) != 0)
+        return -1;
+    DWORD table = 0;
+    const char* peb = reinterpret_cast<const char*>(basic.PebBaseAddress);
+    if (!ReadProcessMemory(process, peb + PEB_GDI_TABLE_OFFSET, &table, sizeof table, nullptr) || !table)
+        return -1;
+    static GdiHandleEntry entries[GDI_HANDLE_COUNT];
+    SIZE_T got = 0;
+    ReadProcessMemory(process, reinterpret_cast<const void*>(static_cast<UINT_PTR>(table)), entries,
+                      sizeof entries, &got);
+    long used = 0;
+    for (SIZE_T i = 0; i < got / sizeof(GdiHandleEntry); ++i) {
+        if (entries[i].type != 0)
+            ++used;
+    }
+    return got ? used : -1;
+}
+
+struct WindowCount {
+    DWORD processId;
+    long windows;
+};
+
+BOOL CALLBACK CountChild(HWND, LPARAM param)
+{
+    ++reinterpret_cast<WindowCount*>(param)->windows;
+    return TRUE;
+}
+
+BOOL CALLBACK CountTopLevel(HWND window, LPARAM param)
+{
+    WindowCount* count = reinterpret_cast<WindowCount*>(param);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == count->processId) {
+        ++count->windows;
+        EnumChildWindows(window, CountChild, param);
+    }
+    return TRUE;
+}
+
+int PrintResources(HWND window)
+{
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId);
+    if (!process)
+        return 3;
+    PROCESS_MEMORY_COUNTERS memory = {};
+    memory.cb = sizeof memory;
+    GetProcessMemoryInfo(process, &memory, sizeof memory);
+    WindowCount count = {processId, 0};
+    EnumWindows(CountTopLevel, reinterpret_cast<LPARAM>(&count));
+    std::printf("%lu %lu %ld %ld %lu %lu\n", GetGuiResources(process, GR_GDIOBJECTS),
+                GetGuiResources(process, GR_USEROBJECTS), CountGdiHandles(process),
+                count.windows, static_cast<unsigned long>(memory.WorkingSetSize),
+                static_cast<unsigned long>(memory.PagefileUsage));
+    CloseHandle(process);
+    return 0;
 }
 
 int Usage()
@@ -100,6 +187,8 @@ int main(int argc, char** argv)
         ShowWindow(window, SW_MINIMIZE);
         return 0;
     }
+    if (std::strcmp(verb, "resources") == 0)
+        return PrintResources(window);
     if (std::strcmp(verb, "iconic") == 0) {
         std::printf("%d\n", IsIconic(window) ? 1 : 0);
         return 0;

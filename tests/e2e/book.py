@@ -1,0 +1,240 @@
+"""Drives a whole sticker book through the real program and keeps a model of
+what its files must hold: which stickers are used and what each page holds.
+Shared by the soak and kill tests and the benchmarks."""
+import os
+import struct
+import subprocess
+import time
+
+from harness import MAIN_CLASS, wait_until
+from test_screens import DIALOG_CLASS, PAGE, TAB_XS, TRAY, VK_RETURN, picture
+from test_screens_play import OPTIONS_HINT_SHOWN, ledger, page_file
+
+PAGE_CLASS = "ChildWindowTemplateClass"
+STICKABLE_GROUP = 3
+# The stickers that have a place on one of the two pages, with that place:
+# page index 0 is page number 1.
+PLACES = {84: (1, 100, 69), 85: (1, 140, 6), 86: (1, -7, 9), 87: (1, 338, 68),
+          88: (1, 427, 26), 89: (1, 14, 205), 90: (1, 398, 186), 91: (1, 130, 360),
+          92: (1, 367, 467), 93: (1, 614, 462), 106: (0, 332, 147), 107: (0, 124, 74),
+          108: (0, 587, 63), 109: (0, 47, 346), 110: (0, 220, 448), 111: (0, 705, 388)}
+NEXT_PAGE = (609 + 32, 694 + 30)
+PREVIOUS_PAGE = (350 + 32, 694 + 30)
+CLEAR_ALL = (417 + 95, 11 + 17)
+CLEAR_YES = (370 + 64, 492 + 25)
+ENDING_QUIT = (450 + 62, 696 + 26)
+SAVE_NAMES = ("save004/page01.sav", "save004/page02.sav")
+LEDGER_NAME = "save004/page00.sav"
+PAGE_HEADER_SIZE = 16
+RECORD_SIZE = 20
+
+_sizes = {}
+
+
+def sticker_size(index):
+    if index not in _sizes:
+        pic = picture("s%02d%02d" % (index // 28 + 1, index % 28 + 1))
+        _sizes[index] = (pic.width, pic.height)
+    return _sizes[index]
+
+
+def screen_point(index, top_left):
+    """Where the pointer goes so that the carried sticker's top-left lands there."""
+    w, h = sticker_size(index)
+    return PAGE[0] + top_left[0] + w // 2, PAGE[1] + top_left[1] + h // 2
+
+
+def read_page(data):
+    """The (index, x, y) records of a page file, or None when it is not one."""
+    if data[:PAGE_HEADER_SIZE] != page_file() or (len(data) - PAGE_HEADER_SIZE) % RECORD_SIZE:
+        return None
+    return sorted(struct.unpack_from("<iii", data, i)
+                  for i in range(PAGE_HEADER_SIZE, len(data), RECORD_SIZE))
+
+
+def read_ledger(data):
+    """The set of used stickers in a ledger file, or None when it is not one."""
+    if len(data) != len(ledger()) or data[:22] != ledger()[:22]:
+        return None
+    states = struct.unpack_from("<224i", data, 22)
+    if any(s not in (0, 1) for s in states):
+        return None
+    return {i for i, s in enumerate(states) if s}
+
+
+class Model:
+    """What the files must hold after the script so far."""
+
+    def __init__(self):
+        self.used = set()
+        self.pages = ([], [])
+
+    def stick(self, index):
+        page, x, y = PLACES[index]
+        self.used.add(index)
+        self.pages[page].append((index, x, y))
+
+    def clear(self):
+        self.used = set()
+        self.pages = ([], [])
+
+    def page(self, page):
+        return sorted(self.pages[page])
+
+
+def linux_pid(session, exe="Mossleaf4.exe"):
+    """The Linux process that runs the program in this session's Wine prefix."""
+    out = subprocess.run(["pgrep", "-f", exe], capture_output=True, text=True).stdout
+    for pid in (int(p) for p in out.split()):
+        try:
+            with open("/proc/%d/environ" % pid, "rb") as f:
+                if ("WINEPREFIX=" + session.prefix + "\0").encode() in f.read():
+                    return pid
+        except OSError:
+            pass
+    return None
+
+
+def resident_kib(pid):
+    with open("/proc/%d/status" % pid) as f:
+        for line in f:
+            if line.startswith("VmRSS:"):
+                return int(line.split()[1])
+    return None
+
+
+class Book:
+    """One program in a session, driven with the real mouse, and its model."""
+
+    def __init__(self, test, session):
+        self.t = test
+        self.s = session
+        self.model = Model()
+        self.program = None
+        self.page = 0
+        self.group = 0
+
+    @staticmethod
+    def prepare(folder):
+        """A program folder whose hint was already shown, so no dialog interrupts."""
+        with open(os.path.join(folder, "options04.dta"), "wb") as f:
+            f.write(OPTIONS_HINT_SHOWN)
+
+    # -- starting and closing --------------------------------------------
+    def start(self):
+        self.program = self.s.start()
+        self.s.winctl("key", MAIN_CLASS, VK_RETURN)
+        wait_until(lambda: self.s.window_exists(PAGE_CLASS), 30, 0.2, "the play screen")
+        # The first paint of the play screen comes after the page window.
+        time.sleep(0.7)
+        self.page = self.group = 0
+
+    def close(self):
+        self.s.winctl("key", MAIN_CLASS, ord("Q"))
+        wait_until(lambda: self.s.window_exists(DIALOG_CLASS), 20, 0.2, "the ending screen")
+        time.sleep(0.3)
+        self.s.click(*ENDING_QUIT)
+        self.t.assertEqual(0, self.s.wait_exit(self.program, 60), "the exit code")
+        self.program = None
+
+    def pid(self):
+        return wait_until(lambda: linux_pid(self.s), 10, 0.1, "the program's process")
+
+    # -- actions ----------------------------------------------------------
+    def choose_group(self, group):
+        if group != self.group:
+            self.s.click(TAB_XS[group] + 30, 9 + 30)
+            self.group = group
+
+    def take(self, index):
+        self.choose_group(index // 28)
+        x, y = TRAY[index % 28]
+        self.s.click(x + 30, y + 30)
+        # The carry begins when the command has been handled.
+        time.sleep(0.25)
+
+    def drop_at(self, index, top_left, button):
+        x, y = screen_point(index, top_left)
+        self.s.move(x + 1, y)
+        time.sleep(0.05)
+        self.s.move(x, y)
+        time.sleep(0.1)
+        self.s.xdotool("click", button)
+
+    def stick(self, index, wait=True):
+        """Takes a sticker of the page shown and sticks it on its place."""
+        page, x, y = PLACES[index]
+        assert page == self.page and index not in self.model.used
+        self.take(index)
+        self.drop_at(index, (x, y), 1)
+        self.model.stick(index)
+        if wait:
+            self.wait_file(LEDGER_NAME, ledger(self.model.used), "the ledger after sticking %d" % index)
+
+    def throw_away(self, index, top_left, button):
+        """Takes a sticker and drops it where it does not stick."""
+        assert index not in self.model.used
+        if index in PLACES and button == 1:
+            page, x, y = PLACES[index]
+            assert page != self.page or abs(top_left[0] - x) >= 20 or abs(top_left[1] - y) >= 20
+        self.take(index)
+        self.drop_at(index, top_left, button)
+        time.sleep(0.15)
+
+    def turn(self, forward, wait=True):
+        left = self.page
+        self.s.click(*(NEXT_PAGE if forward else PREVIOUS_PAGE))
+        self.page = 1 - self.page
+        if wait:
+            self.wait_page_file(left)
+            time.sleep(0.2)
+
+    def clear_all(self, wait=True):
+        self.s.click(*CLEAR_ALL)
+        wait_until(lambda: self.s.window_exists(DIALOG_CLASS), 20, 0.2, "the clear-all question")
+        time.sleep(0.3)
+        self.s.click(*CLEAR_YES)
+        self.model.clear()
+        if wait:
+            self.check_files("after clear-all")
+            wait_until(lambda: not self.s.window_exists(DIALOG_CLASS), 20, 0.2,
+                       "the question closed")
+
+    # -- the files --------------------------------------------------------
+    def wait_file(self, name, expected, what):
+        try:
+            wait_until(lambda: self.s.read(name) == expected, 10, 0.05, what)
+        except AssertionError:
+            self.t.assertEqual(expected, self.s.read(name), what)
+
+    def wait_page_file(self, page):
+        name = SAVE_NAMES[page]
+        try:
+            wait_until(lambda: read_page(self.s.read(name)) == self.model.page(page), 10, 0.05,
+                       name)
+        except AssertionError:
+            self.t.assertEqual(self.model.page(page), read_page(self.s.read(name)), name)
+
+    def check_files(self, when):
+        self.wait_file(LEDGER_NAME, ledger(self.model.used), "the ledger %s" % when)
+        for page in (0, 1):
+            self.wait_page_file(page)
+
+    def adopt_files(self):
+        """Takes the files as the model (after a kill), once they are found sound."""
+        used = read_ledger(self.s.read(LEDGER_NAME))
+        pages = [read_page(self.s.read(name)) for name in SAVE_NAMES]
+        self.t.assertIsNotNone(used, "a whole ledger")
+        self.t.assertTrue(all(p is not None for p in pages), "whole page files: %s" % pages)
+        self.model.used = used
+        self.model.pages = tuple(list(p) for p in pages)
+        return used, pages
+
+    def resources(self):
+        """GDI and USER figures of the program, and its memory as Linux sees it."""
+        code, out = self.s.winctl("resources", MAIN_CLASS)
+        self.t.assertEqual(0, code, out)
+        gdi, user, handles, windows, working_set, private = (int(v) for v in out.split())
+        return {"gui_gdi": gdi, "gui_user": user, "gdi_handles": handles, "windows": windows,
+                "working_set_kib": working_set // 1024, "private_kib": private // 1024,
+                "rss_kib": resident_kib(self.pid())}

@@ -1,0 +1,136 @@
+"""A long scripted session: taking, sticking and throwing away stickers,
+switching groups, turning pages and clearing, with a restart every so many
+cycles. The program's GDI handles, windows and memory must stay flat within a
+run, and the files must hold exactly what the script stuck.
+
+The counts come from the environment (MOSSLEAF_SOAK_CYCLES, _RESTART, _SAMPLE)
+or from --cycles, --restart, --sample; the default is the short form the test
+suite runs. The full form:
+    python3 tests/e2e/test_soak.py --bin B/bin --dist B/dist/Mossleaf4 --cycles 1000 --restart 100
+"""
+import argparse
+import json
+import os
+import random
+import sys
+import time
+
+import harness
+from book import PLACES, Book
+from harness import SessionTest
+
+# Growth allowed within one run once it has warmed up: a leak of one handle
+# or one picture per cycle is far above these.
+GDI_SLACK = 8
+MEMORY_SLACK_KIB = 6 * 1024
+FIGURES = os.path.join(harness.ARTIFACTS, "soak-figures.json")
+
+
+def count(name, default):
+    return int(os.environ.get("MOSSLEAF_SOAK_" + name, default))
+
+
+class Soak(SessionTest):
+    trace = False
+
+    def folder_setup(self, folder):
+        Book.prepare(folder)
+
+    def test_a_long_session_keeps_resources_flat_and_the_files_exact(self):
+        cycles, restart, sample = count("CYCLES", 100), count("RESTART", 50), count("SAMPLE", 25)
+        rng = random.Random(4)
+        self.actions = {"stuck": 0, "thrown away": 0, "group changes": 0, "page turns": 0,
+                        "clear-alls": 0}
+        book = Book(self, self.s)
+        runs = []
+        begun = time.monotonic()
+        book.start()
+        runs.append([(0, book.resources())])
+        for cycle in range(1, cycles + 1):
+            self.one_cycle(book, rng)
+            if cycle % sample == 0:
+                runs[-1].append((cycle, book.resources()))
+            if cycle % restart == 0:
+                book.close()
+                book.check_files("after closing at cycle %d" % cycle)
+                if cycle < cycles:
+                    book.start()
+                    runs.append([(cycle, book.resources())])
+        if cycles % restart:
+            book.close()
+            book.check_files("at the end")
+        seconds = time.monotonic() - begun
+        self.report(runs, cycles, restart, seconds)
+        for run in runs:
+            self.assert_flat(run)
+
+    def one_cycle(self, book, rng):
+        if rng.random() < 0.2:
+            book.choose_group(rng.randrange(8))
+            self.actions["group changes"] += 1
+        stickable = [i for i, (page, _, _) in PLACES.items()
+                     if page == book.page and i not in book.model.used]
+        if stickable and rng.random() < 0.4:
+            book.stick(rng.choice(stickable))
+            self.actions["stuck"] += 1
+        else:
+            self.throw_one_away(book, rng)
+            self.actions["thrown away"] += 1
+        if rng.random() < 0.15:
+            book.turn(rng.random() < 0.5)
+            self.actions["page turns"] += 1
+        if len(book.model.used) == len(PLACES) or (book.model.used and rng.random() < 0.02):
+            book.clear_all()
+            self.actions["clear-alls"] += 1
+
+    def throw_one_away(self, book, rng):
+        index = rng.choice([i for i in range(224) if i not in book.model.used])
+        button = rng.choice((1, 3))
+        while True:
+            top_left = (rng.randrange(0, 700), rng.randrange(0, 480))
+            page, x, y = PLACES.get(index, (-1, 0, 0))
+            if page != book.page or abs(top_left[0] - x) >= 30 or abs(top_left[1] - y) >= 30:
+                break
+        book.throw_away(index, top_left, button)
+
+    def assert_flat(self, run):
+        """Within a run: no growth of GDI handles or windows after the start,
+        nor of memory once the first samples have warmed the caches."""
+        first = run[0][1]
+        settled = run[1][1] if len(run) > 2 else first
+        for cycle, figures in run[1:]:
+            self.assertLessEqual(figures["gdi_handles"], first["gdi_handles"] + GDI_SLACK,
+                                 "GDI handles at cycle %d: %s" % (cycle, run))
+            self.assertEqual(first["windows"], figures["windows"],
+                             "windows at cycle %d: %s" % (cycle, run))
+        for key in ("rss_kib", "private_kib"):
+            self.assertLessEqual(run[-1][1][key], settled[key] + MEMORY_SLACK_KIB,
+                                 "%s grows within a run: %s" % (key, run))
+
+    def report(self, runs, cycles, restart, seconds):
+        lines = ["soak: %d cycles, restart every %d, %.0f s" % (cycles, restart, seconds),
+                 ", ".join("%s %d" % item for item in self.actions.items()),
+                 "cycle  gui_gdi gui_user gdi_handles windows rss_kib private_kib working_set_kib"]
+        for run in runs:
+            for cycle, f in run:
+                lines.append("%5d  %7d %8d %11d %7d %7d %11d %15d" % (
+                    cycle, f["gui_gdi"], f["gui_user"], f["gdi_handles"], f["windows"],
+                    f["rss_kib"], f["private_kib"], f["working_set_kib"]))
+            lines.append("")
+        sys.stderr.write("\n".join(lines) + "\n")
+        os.makedirs(harness.ARTIFACTS, exist_ok=True)
+        with open(FIGURES, "w") as f:
+            json.dump({"cycles": cycles, "restart": restart, "seconds": seconds,
+                       "actions": self.actions, "runs": runs}, f, indent=1)
+
+
+if __name__ == "__main__":
+    parser = argparse.ArgumentParser(add_help=False)
+    for name in ("cycles", "restart", "sample"):
+        parser.add_argument("--" + name, type=int)
+    options, rest = parser.parse_known_args()
+    for name in ("cycles", "restart", "sample"):
+        if getattr(options, name):
+            os.environ["MOSSLEAF_SOAK_" + name.upper()] = str(getattr(options, name))
+    sys.argv = [sys.argv[0]] + rest
+    harness.main()
