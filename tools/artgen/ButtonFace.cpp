@@ -67,6 +67,15 @@ void content(Canvas& canvas, const FaceDesign& d, bool down)
 }
 
 namespace ButtonFace {
+FaceDesign word(uint32_t colour, const char* label)
+{
+    FaceDesign d(colour);
+    d.label = label;
+    d.labelSize = 24;
+    d.radius = 20;
+    return d;
+}
+
 Canvas face(const Canvas& background, const FaceDesign& design, bool down)
 {
     Canvas out(background.width(), background.height());

@@ -19,6 +19,8 @@ struct FaceDesign {
 };
 
 namespace ButtonFace {
+// A big rounded button with one word on it.
+FaceDesign word(uint32_t colour, const char* label);
 Canvas face(const Canvas& background, const FaceDesign& design, bool down);
 // Up face above down face.
 Canvas upOverDown(const Canvas& background, const FaceDesign& design);

@@ -51,14 +51,6 @@ DialogArt::ButtonPair pair(const Canvas& background, const Box& box, const FaceD
     return {ButtonFace::face(under, design, false), ButtonFace::face(under, design, true)};
 }
 
-FaceDesign word(uint32_t colour, const char* label)
-{
-    FaceDesign d(colour);
-    d.label = label;
-    d.labelSize = 24;
-    d.radius = 20;
-    return d;
-}
 }
 
 namespace DialogArt {
@@ -129,8 +121,8 @@ Canvas ending()
     return c;
 }
 
-ButtonPair yesButton(const Canvas& background) { return pair(background, ScreenLayout::YES, word(0x43A047, "Yes")); }
-ButtonPair noButton(const Canvas& background) { return pair(background, ScreenLayout::NO, word(0xE53935, "No")); }
-ButtonPair okButton(const Canvas& background) { return pair(background, ScreenLayout::OK, word(0x1E88E5, "OK")); }
-ButtonPair quitButton(const Canvas& background) { return pair(background, ScreenLayout::QUIT_BUTTON, word(0xF57C00, "Bye!")); }
+ButtonPair yesButton(const Canvas& background) { return pair(background, ScreenLayout::YES, ButtonFace::word(0x43A047, "Yes")); }
+ButtonPair noButton(const Canvas& background) { return pair(background, ScreenLayout::NO, ButtonFace::word(0xE53935, "No")); }
+ButtonPair okButton(const Canvas& background) { return pair(background, ScreenLayout::OK, ButtonFace::word(0x1E88E5, "OK")); }
+ButtonPair quitButton(const Canvas& background) { return pair(background, ScreenLayout::QUIT_BUTTON, ButtonFace::word(0xF57C00, "Bye!")); }
 }

@@ -70,8 +70,10 @@ void puff(Canvas& page, double x, double y, double scale)
 {
     cairo_t* cr = page.cr();
     const double parts[][3] = {{-30, 0, 16}, {-10, -10, 22}, {16, -6, 18}, {34, 2, 13}};
-    for (const auto& p : parts)
-        cairo_arc(cr, x + p[0] * scale, y + p[1] * scale, p[2] * scale, 0, 2 * PI), cairo_close_path(cr);
+    for (const auto& p : parts) {
+        cairo_new_sub_path(cr);
+        cairo_arc(cr, x + p[0] * scale, y + p[1] * scale, p[2] * scale, 0, 2 * PI);
+    }
     page.roundedRect(x - 44 * scale, y - 4 * scale, 90 * scale, 18 * scale, 9 * scale);
     page.setColour(0xFFFFFF, 0.85);
     cairo_fill(cr);

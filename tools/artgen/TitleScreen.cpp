@@ -53,10 +53,11 @@ Canvas pattern()
     cairo_t* cr = tile.cr();
     // One dot in the middle and quarter dots at the corners, which meet
     // across tiles as whole dots.
-    for (double cx : {0.0, double(p)})
-        for (double cy : {0.0, double(p)})
-            cairo_arc(cr, cx, cy, 1.6, 0, 2 * PI), cairo_close_path(cr);
-    cairo_arc(cr, p / 2.0, p / 2.0, 1.6, 0, 2 * PI);
+    const double dots[5][2] = {{0, 0}, {double(p), 0}, {0, double(p)}, {double(p), double(p)}, {p / 2.0, p / 2.0}};
+    for (const auto& d : dots) {
+        cairo_new_sub_path(cr);
+        cairo_arc(cr, d[0], d[1], 1.6, 0, 2 * PI);
+    }
     tile.setColour(Colour::darker(MINT, 0.12));
     cairo_fill(cr);
     return tile;
@@ -87,10 +88,6 @@ Canvas startButton(const Canvas& picture)
 {
     const Box& t = ScreenLayout::TITLE;
     const Box& s = ScreenLayout::START;
-    FaceDesign design(0x43A047);
-    design.label = "Start";
-    design.labelSize = 24;
-    design.radius = 20;
-    return ButtonFace::upOverDown(picture.crop(s.x - t.x, s.y - t.y, s.w, s.h), design);
+    return ButtonFace::upOverDown(picture.crop(s.x - t.x, s.y - t.y, s.w, s.h), ButtonFace::word(0x43A047, "Start"));
 }
 }
