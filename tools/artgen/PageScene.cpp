@@ -66,6 +66,48 @@ void flower(Canvas& page, double x, double y, uint32_t petals)
     dot(page, x, y, 1.8, 0xFFD54F, 1);
 }
 
+// A path that widens as it comes nearer, as a chain of discs along a curve.
+void path(Canvas& page, const double (&points)[4][2], double nearWidth, uint32_t colour)
+{
+    for (int i = 0; i <= 200; ++i) {
+        const double t = i / 200.0, u = 1 - t;
+        const double b[4] = {u * u * u, 3 * u * u * t, 3 * u * t * t, t * t * t};
+        double x = 0, y = 0;
+        for (int k = 0; k < 4; ++k)
+            x += b[k] * points[k][0], y += b[k] * points[k][1];
+        dot(page, x, y, 3 + nearWidth * t * t, colour, 1);
+    }
+}
+
+void cabin(Canvas& page, double x, double baseY)
+{
+    cairo_t* cr = page.cr();
+    const double w = 64, h = 40;
+    cairo_arc(cr, x + w * 0.35, baseY - h * 0.45, 34, 0, 2 * PI);
+    page.setColour(0xFFE082, 0.18);
+    cairo_fill(cr);
+    page.roundedRect(x + w * 0.7, baseY - h - 30, 10, 24, 2);
+    page.setColour(0x4E342E);
+    cairo_fill(cr);
+    for (int i = 0; i < 3; ++i)
+        dot(page, x + w * 0.75 + 6 + i * 7, baseY - h - 38 - i * 9, 4 + i * 1.5, 0xFFFFFF, 0.45 - i * 0.1);
+    cairo_rectangle(cr, x, baseY - h, w, h);
+    page.setColour(0x6D4C41);
+    cairo_fill(cr);
+    cairo_move_to(cr, x - 8, baseY - h + 2);
+    cairo_line_to(cr, x + w / 2, baseY - h - 28);
+    cairo_line_to(cr, x + w + 8, baseY - h + 2);
+    cairo_close_path(cr);
+    page.setColour(0xF4F8FF);
+    cairo_fill(cr);
+    page.roundedRect(x + 10, baseY - h + 10, 16, 14, 2);
+    page.setColour(0xFFD54F);
+    cairo_fill(cr);
+    page.roundedRect(x + 38, baseY - h + 14, 14, h - 14, 2);
+    page.setColour(0x3E2723);
+    cairo_fill(cr);
+}
+
 void puff(Canvas& page, double x, double y, double scale)
 {
     cairo_t* cr = page.cr();
@@ -133,6 +175,8 @@ void paintSunnyLake(Canvas& page)
         cairo_set_line_width(cr, 1.6);
         cairo_stroke(cr);
     }
+    const double track[4][2] = {{446, 282}, {560, 320}, {800, 380}, {830, 600}};
+    path(page, track, 26, 0xE6D3A3);
     for (int i = 0; i < 9; ++i)
         reed(page, 548 + i * 7 + random.uniform(-2, 2), 470 + i * 3, random.uniform(34, 56));
     for (int i = 0; i < 60; ++i) {
@@ -160,6 +204,7 @@ void paintSnowyNight(Canvas& page)
         const double x = 330 + i * 26 + random.uniform(-6, 6);
         pine(page, x, 412 - 18 * std::sin(1.0 + 1.3 * 2 * PI * x / W) + 8, random.uniform(34, 52), 0x2C4A6E);
     }
+    cabin(page, 560, 440);
     hill(page, 466, 20, 3.6, 0.9, 0xF4F8FF, 0xC9D6EE);
     for (int i = 0; i < 90; ++i)
         dot(page, random.uniform(0, W), random.uniform(0, H), random.uniform(1.2, 2.6), 0xFFFFFF, 0.75);
