@@ -84,8 +84,13 @@ uint32_t over(uint32_t top, uint32_t bottom)
 
 int margin(const DieCut::Style& style) { return style.border + style.shadowOffset + 2 * style.shadowBlur + 1; }
 
-// Grey of the shadow for a blurred coverage s (0..1): darker where deeper.
-uint32_t shadowGrey(double s) { return uint32_t(std::lround(205 - 95 * s)); }
+// Grey of the shadow for a blurred coverage s: from its edge grey where the
+// shadow is cut off to its deep grey where it is full.
+uint32_t shadowGrey(const DieCut::Style& style, double s)
+{
+    const double t = (s - SHADOW_THRESHOLD) / (1 - SHADOW_THRESHOLD);
+    return uint32_t(std::lround(style.shadowEdgeGrey + (style.shadowDeepGrey - style.shadowEdgeGrey) * t));
+}
 
 uint32_t premultiplied(double alpha, uint32_t grey)
 {
@@ -160,7 +165,7 @@ Canvas cut(const Canvas& art, const Style& style)
                 // next to the key is white or shadow grey.
                 row[x] = distance[i] > style.border - 1 ? 0xFFFFFFFF : over(glyph, 0xFFFFFFFF);
             } else {
-                row[x] = shadow[i] >= SHADOW_THRESHOLD ? premultiplied(1.0, shadowGrey(shadow[i])) : 0;
+                row[x] = shadow[i] >= SHADOW_THRESHOLD ? premultiplied(1.0, shadowGrey(style, shadow[i])) : 0;
             }
         }
     }

@@ -19,6 +19,10 @@ struct Style {
     int shadowOffset;
     int shadowBlur;
     Edge edge;
+    // Hard edges only: the grey of the shadow's outer edge and of its
+    // deepest part, chosen for the page the sticker sits on.
+    int shadowEdgeGrey = 176;
+    int shadowDeepGrey = 110;
 };
 
 // The cut sticker, with room round the art for its border and shadow.

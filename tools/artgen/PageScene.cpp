@@ -84,7 +84,7 @@ void cabin(Canvas& page, double x, double baseY)
     cairo_t* cr = page.cr();
     const double w = 64, h = 40;
     cairo_arc(cr, x + w * 0.35, baseY - h * 0.45, 34, 0, 2 * PI);
-    page.setColour(0xFFE082, 0.18);
+    page.setColour(0xFFC107, 0.1);
     cairo_fill(cr);
     page.roundedRect(x + w * 0.7, baseY - h - 30, 10, 24, 2);
     page.setColour(0x4E342E);
@@ -154,6 +154,14 @@ void paintSunnyLake(Canvas& page)
     page.verticalGradient(0, 0x6EC6FF, 320, 0xDFF4FF);
     cairo_paint(cr);
     hill(page, 300, 22, 0.6, 1.6, 0xA5D6A7, 0x81C784);
+    // The rise the house stands on.
+    cairo_save(cr);
+    cairo_translate(cr, 450, 306);
+    cairo_scale(cr, 120, 36);
+    cairo_arc(cr, 0, 0, 1, 0, 2 * PI);
+    cairo_restore(cr);
+    page.verticalGradient(270, 0x9CD56A, 340, 0x7CBF4A);
+    cairo_fill(cr);
     hill(page, 322, 30, 2.4, 1.1, 0x8BCB5A, 0x5FA83A);
     // The lake, with the sailboat and the duck on it.
     cairo_save(cr);

@@ -3,10 +3,14 @@
 #include "DieCut.h"
 #include "Emoji.h"
 #include "StickerBook.h"
+#include "sticker/PlaceTable.h"
 
 #include <algorithm>
 
 namespace {
+// The snowy night: its stickers get a darker shadow.
+const int NIGHT_PAGE = 1;
+
 DieCut::Style styleFor(int size, DieCut::Edge edge)
 {
     const int border = std::max(2, size / 17);
@@ -37,12 +41,18 @@ StickerArt::StickerArt()
 {
     stickers_.reserve(STICKERS);
     for (int i = 0; i < STICKERS; ++i)
-        stickers_.push_back(hardSticker(StickerBook::sticker(i).emoji, StickerBook::sticker(i).size));
+        stickers_.push_back(hardSticker(StickerBook::sticker(i).emoji, StickerBook::sticker(i).size,
+                                        STICKER_PLACES[i].page == NIGHT_PAGE));
 }
 
-Canvas StickerArt::hardSticker(const char* emoji, int size)
+Canvas StickerArt::hardSticker(const char* emoji, int size, bool onDarkPage)
 {
-    Canvas cut = DieCut::cut(Emoji::render(emoji, size), styleFor(size, DieCut::Edge::Hard));
+    DieCut::Style style = styleFor(size, DieCut::Edge::Hard);
+    if (onDarkPage) {
+        style.shadowEdgeGrey = 58;
+        style.shadowDeepGrey = 24;
+    }
+    Canvas cut = DieCut::cut(Emoji::render(emoji, size), style);
     const Box box = opaqueBounds(cut);
     return cut.crop(box.x, box.y, box.w, box.h);
 }

@@ -13,7 +13,8 @@ public:
     // The keyed sticker of a sticker index, cropped to what shows.
     const Canvas& sticker(int index) const { return stickers_[index]; }
     // A sticker of any emoji at any size, keyed or anti-aliased.
-    static Canvas hardSticker(const char* emoji, int size);
+    // `onDarkPage` gives the sticker a shadow that reads as one on a dark page.
+    static Canvas hardSticker(const char* emoji, int size, bool onDarkPage = false);
     static Canvas softSticker(const char* emoji, int size);
 
 private:
