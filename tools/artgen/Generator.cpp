@@ -47,8 +47,8 @@ FaceDesign arrow(int direction)
 
 void stickers(ArtOutput& out, const StickerArt& art)
 {
-    for (int i = 0; i < STICKERS; ++i)
-        out.dataPicture(numbered('s', i / GROUP_SIZE + 1, i % GROUP_SIZE + 1), art.sticker(i));
+    for (int i = 0; i < NUMBEROFSTICKERGRAPHICS; ++i)
+        out.dataPicture(numbered('s', i / STICKERS_PER_GROUP + 1, i % STICKERS_PER_GROUP + 1), art.sticker(i));
 }
 
 void playScreen(ArtOutput& out)
@@ -58,9 +58,9 @@ void playScreen(ArtOutput& out)
     out.dataPicture("m0006", frame.bars());
     out.dataPicture("m0003", frame.sides());
     out.dataPicture("m0002", PlayFrame::corners());
-    for (int i = 0; i < STICKERS; ++i)
-        out.dataPicture(numbered('b', i / GROUP_SIZE + 1, i % GROUP_SIZE + 1),
-                        TrayFace::make(i, frame.background(trayButton(i % GROUP_SIZE))));
+    for (int i = 0; i < NUMBEROFSTICKERGRAPHICS; ++i)
+        out.dataPicture(numbered('b', i / STICKERS_PER_GROUP + 1, i % STICKERS_PER_GROUP + 1),
+                        TrayFace::make(i, frame.background(trayButton(i % STICKERS_PER_GROUP))));
     for (int g = 0; g < GROUPS; ++g)
         out.dataPicture(numbered('b', 0, g + 4), GroupTab::make(g, frame.background({TAB_X[g], TAB_Y, TAB_W, TAB_H})));
     struct Command {

@@ -39,8 +39,8 @@ Box opaqueBounds(const Canvas& canvas)
 
 StickerArt::StickerArt()
 {
-    stickers_.reserve(STICKERS);
-    for (int i = 0; i < STICKERS; ++i)
+    stickers_.reserve(NUMBEROFSTICKERGRAPHICS);
+    for (int i = 0; i < NUMBEROFSTICKERGRAPHICS; ++i)
         stickers_.push_back(hardSticker(StickerBook::sticker(i).emoji, StickerBook::sticker(i).size,
                                         STICKER_PLACES[i].page == NIGHT_PAGE));
 }

@@ -50,5 +50,5 @@ const StickerGroup BOOK[GROUPS] = {
 
 namespace StickerBook {
 const StickerGroup& group(int g) { return BOOK[g]; }
-const StickerEntry& sticker(int index) { return BOOK[index / GROUP_SIZE].stickers[index % GROUP_SIZE]; }
+const StickerEntry& sticker(int index) { return BOOK[index / STICKERS_PER_GROUP].stickers[index % STICKERS_PER_GROUP]; }
 }

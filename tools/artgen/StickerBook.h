@@ -2,11 +2,11 @@
 // how large its picture is.
 #pragma once
 
+#include "sticker/PlaceTable.h"
+
 #include <cstdint>
 
-const int GROUPS = 8;
-const int GROUP_SIZE = 28;
-const int STICKERS = GROUPS * GROUP_SIZE;
+const int GROUPS = NUMBEROFSTICKERGRAPHICS / STICKERS_PER_GROUP;
 
 struct StickerEntry {
     const char* emoji;
@@ -18,7 +18,7 @@ struct StickerGroup {
     const char* name;
     const char* emblem;
     uint32_t colour;
-    StickerEntry stickers[GROUP_SIZE];
+    StickerEntry stickers[STICKERS_PER_GROUP];
 };
 
 namespace StickerBook {

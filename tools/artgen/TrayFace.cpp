@@ -113,7 +113,7 @@ Canvas tile(const Canvas& background, const StickerGroup& group, const char* emo
 namespace TrayFace {
 Canvas make(int stickerIndex, const Canvas& background)
 {
-    const StickerGroup& group = StickerBook::group(stickerIndex / GROUP_SIZE);
+    const StickerGroup& group = StickerBook::group(stickerIndex / STICKERS_PER_GROUP);
     const char* emoji = StickerBook::sticker(stickerIndex).emoji;
     Canvas out(5 * TILE, TILE);
     const State states[] = {State::Up, State::Hover, State::Down, State::Latched, State::Used};
