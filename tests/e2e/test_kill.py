@@ -1,0 +1,146 @@
+"""The program killed (SIGKILL to its Wine process) at random moments while it
+writes: right after a stick, during a page turn, during clear-all. After each
+kill it is started again: the ledger and both page files must be whole and
+agree with each other, and hold the book as it was either just before or just
+after the interrupted action (no reset, nothing stuck earlier lost).
+
+The number of kills comes from MOSSLEAF_KILLS or --kills; the default is the
+short form the test suite runs. The full form:
+    python3 tests/e2e/test_kill.py --bin B/bin --dist B/dist/Mossleaf4 --kills 200
+"""
+import argparse
+import json
+import os
+import random
+import signal
+import sys
+import time
+
+import harness
+from book import LEDGER_NAME, PLACES, SAVE_NAMES, Book, Model, read_ledger, read_page
+from harness import MAIN_CLASS, SessionTest, wait_until
+
+FIGURES = os.path.join(harness.ARTIFACTS, "kill-figures.json")
+ACTIONS = ("stick", "turn", "clear")
+
+
+def stickable(book):
+    return [i for i, (page, _, _) in PLACES.items()
+            if page == book.page and i not in book.model.used]
+
+
+class Kill(SessionTest):
+    trace = False
+
+    def folder_setup(self, folder):
+        Book.prepare(folder)
+
+    def test_killed_while_writing_the_book_comes_back_whole(self):
+        kills = int(os.environ.get("MOSSLEAF_KILLS", 20))
+        rng = random.Random(10)
+        book = Book(self, self.s)
+        outcomes = {action: {"before": 0, "after": 0, "other": 0} for action in ACTIONS}
+        faults = []
+        begun = time.monotonic()
+        for kill in range(kills):
+            book.start()
+            self.prepare_book(book, rng)
+            action = self.ready(book, ACTIONS[kill % len(ACTIONS)])
+            before = self.copy(book.model)
+            self.interrupt(book, action, rng)
+            after = self.copy(book.model)
+            self.kill(book)
+            outcome, found = self.judge(book, before, after)
+            outcomes[action][outcome] += 1
+            if outcome == "other":
+                faults.append("kill %d during %s: expected %s or %s, found %s" % (
+                    kill, action, self.describe(before), self.describe(after), found))
+        # Once more, closed properly: the files still hold what the last start found.
+        book.start()
+        book.close()
+        book.check_files("after the last restart")
+        self.report(kills, outcomes, faults, time.monotonic() - begun)
+        self.assertEqual([], faults)
+
+    def prepare_book(self, book, rng):
+        """A few finished actions first, so that there is something to lose."""
+        for _ in range(rng.randrange(3)):
+            if stickable(book):
+                book.stick(rng.choice(stickable(book)))
+            book.turn(rng.random() < 0.5)
+
+    @staticmethod
+    def ready(book, action):
+        """The action to interrupt, made possible first."""
+        if action == "clear" and not book.model.used:
+            return "stick"
+        if action == "stick" and not stickable(book):
+            book.clear_all()
+        return action
+
+    def interrupt(self, book, action, rng):
+        if action == "stick":
+            book.stick(rng.choice(stickable(book)), wait=False)
+            time.sleep(rng.uniform(0.0, 0.4))
+        elif action == "turn":
+            book.turn(rng.random() < 0.5, wait=False)
+            time.sleep(rng.uniform(0.0, 0.15))
+        else:
+            book.clear_all(wait=False)
+            time.sleep(rng.uniform(0.0, 0.15))
+
+    def kill(self, book):
+        os.kill(book.pid(), signal.SIGKILL)
+        book.program.wait(30)
+        wait_until(lambda: not self.s.window_exists(MAIN_CLASS), 30, 0.2, "the window gone")
+        book.program = None
+
+    def judge(self, book, before, after):
+        """'before' or 'after' when the files hold one of the two books, else 'other'."""
+        used = read_ledger(self.s.read(LEDGER_NAME))
+        pages = [read_page(self.s.read(name)) for name in SAVE_NAMES]
+        found = {"ledger": sorted(used) if used is not None else "damaged",
+                 "pages": [p if p is not None else "damaged" for p in pages]}
+        if used is None or None in pages:
+            return "other", found
+        state = (frozenset(used), tuple(tuple(p) for p in pages))
+        # Go on from what the files hold.
+        book.model.used = set(used)
+        book.model.pages = tuple(list(p) for p in pages)
+        for name, model in (("before", before), ("after", after)):
+            if state == (frozenset(model.used), tuple(tuple(model.page(p)) for p in (0, 1))):
+                return name, found
+        return "other", found
+
+    @staticmethod
+    def copy(model):
+        twin = Model()
+        twin.used = set(model.used)
+        twin.pages = tuple(list(p) for p in model.pages)
+        return twin
+
+    @staticmethod
+    def describe(model):
+        return {"ledger": sorted(model.used), "pages": [model.page(0), model.page(1)]}
+
+    def report(self, kills, outcomes, faults, seconds):
+        lines = ["kill: %d kills, %.0f s" % (kills, seconds)]
+        for action, counts in outcomes.items():
+            lines.append("  %-6s before %3d  after %3d  other %3d" % (
+                action, counts["before"], counts["after"], counts["other"]))
+        lines += faults[:10]
+        sys.stderr.write("\n".join(lines) + "\n")
+        os.makedirs(harness.ARTIFACTS, exist_ok=True)
+        with open(FIGURES, "w") as f:
+            json.dump({"kills": kills, "seconds": seconds, "outcomes": outcomes,
+                       "faults": faults}, f, indent=1)
+
+
+if __name__ == "__main__":
+    parser = argparse.ArgumentParser(add_help=False)
+    parser.add_argument("--kills", type=int)
+    options, rest = parser.parse_known_args()
+    if options.kills:
+        os.environ["MOSSLEAF_KILLS"] = str(options.kills)
+    sys.argv = [sys.argv[0]] + rest
+    harness.main()
