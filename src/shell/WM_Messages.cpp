@@ -365,12 +365,14 @@ LRESULT MESSAGES::OnTakeSticker(HWND hWnd, int id)
     POINT at;
     GetCursorPos(&at);
     ScreenToClient(page, &at);
-    if (CSprite* sprite = AnimDoc.AddSticker(StickerPictureName(sticker), sticker, at))
+    CSprite* sprite = AnimDoc.AddSticker(StickerPictureName(sticker), sticker, at);
+    if (sprite) {
         AnimView.BeginCarry(page, at.x, at.y, sprite);
-    else
-        // Nothing to carry: the button must not stay pressed, or every
+    } else {
+        // Nothing to carry: no button may stay recorded as pressed, or every
         // keyboard shortcut would stay blocked.
         PlayingPhase.ReleaseStickerButton();
+    }
     SetFocus(hWnd);
     return 1;
 }

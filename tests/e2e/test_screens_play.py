@@ -306,6 +306,22 @@ class WithUsedStickers(PlayScreen):
         self.assertEqual(1, lines.count("------------------End of Message Loop------------------"))
 
 
+class UnreadableStickerPicture(PlayScreen):
+    def folder_setup(self, folder):
+        super().folder_setup(folder)
+        with open(os.path.join(folder, "data004", "s0101.dat"), "wb") as f:
+            f.write(b"BM not a picture of ours")
+
+    def test_a_sticker_that_cannot_be_made_leaves_the_keys_working(self):
+        self.start_play()
+        self.s.click(TRAY[0][0] + 30, TRAY[0][1] + 30)
+        self.s.move(*REST)
+        time.sleep(1)
+        self.assertIn("Failed to load Sprite; LPSTR", self.s.log_lines())
+        self.s.winctl("key", MAIN_CLASS, VK_DOWN)
+        wait_until(lambda: self.page_indicator_is(1), 10, 0.3, "page 2: the keys still work")
+
+
 class CarryingThenClosing(PlayScreen):
     def test_a_taken_sticker_is_centred_under_the_pointer_and_closing_throws_it_away(self):
         self.start_play()

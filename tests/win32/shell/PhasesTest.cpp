@@ -311,6 +311,37 @@ TEST(MainWindowMouse, AClickOnTheBackgroundShowsTheHiddenCursorExactlyOnce)
     ShowCursor(TRUE);
 }
 
+bool TakeMessage(HWND window, UINT message)
+{
+    MSG msg;
+    return PeekMessageA(&msg, window, message, message, PM_REMOVE) != 0;
+}
+
+TEST(MainWindowCommands, StartSwitchesToPlayOnceOnly)
+{
+    ProgramFolder folder;
+    TestWindow window;
+    GamePhase* const current = CurrentPhase;
+    MESSAGES messages;
+    CurrentPhase = &TitlePhase;
+    EXPECT_EQ(1, messages.OnCommand(window.hwnd(), START_BUTTON_ID, 0));
+    EXPECT_EQ(&PlayingPhase, CurrentPhase);
+    EXPECT_EQ(&TitlePhase, PreviousPhase);
+    EXPECT_EQ(1, messages.ScreenState);
+    EXPECT_TRUE(TakeMessage(window.hwnd(), WM_USER_CREATE_PAGE_WINDOW));
+
+    // Return and a click on Start together: the second start changes nothing.
+    for (int state : {1, 2}) {
+        messages.ScreenState = state;
+        EXPECT_EQ(1, messages.OnCommand(window.hwnd(), START_BUTTON_ID, 0));
+        EXPECT_EQ(&TitlePhase, PreviousPhase) << "state " << state;
+        EXPECT_FALSE(TakeMessage(window.hwnd(), WM_USER_CREATE_PAGE_WINDOW)) << "state " << state;
+    }
+    EXPECT_EQ(0, messages.OnCommand(window.hwnd(), 999, 0));
+    EXPECT_EQ(0, messages.OnCommand(window.hwnd(), 1043, 0));
+    CurrentPhase = current;
+}
+
 // Records what the current phase is asked to draw.
 class RecordingPhase : public GamePhase {
 public:
