@@ -178,9 +178,10 @@ class FreshPlayScreen(PlayScreen):
 
     def test_escape_answers_the_information_screen(self):
         self.start_play()
-        self.s.winctl("key", MAIN_CLASS, ord("I"))
+        self.s.key("i")
         self.wait_dialog()
-        self.s.winctl("command", DIALOG_CLASS, 2)
+        time.sleep(0.5)
+        self.s.key("Escape")
         self.wait_dialog(False)
 
     def test_keyboard_shortcuts_do_nothing_while_a_sticker_is_carried(self):
@@ -250,7 +251,8 @@ class WithUsedStickers(PlayScreen):
 
         self.s.winctl("key", MAIN_CLASS, ord("C"))
         self.wait_dialog()
-        self.s.winctl("command", DIALOG_CLASS, 2)  # Escape is No
+        time.sleep(0.5)
+        self.s.key("Escape")  # Escape is No
         self.wait_dialog(False)
         self.assertEqual(ledger(self.used), self.s.read("save004/page00.sav"))
 
@@ -277,7 +279,9 @@ class WithUsedStickers(PlayScreen):
         self.s.key("alt+F4")
         self.wait_dialog()
         self.assertEqual((0, 0, 1024, 768), self.s.window_rect(DIALOG_CLASS))
-        self.s.winctl("command", DIALOG_CLASS, 2)  # only the Quit button ends it
+        time.sleep(0.5)
+        self.s.key("Escape")  # only the Quit button ends it
+        self.s.winctl("command", DIALOG_CLASS, 2)
         time.sleep(1)
         self.assertTrue(self.dialog_open())
         shot = self.s.screenshot("ending")
