@@ -238,3 +238,46 @@ class Book:
         return {"gui_gdi": gdi, "gui_user": user, "gdi_handles": handles, "windows": windows,
                 "working_set_kib": working_set // 1024, "private_kib": private // 1024,
                 "rss_kib": resident_kib(self.pid())}
+
+
+class Script:
+    """One cycle of a child's play, chosen at random: perhaps another group,
+    a sticker stuck on its place or thrown away, perhaps a page turn, and a
+    clear-all now and then (always once every sticker is stuck)."""
+
+    def __init__(self, book, rng):
+        self.book = book
+        self.rng = rng
+        self.actions = {"stuck": 0, "thrown away": 0, "group changes": 0, "page turns": 0,
+                        "clear-alls": 0}
+
+    def cycle(self):
+        book, rng = self.book, self.rng
+        if rng.random() < 0.2:
+            book.choose_group(rng.randrange(8))
+            self.actions["group changes"] += 1
+        stickable = [i for i, (page, _, _) in PLACES.items()
+                     if page == book.page and i not in book.model.used]
+        if stickable and rng.random() < 0.4:
+            book.stick(rng.choice(stickable))
+            self.actions["stuck"] += 1
+        else:
+            self.throw_one_away()
+            self.actions["thrown away"] += 1
+        if rng.random() < 0.15:
+            book.turn(rng.random() < 0.5)
+            self.actions["page turns"] += 1
+        if len(book.model.used) == len(PLACES) or (book.model.used and rng.random() < 0.02):
+            book.clear_all()
+            self.actions["clear-alls"] += 1
+
+    def throw_one_away(self):
+        book, rng = self.book, self.rng
+        index = rng.choice([i for i in range(224) if i not in book.model.used])
+        button = rng.choice((1, 3))
+        while True:
+            top_left = (rng.randrange(0, 700), rng.randrange(0, 480))
+            page, x, y = PLACES.get(index, (-1, 0, 0))
+            if page != book.page or abs(top_left[0] - x) >= 30 or abs(top_left[1] - y) >= 30:
+                break
+        book.throw_away(index, top_left, button)

@@ -36,7 +36,7 @@ class Kill(SessionTest):
         Book.prepare(folder)
 
     def test_killed_while_writing_the_book_comes_back_whole(self):
-        kills = int(os.environ.get("MOSSLEAF_KILLS", 20))
+        kills = int(os.environ.get("MOSSLEAF_KILLS", 12))
         rng = random.Random(10)
         book = Book(self, self.s)
         outcomes = {action: {"before": 0, "after": 0, "other": 0} for action in ACTIONS}

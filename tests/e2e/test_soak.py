@@ -16,7 +16,7 @@ import sys
 import time
 
 import harness
-from book import PLACES, Book
+from book import Book, Script
 from harness import SessionTest
 
 # Growth allowed within one run once it has warmed up: a leak of one handle
@@ -37,17 +37,15 @@ class Soak(SessionTest):
         Book.prepare(folder)
 
     def test_a_long_session_keeps_resources_flat_and_the_files_exact(self):
-        cycles, restart, sample = count("CYCLES", 100), count("RESTART", 50), count("SAMPLE", 25)
-        rng = random.Random(4)
-        self.actions = {"stuck": 0, "thrown away": 0, "group changes": 0, "page turns": 0,
-                        "clear-alls": 0}
+        cycles, restart, sample = count("CYCLES", 60), count("RESTART", 30), count("SAMPLE", 15)
         book = Book(self, self.s)
+        script = Script(book, random.Random(4))
         runs = []
         begun = time.monotonic()
         book.start()
         runs.append([(0, book.resources())])
         for cycle in range(1, cycles + 1):
-            self.one_cycle(book, rng)
+            script.cycle()
             if cycle % sample == 0:
                 runs[-1].append((cycle, book.resources()))
             if cycle % restart == 0:
@@ -60,38 +58,9 @@ class Soak(SessionTest):
             book.close()
             book.check_files("at the end")
         seconds = time.monotonic() - begun
-        self.report(runs, cycles, restart, seconds)
+        self.report(runs, script.actions, cycles, restart, seconds)
         for run in runs:
             self.assert_flat(run)
-
-    def one_cycle(self, book, rng):
-        if rng.random() < 0.2:
-            book.choose_group(rng.randrange(8))
-            self.actions["group changes"] += 1
-        stickable = [i for i, (page, _, _) in PLACES.items()
-                     if page == book.page and i not in book.model.used]
-        if stickable and rng.random() < 0.4:
-            book.stick(rng.choice(stickable))
-            self.actions["stuck"] += 1
-        else:
-            self.throw_one_away(book, rng)
-            self.actions["thrown away"] += 1
-        if rng.random() < 0.15:
-            book.turn(rng.random() < 0.5)
-            self.actions["page turns"] += 1
-        if len(book.model.used) == len(PLACES) or (book.model.used and rng.random() < 0.02):
-            book.clear_all()
-            self.actions["clear-alls"] += 1
-
-    def throw_one_away(self, book, rng):
-        index = rng.choice([i for i in range(224) if i not in book.model.used])
-        button = rng.choice((1, 3))
-        while True:
-            top_left = (rng.randrange(0, 700), rng.randrange(0, 480))
-            page, x, y = PLACES.get(index, (-1, 0, 0))
-            if page != book.page or abs(top_left[0] - x) >= 30 or abs(top_left[1] - y) >= 30:
-                break
-        book.throw_away(index, top_left, button)
 
     def assert_flat(self, run):
         """Within a run: no growth of GDI handles or windows after the start,
@@ -107,9 +76,9 @@ class Soak(SessionTest):
             self.assertLessEqual(run[-1][1][key], settled[key] + MEMORY_SLACK_KIB,
                                  "%s grows within a run: %s" % (key, run))
 
-    def report(self, runs, cycles, restart, seconds):
+    def report(self, runs, actions, cycles, restart, seconds):
         lines = ["soak: %d cycles, restart every %d, %.0f s" % (cycles, restart, seconds),
-                 ", ".join("%s %d" % item for item in self.actions.items()),
+                 ", ".join("%s %d" % item for item in actions.items()),
                  "cycle  gui_gdi gui_user gdi_handles windows rss_kib private_kib working_set_kib"]
         for run in runs:
             for cycle, f in run:
@@ -121,7 +90,7 @@ class Soak(SessionTest):
         os.makedirs(harness.ARTIFACTS, exist_ok=True)
         with open(FIGURES, "w") as f:
             json.dump({"cycles": cycles, "restart": restart, "seconds": seconds,
-                       "actions": self.actions, "runs": runs}, f, indent=1)
+                       "actions": actions, "runs": runs}, f, indent=1)
 
 
 if __name__ == "__main__":

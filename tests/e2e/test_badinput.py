@@ -1,0 +1,238 @@
+"""The program started against damaged files: pictures truncated, with the
+"BM" magic or absurd sizes; page files, ledger and options truncated, foreign
+or with huge string lengths; the music damaged or missing. It must start,
+play and close as usual, rewriting what it treats as absent, never crash and
+never hang.
+
+The suite runs the damages in a few rounds, several unrelated files damaged
+at once; --separately (or MOSSLEAF_BADINPUT_SEPARATELY=1) starts the program
+once per damage.
+"""
+import argparse
+import os
+import shutil
+import struct
+import sys
+import time
+
+import harness
+from book import PLACES, Book, read_ledger, read_page
+from harness import SessionTest, wait_until
+from test_screens import DIALOG_CLASS, REST
+from test_screens_play import OPTIONS_HINT_SHOWN, ledger, page_file
+
+OPTIONS = "options04.dta"
+LEDGER = "save004/page00.sav"
+PAGE1 = "save004/page01.sav"
+PAGE2 = "save004/page02.sav"
+MUSIC = "ZEP04.mid"
+HUGE_STRING = struct.pack("<I", 0x7FFFFFF0) + b"MORVEN04" * 4
+# The picture damages hit the sticker the drive takes and throws away; it
+# sticks one sticker on each page.
+TAKEN = 108
+STUCK = 107
+STUCK_ON_2 = 84
+
+
+def at_place(index):
+    return (index,) + PLACES[index][1:]
+
+
+def picture_name(prefix, index):
+    return "data004/%s%02d%02d.dat" % (prefix, index // 28 + 1, index % 28 + 1)
+
+
+def original(name):
+    with open(os.path.join(harness.DIST_DIR, name), "rb") as f:
+        return f.read()
+
+
+def patched(name, offset, fmt, *values):
+    data = bytearray(original(name))
+    struct.pack_into(fmt, data, offset, *values)
+    return bytes(data)
+
+
+class Damage:
+    """Files to write (None removes one) and what the files hold afterwards."""
+
+    def __init__(self, label, files, after=None, hint=False):
+        self.label = label
+        self.files = files
+        self.after = after or {}
+        # A rejected options file is rewritten with the hint still to show.
+        self.hint = hint
+
+    def apply(self, folder):
+        for name, data in self.files.items():
+            path = os.path.join(folder, name)
+            if data is None:
+                os.remove(path)
+            else:
+                os.makedirs(os.path.dirname(path), exist_ok=True)
+                with open(path, "wb") as f:
+                    f.write(data)
+
+
+def picture_damages(name, what):
+    return [
+        Damage("%s truncated" % what, {name: original(name)[:20]}),
+        Damage("%s with the BM magic" % what, {name: b"BM" + original(name)[2:]}),
+        # 65536 x 65536 at 3 bytes a pixel: the row bytes times the rows wrap to 0 in 32 bits.
+        Damage("%s of 65536 x 65536 pixels" % what, {name: patched(name, 18, "<ii", 0x10000, 0x10000)}),
+        Damage("%s with a height of -100000" % what, {name: patched(name, 22, "<i", -100000)}),
+        Damage("%s with its pixels 4 GB in" % what, {name: patched(name, 10, "<I", 0xFFFFFFF0)}),
+    ]
+
+
+def families():
+    sticker_on_page = page_file([(106, 332, 147)])
+    # A rejected ledger resets the book: only the drive's two stickers are left.
+    reset = {LEDGER: ledger({STUCK, STUCK_ON_2}), PAGE1: page_file([at_place(STUCK)]),
+                    PAGE2: page_file([at_place(STUCK_ON_2)])}
+    return {
+        "options": [
+            Damage("options truncated", {OPTIONS: OPTIONS_HINT_SHOWN[:10]}, hint=True),
+            Damage("options foreign", {OPTIONS: b"ZEPGOPTX" * 3}, hint=True),
+            Damage("options with a huge string length", {OPTIONS: HUGE_STRING}, hint=True),
+        ],
+        "ledger": [
+            Damage("ledger cut after 100 states", {LEDGER: ledger({106})[:22 + 400], PAGE1: sticker_on_page},
+                   reset),
+            Damage("ledger foreign", {LEDGER: b"\x02\0\0\0XV" + ledger({106})[6:], PAGE1: sticker_on_page},
+                   reset),
+            Damage("ledger with a huge string length", {LEDGER: struct.pack("<I", 0xFFFFFFFF) + ledger()[4:],
+                                                         PAGE1: sticker_on_page},
+                   reset),
+        ],
+        "pages": [
+            Damage("page file cut inside its second record",
+                   {LEDGER: ledger({106, 109}), PAGE1: page_file([(106, 332, 147), (109, 47, 346)])[:16 + 27]},
+                   {PAGE1: page_file([(106, 332, 147), at_place(STUCK)])}),
+            Damage("page file foreign", {PAGE1: b"\x08\0\0\0MORVEN05" + b"\0" * 40},
+                   {PAGE1: page_file([at_place(STUCK)])}),
+            Damage("page file with a huge string length", {PAGE1: HUGE_STRING},
+                   {PAGE1: page_file([at_place(STUCK)])}),
+        ],
+        "page 2": [
+            Damage("page file with sticker indexes out of every table",
+                   {PAGE2: page_file([(5000, 10, 10), (-3, 10, 10), (86, -7, 9),
+                                                            (0x7FFFFFFF, 0, 0)])},
+                   {PAGE2: page_file([(86, -7, 9), at_place(STUCK_ON_2)])}),
+        ],
+        "music": [
+            Damage("music truncated", {MUSIC: original(MUSIC)[:30]}),
+            Damage("music foreign", {MUSIC: b"RIFF" + b"\xff" * 200}),
+            Damage("music with a track of 2 GB", {MUSIC: patched(MUSIC, 18, ">I", 0x7FFFFFFF)}),
+            Damage("music missing", {MUSIC: None}),
+        ],
+        "sticker": picture_damages(picture_name("s", TAKEN), "sticker picture"),
+        "tray": picture_damages(picture_name("b", TAKEN), "tray picture"),
+        "background": picture_damages("data004/p0001.dat", "page background")[1:4],
+        "corners": [Damage("corner strip of 65536 x 65536 pixels",
+                           {"data004/m0002.dat": patched("data004/m0002.dat", 18, "<ii", 0x10000, 0x10000)})],
+        "title": [Damage("Start button truncated", {"data004/b0013.dat": original("data004/b0013.dat")[:20]})],
+    }
+
+
+def rounds(separately):
+    """Lists of damages to apply together: one file family each, and never the
+    ledger together with the page files (a damaged ledger empties them)."""
+    all_families = families()
+    if separately:
+        return [[d] for damages in all_families.values() for d in damages]
+    apart = {"pages": ("ledger",), "ledger": ("pages", "page 2")}
+    result = []
+    for lead, excluded in apart.items():
+        others = [f for name, f in all_families.items() if name != lead and name not in excluded]
+        for damage in all_families[lead]:
+            result.append([damage] + [f[len(result) % len(f)] for f in others])
+    return result
+
+
+class BadInput(SessionTest):
+    def folder_setup(self, folder):
+        self.pristine = os.path.join(os.path.dirname(folder), "pristine")
+        shutil.copytree(folder, self.pristine)
+
+    def restore(self):
+        """The program folder as a run left it: hint shown, nothing stuck."""
+        shutil.rmtree(self.s.folder)
+        shutil.copytree(self.pristine, self.s.folder)
+        Book.prepare(self.s.folder)
+        Damage("", {LEDGER: ledger(), PAGE1: page_file(), PAGE2: page_file()}).apply(self.s.folder)
+
+    def test_damaged_files_never_crash_or_hang_the_program(self):
+        separately = os.environ.get("MOSSLEAF_BADINPUT_SEPARATELY") == "1"
+        failures = []
+        for damages in rounds(separately):
+            labels = ", ".join(d.label for d in damages)
+            with self.subTest(labels):
+                self.restore()
+                for damage in damages:
+                    damage.apply(self.s.folder)
+                hint = self.play_a_little(labels, any(d.hint for d in damages))
+                self.assertEqual(any(d.hint for d in damages), hint, "%s: the hint shown" % labels)
+                self.assertSound(labels)
+                for damage in damages:
+                    for name, expected in damage.after.items():
+                        self.assertFile(expected, name, "%s: %s" % (damage.label, name))
+
+    def play_a_little(self, labels, hint_expected):
+        """Takes and throws away one sticker, sticks another, turns the pages
+        and closes; answers whether the hint was shown."""
+        book = Book(self, self.s)
+        book.start()
+        book.take(TAKEN)
+        try:
+            wait_until(lambda: self.s.window_exists(DIALOG_CLASS), 10 if hint_expected else 1, 0.2,
+                       "the hint")
+        except harness.Timeout:
+            hint = False
+        else:
+            hint = True
+            self.s.winctl("command", DIALOG_CLASS, 1)
+            wait_until(lambda: not self.s.window_exists(DIALOG_CLASS), 10, 0.2, "the hint closed")
+        self.s.move(*REST)
+        time.sleep(0.2)
+        self.s.click(REST[0], REST[1], button=3)
+        time.sleep(0.3)
+        book.model.used = read_ledger(self.s.read(LEDGER)) or set()
+        book.stick(STUCK)
+        book.turn(True, wait=False)
+        time.sleep(0.5)
+        book.stick(STUCK_ON_2)
+        book.turn(False, wait=False)
+        time.sleep(0.5)
+        self.assertIsNone(book.program.poll(), "%s: the program ended" % labels)
+        book.close()
+        return hint
+
+    def assertFile(self, expected, name, what):
+        if name in (PAGE1, PAGE2):
+            # Depths are renumbered on every reading: compare the stickers.
+            self.assertEqual(read_page(expected), read_page(self.s.read(name)), what)
+        else:
+            self.assertEqual(expected, self.s.read(name), what)
+
+    def assertSound(self, labels):
+        """Whatever came in, what the program leaves is whole, and a page
+        file holds only stickers of its own page, each once."""
+        self.assertIsNotNone(read_ledger(self.s.read(LEDGER)), labels)
+        for page, name in enumerate((PAGE1, PAGE2)):
+            stickers = read_page(self.s.read(name))
+            self.assertIsNotNone(stickers, "%s: %s" % (labels, name))
+            strays = [s for s in stickers if s[0] in PLACES and PLACES[s[0]][0] != page]
+            self.assertEqual([], strays, "%s: stickers of the other page in %s" % (labels, name))
+            self.assertEqual(len(set(stickers)), len(stickers), "%s: %s" % (labels, name))
+        self.assertEqual(20, len(self.s.read(OPTIONS)), labels)
+
+
+if __name__ == "__main__":
+    parser = argparse.ArgumentParser(add_help=False)
+    parser.add_argument("--separately", action="store_true")
+    options, rest = parser.parse_known_args()
+    if options.separately:
+        os.environ["MOSSLEAF_BADINPUT_SEPARATELY"] = "1"
+    sys.argv = [sys.argv[0]] + rest
+    harness.main()
