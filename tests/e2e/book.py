@@ -146,12 +146,21 @@ class Book:
             self.s.click(TAB_XS[group] + 30, 9 + 30)
             self.group = group
 
-    def take(self, index):
+    def take(self, index, confirm=True):
+        """Clicks the sticker's tray button; with confirm, waits for the carry
+        to hide the cursor, since clicks before it would not reach the carry."""
         self.choose_group(index // 28)
         x, y = TRAY[index % 28]
         self.s.click(x + 30, y + 30)
-        # The carry begins when the command has been handled.
-        time.sleep(0.25)
+        if confirm:
+            wait_until(lambda: not self.cursor_showing(), 10, 0.05, "the carry of %d" % index)
+        else:
+            time.sleep(0.25)
+
+    def cursor_showing(self):
+        code, out = self.s.winctl("cursor")
+        self.t.assertEqual(0, code, out)
+        return out.split()[2] == "1"
 
     def drop_at(self, index, top_left, button):
         x, y = screen_point(index, top_left)
