@@ -40,10 +40,30 @@ def wait_until(predicate, timeout=20.0, interval=0.1, what="condition"):
         time.sleep(interval)
 
 
+def display_files(number):
+    return "/tmp/.X%d-lock" % number, "/tmp/.X11-unix/X%d" % number
+
+
+def lock_is_stale(lock):
+    """A lock left by an X server that is no longer running."""
+    try:
+        with open(lock) as f:
+            pid = int(f.read().strip())
+    except (OSError, ValueError):
+        return False
+    return not os.path.exists("/proc/%d" % pid)
+
+
 def free_display():
     for number in range(120, 400):
-        if not os.path.exists("/tmp/.X%d-lock" % number) and \
-                not os.path.exists("/tmp/.X11-unix/X%d" % number):
+        lock, socket = display_files(number)
+        if os.path.exists(lock) and lock_is_stale(lock):
+            for path in (lock, socket):
+                try:
+                    os.unlink(path)
+                except OSError:
+                    pass
+        if not os.path.exists(lock) and not os.path.exists(socket):
             return number
     raise RuntimeError("no free X display")
 
@@ -200,6 +220,13 @@ class Session:
     def close(self):
         subprocess.run(["wineserver", "-k"], env=self.env, timeout=30,
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        # Xvfb removes its lock and socket itself when asked to stop.
+        if self.xvfb.poll() is None:
+            self.xvfb.terminate()
+            try:
+                self.xvfb.wait(10)
+            except subprocess.TimeoutExpired:
+                pass
         for p in reversed(self.processes):
             if p.poll() is None:
                 try:

@@ -57,6 +57,19 @@ class PageTest(PlayScreen):
     def assertCursorBack(self):
         wait_until(lambda: self.cursor()[1], 10, 0.2, "the cursor shown again")
 
+    def stick(self, index=STICKER, place=PLACE):
+        """Takes the sticker and sticks it on its place; returns its picture."""
+        pic = sticker_picture(index)
+        self.take(index)
+        self.s.move(*self.centre_on_screen(place, pic))
+        time.sleep(0.3)
+        self.s.click(*self.centre_on_screen(place, pic))
+        wait_until(lambda: self.s.read("save004/page00.sav") == ledger({index}), 10, 0.2,
+                   "the ledger with the sticker used")
+        self.assertCursorBack()
+        self.s.move(*REST)
+        return pic
+
 
 class PageWindow(PageTest):
     def test_the_page_window_sits_at_its_place_whatever_resizes_it(self):

@@ -8,8 +8,7 @@ import time
 import harness
 from harness import MAIN_CLASS, Image, wait_until
 from test_page import PLACE, STICKER, PageTest, sticker_picture
-from test_screens import DIALOG_CLASS, REST, picture
-from test_screens_play import ledger
+from test_screens import DIALOG_CLASS, REST
 
 QUEUE = "MossleafPDF"
 PDF_FOLDER = os.path.expanduser("~/PDF")
@@ -72,17 +71,6 @@ class Printing(PageTest):
             self.skipTest("setting up the print queue needs root")
         ensure_pdf_queue()
         super().setUp()
-
-    def stick(self):
-        pic = sticker_picture(STICKER)
-        self.take(STICKER)
-        self.s.move(*self.centre_on_screen(PLACE, pic))
-        time.sleep(0.3)
-        self.s.click(*self.centre_on_screen(PLACE, pic))
-        wait_until(lambda: self.s.read("save004/page00.sav") == ledger({STICKER}), 10, 0.2,
-                   "the sticker stuck")
-        self.s.move(*REST)
-        return pic
 
     def test_the_page_prints_landscape_framed_centred_with_its_sticker(self):
         self.start_play()

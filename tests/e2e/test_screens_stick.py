@@ -4,22 +4,12 @@ import time
 
 import harness
 from harness import MAIN_CLASS, wait_until
-from test_page import PLACE, STICKER, PageTest, sticker_picture
+from test_page import STICKER, PageTest
 from test_screens import COUNTER_AT, TAB_XS, TRAY, picture
 from test_screens_play import ledger
 
 
 class AfterSticking(PageTest):
-    def stick(self):
-        pic = sticker_picture(STICKER)
-        self.take(STICKER)
-        self.s.move(*self.centre_on_screen(PLACE, pic))
-        time.sleep(0.3)
-        self.s.click(*self.centre_on_screen(PLACE, pic))
-        wait_until(lambda: self.s.read("save004/page00.sav") == ledger({STICKER}), 10, 0.2,
-                   "the ledger with the sticker used")
-        self.assertCursorBack()
-
     def test_counter_used_face_and_no_second_take(self):
         self.start_play()
         self.stick()
