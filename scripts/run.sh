@@ -12,12 +12,12 @@ build_win32 >/dev/null
 FOLDER="$BUILD/win32/dist/Mossleaf4"
 cd "$FOLDER"
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
-  echo "Starting Mossleaf 4 from $FOLDER"
-  exec wine Mossleaf4.exe
+  echo "Starting Mossleaf 4 from $FOLDER (Wine's own messages go to $BUILD/wine.log)"
+  exec wine Mossleaf4.exe 2>"$BUILD/wine.log"
 fi
 
 start_xvfb
-wine Mossleaf4.exe &
+wine Mossleaf4.exe 2>"$BUILD/wine.log" &
 PROGRAM=$!
 SHOT="$BUILD/screenshot.png"
 sleep "${MOSSLEAF_SHOT_DELAY:-6}"
