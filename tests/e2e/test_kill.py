@@ -84,10 +84,11 @@ class Kill(SessionTest):
             time.sleep(rng.uniform(0.0, 0.4))
         elif action == "turn":
             book.turn(rng.random() < 0.5, wait=False)
-            time.sleep(rng.uniform(0.0, 0.15))
+            time.sleep(rng.uniform(0.0, 0.4))
         else:
+            # The Yes click reaches the program some 100 ms or more after it is sent.
             book.clear_all(wait=False)
-            time.sleep(rng.uniform(0.0, 0.15))
+            time.sleep(rng.uniform(0.0, 0.8))
 
     def kill(self, book):
         os.kill(book.pid(), signal.SIGKILL)
