@@ -86,9 +86,13 @@ class Kill(SessionTest):
             book.turn(rng.random() < 0.5, wait=False)
             time.sleep(rng.uniform(0.0, 0.4))
         else:
-            # The Yes click reaches the program some 100 ms or more after it is sent.
+            # The dialog takes a varying while to end after the Yes click: the
+            # kill is timed from the first file clear-all writes, the page shown.
+            shown = self.s.file(SAVE_NAMES[book.page])
+            first = os.stat(shown).st_ino
             book.clear_all(wait=False)
-            time.sleep(rng.uniform(0.0, 0.8))
+            wait_until(lambda: os.stat(shown).st_ino != first, 20, 0.002, "clear-all writing")
+            time.sleep(rng.uniform(0.0, 0.03))
 
     def kill(self, book):
         os.kill(book.pid(), signal.SIGKILL)
