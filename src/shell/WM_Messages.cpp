@@ -289,14 +289,17 @@ LRESULT MESSAGES::OnClearAll(HWND hWnd)
     SoundEffect clear(hWnd, SoundEffect::SOUND_CLEAR);
     AnimView.RemoveAllSprites();
     AnimDoc.GoToPage(CAnimDoc::GoStay);
-    stickersUsed->ResetAll();
-    RedrawStickerButtons();
     {
+        // Both pages are emptied before the ledger: killed in between, the
+        // stickers are still marked used on empty pages (another clear-all
+        // mends that), never offered again while a page still holds them.
         DeleteAll deleteAll;
         ML_ASSERT((&deleteAll) != NULL && (&deleteAll)->IsValid());
         deleteAll.ClearPages();
-        DrawStickersLeft(hWnd);
     }
+    stickersUsed->ResetAll();
+    RedrawStickerButtons();
+    DrawStickersLeft(hWnd);
     SetFocus(hWnd);
     return 1;
 }

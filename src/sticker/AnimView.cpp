@@ -178,6 +178,10 @@ void CAnimView::Stick(HWND window, long stickerIndex)
     Call(m_Hooks.PlayStickSound);
     StickersUsed* stickersUsed = StickersUsed::GetStickersUsed();
     ML_ASSERT((stickersUsed) != NULL && (stickersUsed)->IsValid());
+    // The page is written before the ledger: killed in between, the sticker
+    // is still on its page (and merely offered again), never used up and lost.
+    if (m_Document)
+        m_Document->SavePage();
     // The carried sprite is the pressed button's sticker: it was made from it.
     stickersUsed->SetStickerUsed(static_cast<int>(stickerIndex));
     Call(m_Hooks.DrawStickersLeft);

@@ -54,9 +54,21 @@ int CAnimDocBase::SetBackgroundFromFile(HWND window, const std::string& path)
     CMemoryDIB* picture = new CMemoryDIB(32, 32);
     if (!picture->LoadFile(path)) {
         delete picture;
+        // The page still changes, onto plain paper: the stickers shown so far
+        // belong to another page and must not stay to be saved with this one.
+        LogMessage("CAnimDocBase::SetBackgroundFromFile: unable to read %s", path.c_str());
+        SetBackground(window, BlankPage());
         return 0;
     }
     return SetBackground(window, picture);
+}
+
+CMemoryDIB* CAnimDocBase::BlankPage()
+{
+    CMemoryDIB* paper = new CMemoryDIB(PAGE_WIDTH, PAGE_HEIGHT);
+    if (paper->GetBits())
+        std::memset(paper->GetBits(), 0xFF, paper->GetImageSize());
+    return paper;
 }
 
 CSprite* CAnimDocBase::AddSticker(const std::string& path, long stickerIndex, POINT position)

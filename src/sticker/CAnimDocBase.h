@@ -43,6 +43,8 @@ public:
     // background even when the view fails.
     int SetBackground(HWND window, CMemoryDIB* picture);
     int SetBackgroundFromFile(HWND window, const std::string& path);
+    // White paper of the page's size, for a background that cannot be read.
+    static CMemoryDIB* BlankPage();
     // The new sticker (already in the list), or null when its picture
     // cannot be loaded.
     CSprite* AddSticker(const std::string& path, long stickerIndex, POINT position);

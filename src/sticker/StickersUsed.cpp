@@ -87,11 +87,15 @@ void StickersUsed::ResetAll()
 
 void StickersUsed::ResetAndClearPages()
 {
+    // Pages first, as in clear-all, so an interruption never leaves stickers
+    // on a page that the ledger offers again.
+    {
+        DeleteAll deleteAll;
+        if (!deleteAll.IsValid())
+            DoAssert("(&deleteAll) != NULL && (&deleteAll)->IsValid()", __FILE__, __LINE__);
+        deleteAll.ClearPages();
+    }
     ResetAll();
-    DeleteAll deleteAll;
-    if (!deleteAll.IsValid())
-        DoAssert("(&deleteAll) != NULL && (&deleteAll)->IsValid()", __FILE__, __LINE__);
-    deleteAll.ClearPages();
 }
 
 int StickersUsed::WriteStickersUsed()

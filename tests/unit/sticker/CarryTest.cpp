@@ -80,6 +80,10 @@ TEST_F(CarryTest, ALeftClickOnThePlaceSnapsKeepsAndRecordsTheSticker)
     ASSERT_EQ(918u, ledger.size());
     EXPECT_EQ(1, ledger[22 + 4 * 106]);
     EXPECT_EQ(223, StickersUsed::ms_StickersLeft);
+    // And so does the page file, written first: a crash now loses nothing.
+    std::vector<BYTE> page = PageHeader();
+    PutRecord(page, 106, 332, 147, 11, 0);
+    EXPECT_EQ(page, ReadBytes("\\save004\\page01.sav"));
 
     // A stuck sticker stays whatever is clicked afterwards.
     view.OnRButtonDown(nullptr, 0, 340, 150);

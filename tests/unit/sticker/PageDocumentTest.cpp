@@ -59,6 +59,22 @@ TEST_F(PageTest, AMissingBackgroundStillGetsItsCornerPieces)
     EXPECT_EQ(4, CornerCount());
 }
 
+TEST_F(PageTest, AnUnreadableBackgroundTurnsToPlainPaperWithoutThePreviousPagesStickers)
+{
+    ShowFirstPage();
+    doc.AddSticker(StickerPictureName(106), 106, POINT{332, 147});
+    EXPECT_EQ(0, doc.ShowPage(nullptr, "\\data004\\none.dat", CORNER_PIECES));
+    EXPECT_EQ(4, CornerCount());
+    EXPECT_EQ(4, static_cast<int>(doc.GetSprites().GetCount()))
+        << "only the corner pieces: the sticker belonged to the page before";
+    ASSERT_NE(nullptr, view.GetBuffer());
+    EXPECT_EQ(PAGE_WIDTH, view.GetBuffer()->GetWidth());
+    view.FlushDirty(nullptr);
+    EXPECT_EQ(0xFFFFFFu, PixelOf(*view.GetBuffer(), 400, 300));
+    doc.SavePage();
+    EXPECT_EQ(PageHeader(), ReadBytes(PAGE1));
+}
+
 TEST_F(PageTest, PageFilesHoldTheHeaderAndOneRecordPerStickerBottomFirstBelowDepthTenNone)
 {
     ShowFirstPage();
