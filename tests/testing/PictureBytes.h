@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-struct PictureSpec {
+struct PictureFields {
     int32_t width = 4;
     int32_t height = 3;
     uint16_t bitCount = 24;
@@ -21,55 +21,55 @@ struct PictureSpec {
     int64_t pixelBytes = -1;
 };
 
-inline uint32_t RowBytes(const PictureSpec& spec)
+inline uint32_t RowBytes(const PictureFields& fields)
 {
-    return static_cast<uint32_t>((static_cast<int64_t>(spec.width) * spec.bitCount + 31) / 32 * 4);
+    return static_cast<uint32_t>((static_cast<int64_t>(fields.width) * fields.bitCount + 31) / 32 * 4);
 }
 
 // For sensible sizes only.
-inline int64_t NeededPixelBytes(const PictureSpec& spec)
+inline int64_t NeededPixelBytes(const PictureFields& fields)
 {
-    const int64_t rows = spec.height < 0 ? -static_cast<int64_t>(spec.height) : spec.height;
-    return spec.width > 0 ? static_cast<int64_t>(RowBytes(spec)) * rows : 0;
+    const int64_t rows = fields.height < 0 ? -static_cast<int64_t>(fields.height) : fields.height;
+    return fields.width > 0 ? static_cast<int64_t>(RowBytes(fields)) * rows : 0;
 }
 
 // Pixel byte i of the data gets (i * 7 + 1) & 0xFF, so every row differs.
-inline std::vector<uint8_t> PictureBytes(const PictureSpec& spec)
+inline std::vector<uint8_t> PictureBytes(const PictureFields& fields)
 {
-    const uint32_t offset = 14 + spec.headerSize + 4 * spec.colours;
-    const int64_t pixels = spec.pixelBytes >= 0 ? spec.pixelBytes : NeededPixelBytes(spec);
+    const uint32_t offset = 14 + fields.headerSize + 4 * fields.colours;
+    const int64_t pixels = fields.pixelBytes >= 0 ? fields.pixelBytes : NeededPixelBytes(fields);
     std::vector<uint8_t> bytes(offset + static_cast<size_t>(pixels), 0);
     auto put32 = [&](size_t at, uint32_t v) {
         for (int i = 0; i < 4; ++i)
             bytes[at + i] = static_cast<uint8_t>(v >> (8 * i));
     };
-    bytes[0] = static_cast<uint8_t>(spec.magic[0]);
-    bytes[1] = static_cast<uint8_t>(spec.magic[1]);
+    bytes[0] = static_cast<uint8_t>(fields.magic[0]);
+    bytes[1] = static_cast<uint8_t>(fields.magic[1]);
     put32(2, static_cast<uint32_t>(bytes.size()));
     put32(10, offset);
-    put32(14, spec.headerSize);
-    if (spec.headerSize >= 16) {
-        put32(18, static_cast<uint32_t>(spec.width));
-        put32(22, static_cast<uint32_t>(spec.height));
+    put32(14, fields.headerSize);
+    if (fields.headerSize >= 16) {
+        put32(18, static_cast<uint32_t>(fields.width));
+        put32(22, static_cast<uint32_t>(fields.height));
         bytes[26] = 1;
-        bytes[28] = static_cast<uint8_t>(spec.bitCount);
-        bytes[29] = static_cast<uint8_t>(spec.bitCount >> 8);
-        if (spec.headerSize >= 20)
-            put32(30, spec.compression);
+        bytes[28] = static_cast<uint8_t>(fields.bitCount);
+        bytes[29] = static_cast<uint8_t>(fields.bitCount >> 8);
+        if (fields.headerSize >= 20)
+            put32(30, fields.compression);
     }
-    for (uint32_t c = 0; c < spec.colours; ++c)
-        put32(14 + spec.headerSize + 4 * c, 0x00010101u * (c & 0xFF));
+    for (uint32_t c = 0; c < fields.colours; ++c)
+        put32(14 + fields.headerSize + 4 * c, 0x00010101u * (c & 0xFF));
     for (size_t i = offset; i < bytes.size(); ++i)
         bytes[i] = static_cast<uint8_t>((i - offset) * 7 + 1);
     return bytes;
 }
 
 // Sets pixel (x, y), y from the top, of a 24-bit picture's bytes.
-inline void PutPictureColour(std::vector<uint8_t>& bytes, const PictureSpec& spec, int x, int y,
+inline void PutPictureColour(std::vector<uint8_t>& bytes, const PictureFields& fields, int x, int y,
                              uint32_t colour)
 {
-    const size_t offset = 14 + spec.headerSize + 4 * spec.colours;
-    uint8_t* p = &bytes[offset + static_cast<size_t>(spec.height - 1 - y) * RowBytes(spec) + 3 * x];
+    const size_t offset = 14 + fields.headerSize + 4 * fields.colours;
+    uint8_t* p = &bytes[offset + static_cast<size_t>(fields.height - 1 - y) * RowBytes(fields) + 3 * x];
     p[0] = static_cast<uint8_t>(colour >> 16);
     p[1] = static_cast<uint8_t>(colour >> 8);
     p[2] = static_cast<uint8_t>(colour);

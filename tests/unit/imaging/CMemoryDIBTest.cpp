@@ -138,12 +138,12 @@ TEST_F(MemoryDIBTest, AttachBitsUsesMemoryItDoesNotOwn)
 
 TEST_F(MemoryDIBTest, ReadFromTakesA24BitPictureWithItsTopRowLast)
 {
-    PictureSpec spec;
-    spec.width = 3;
-    spec.height = 2;
-    std::vector<uint8_t> bytes = PictureBytes(spec);
-    PutPictureColour(bytes, spec, 0, 0, RGB(200, 100, 50));
-    PutPictureColour(bytes, spec, 2, 1, RGB(1, 2, 3));
+    PictureFields fields;
+    fields.width = 3;
+    fields.height = 2;
+    std::vector<uint8_t> bytes = PictureBytes(fields);
+    PutPictureColour(bytes, fields, 0, 0, RGB(200, 100, 50));
+    PutPictureColour(bytes, fields, 2, 1, RGB(1, 2, 3));
     CMemoryFile file(bytes);
     CMemoryDIB picture(1, 1);
     ASSERT_TRUE(picture.ReadFrom(file)) << Joined(trace_.Take());
@@ -159,37 +159,37 @@ TEST_F(MemoryDIBTest, ReadFromRefusesDamagedFilesAndKeepsThePicture)
 {
     struct Case {
         const char* what;
-        PictureSpec spec;
+        PictureFields fields;
         size_t cutTo; // 0: whole file
         const char* trace;
     };
     std::vector<Case> cases;
-    auto add = [&](const char* what, void (*change)(PictureSpec&), size_t cutTo, const char* trace) {
-        Case c{what, PictureSpec(), cutTo, trace};
-        change(c.spec);
+    auto add = [&](const char* what, void (*change)(PictureFields&), size_t cutTo, const char* trace) {
+        Case c{what, PictureFields(), cutTo, trace};
+        change(c.fields);
         cases.push_back(c);
     };
-    add("BM magic", [](PictureSpec& s) { s.magic[0] = 'B'; s.magic[1] = 'M'; }, 0, "Not a bitmap file");
-    add("13 bytes", [](PictureSpec&) {}, 13, "Not a bitmap file");
-    add("header cut", [](PictureSpec&) {}, 30, "CMemoryDIB::ReadFrom: Bad file read.");
-    add("8 bits", [](PictureSpec& s) { s.bitCount = 8; s.colours = 256; }, 0,
+    add("BM magic", [](PictureFields& s) { s.magic[0] = 'B'; s.magic[1] = 'M'; }, 0, "Not a bitmap file");
+    add("13 bytes", [](PictureFields&) {}, 13, "Not a bitmap file");
+    add("header cut", [](PictureFields&) {}, 30, "CMemoryDIB::ReadFrom: Bad file read.");
+    add("8 bits", [](PictureFields& s) { s.bitCount = 8; s.colours = 256; }, 0,
         "CMemoryDIB::ReadFrom: Not a 24-bit uncompressed picture.");
-    add("compressed", [](PictureSpec& s) { s.compression = 1; }, 0,
+    add("compressed", [](PictureFields& s) { s.compression = 1; }, 0,
         "CMemoryDIB::ReadFrom: Not a 24-bit uncompressed picture.");
-    add("64-byte header", [](PictureSpec& s) { s.headerSize = 64; }, 0,
+    add("64-byte header", [](PictureFields& s) { s.headerSize = 64; }, 0,
         "CMemoryDIB::ReadFrom: Not a 24-bit uncompressed picture.");
-    add("zero width", [](PictureSpec& s) { s.width = 0; }, 0, "CMemoryDIB::ReadFrom: Bad picture size 0 x 3");
-    add("top-down", [](PictureSpec& s) { s.height = -3; }, 0, "CMemoryDIB::ReadFrom: Bad picture size 4 x -3");
-    add("huge", [](PictureSpec& s) { s.width = 0x7FFFFFFF; s.height = 0x7FFFFFFF; s.pixelBytes = 16; }, 0,
+    add("zero width", [](PictureFields& s) { s.width = 0; }, 0, "CMemoryDIB::ReadFrom: Bad picture size 0 x 3");
+    add("top-down", [](PictureFields& s) { s.height = -3; }, 0, "CMemoryDIB::ReadFrom: Bad picture size 4 x -3");
+    add("huge", [](PictureFields& s) { s.width = 0x7FFFFFFF; s.height = 0x7FFFFFFF; s.pixelBytes = 16; }, 0,
         "CMemoryDIB::ReadFrom: Bad picture size 2147483647 x 2147483647");
-    add("short rows", [](PictureSpec& s) { s.pixelBytes = NeededPixelBytes(s) - 1; }, 0,
+    add("short rows", [](PictureFields& s) { s.pixelBytes = NeededPixelBytes(s) - 1; }, 0,
         "CMemoryDIB::ReadFrom: Picture data is short.");
-    add("rows missing", [](PictureSpec& s) { s.height = 8000; s.width = 8000; s.pixelBytes = 0; }, 0,
+    add("rows missing", [](PictureFields& s) { s.height = 8000; s.width = 8000; s.pixelBytes = 0; }, 0,
         "CMemoryDIB::ReadFrom: Picture data is short.");
 
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        std::vector<uint8_t> bytes = PictureBytes(c.spec);
+        std::vector<uint8_t> bytes = PictureBytes(c.fields);
         if (c.cutTo)
             bytes.resize(c.cutTo);
         CMemoryFile file(bytes);
@@ -208,14 +208,14 @@ TEST_F(MemoryDIBTest, LoadFileTracesWhyItFailed)
     EXPECT_FALSE(picture.LoadFile("missing.dat"));
     EXPECT_EQ(std::vector<std::string>{"Failed to open file"}, trace_.Take());
 
-    PictureSpec bm;
+    PictureFields bm;
     bm.magic[0] = 'B';
     bm.magic[1] = 'M';
     WriteBytes("bm.dat", PictureBytes(bm));
     EXPECT_FALSE(picture.LoadFile("bm.dat"));
     EXPECT_EQ((std::vector<std::string>{"Not a bitmap file", "Failed to load file"}), trace_.Take());
 
-    WriteBytes("good.dat", PictureBytes(PictureSpec()));
+    WriteBytes("good.dat", PictureBytes(PictureFields()));
     EXPECT_TRUE(picture.LoadFile("good.dat"));
     EXPECT_EQ(4, picture.GetWidth());
 }

@@ -46,15 +46,15 @@ TEST_F(DIBSectionInfoTest, AcceptsUncompressedDepthsWithTheirRowSizes)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.bits);
-        PictureSpec spec;
-        spec.bitCount = c.bits;
-        spec.colours = c.colours;
-        spec.width = c.width;
-        spec.height = 3;
+        PictureFields fields;
+        fields.bitCount = c.bits;
+        fields.colours = c.colours;
+        fields.width = c.width;
+        fields.height = 3;
         bool ok = false;
         DWORD size = 0;
         std::vector<BYTE> info;
-        EXPECT_EQ(std::vector<std::string>{}, Read(PictureBytes(spec), &ok, &size, &info));
+        EXPECT_EQ(std::vector<std::string>{}, Read(PictureBytes(fields), &ok, &size, &info));
         EXPECT_TRUE(ok);
         EXPECT_EQ(c.pixelSize, size);
         EXPECT_EQ(40u + 4 * c.colours, info.size());
@@ -63,10 +63,10 @@ TEST_F(DIBSectionInfoTest, AcceptsUncompressedDepthsWithTheirRowSizes)
 
 TEST_F(DIBSectionInfoTest, ClearsTheFieldsThatWouldShortenTheColourTable)
 {
-    PictureSpec spec;
-    spec.bitCount = 8;
-    spec.colours = 256;
-    std::vector<uint8_t> bytes = PictureBytes(spec);
+    PictureFields fields;
+    fields.bitCount = 8;
+    fields.colours = 256;
+    std::vector<uint8_t> bytes = PictureBytes(fields);
     for (int at = 14 + 24; at < 14 + 40; ++at)
         bytes[at] = 0x11;
     bool ok = false;
@@ -82,12 +82,12 @@ TEST_F(DIBSectionInfoTest, ClearsTheFieldsThatWouldShortenTheColourTable)
 
 TEST_F(DIBSectionInfoTest, AShortColourTableIsFilledRatherThanOverread)
 {
-    PictureSpec spec;
-    spec.bitCount = 8;
-    spec.colours = 4;
+    PictureFields fields;
+    fields.bitCount = 8;
+    fields.colours = 4;
     bool ok = false;
     std::vector<BYTE> info;
-    Read(PictureBytes(spec), &ok, nullptr, &info);
+    Read(PictureBytes(fields), &ok, nullptr, &info);
     ASSERT_TRUE(ok);
     ASSERT_EQ(40u + 1024u, info.size());
     EXPECT_EQ(3, info[40 + 4 * 3]) << "the colours given are kept";
@@ -104,46 +104,46 @@ TEST_F(DIBSectionInfoTest, RefusesEachDamageWithItsTrace)
         std::vector<uint8_t> bytes;
         std::vector<std::string> trace;
     };
-    auto spec = [](void (*change)(PictureSpec&)) {
-        PictureSpec s;
+    auto changed = [](void (*change)(PictureFields&)) {
+        PictureFields s;
         change(s);
         return PictureBytes(s);
     };
-    std::vector<uint8_t> thirteen = PictureBytes(PictureSpec());
+    std::vector<uint8_t> thirteen = PictureBytes(PictureFields());
     thirteen.resize(13);
-    std::vector<uint8_t> noTable = PictureBytes(PictureSpec());
+    std::vector<uint8_t> noTable = PictureBytes(PictureFields());
     noTable.resize(40);
-    std::vector<uint8_t> offsetBelow = PictureBytes(PictureSpec());
+    std::vector<uint8_t> offsetBelow = PictureBytes(PictureFields());
     offsetBelow[10] = 14;
-    std::vector<uint8_t> offsetHuge = PictureBytes(PictureSpec());
+    std::vector<uint8_t> offsetHuge = PictureBytes(PictureFields());
     offsetHuge[13] = 0x7F;
 
     const std::vector<Case> cases = {
         {"empty", {}, {badRead}},
         {"13 bytes", thirteen, {badRead}},
-        {"BM", spec([](PictureSpec& s) { s.magic[0] = 'B'; s.magic[1] = 'M'; }),
+        {"BM", changed([](PictureFields& s) { s.magic[0] = 'B'; s.magic[1] = 'M'; }),
          {"CDIBSection::ReadSection: Not the correct file type."}},
         {"header cut", noTable, {badRead}},
-        {"bit fields", spec([](PictureSpec& s) { s.bitCount = 16; s.compression = 3; s.colours = 3; }),
+        {"bit fields", changed([](PictureFields& s) { s.bitCount = 16; s.compression = 3; s.colours = 3; }),
          {"CDIBSection::ReadSection: Not an uncompressed format."}},
-        {"run-length", spec([](PictureSpec& s) { s.bitCount = 8; s.compression = 1; s.colours = 256; }),
+        {"run-length", changed([](PictureFields& s) { s.bitCount = 8; s.compression = 1; s.colours = 256; }),
          {"CDIBSection::ReadSection: Not an uncompressed format."}},
         // The trace line ends in its own line feed, so it reads as an empty line too.
-        {"64-byte header", spec([](PictureSpec& s) { s.headerSize = 64; }), {os2, "", sizeProblem}},
-        {"OS/2 header", spec([](PictureSpec& s) { s.headerSize = 12; }), {os2, "", sizeProblem}},
+        {"64-byte header", changed([](PictureFields& s) { s.headerSize = 64; }), {os2, "", sizeProblem}},
+        {"OS/2 header", changed([](PictureFields& s) { s.headerSize = 12; }), {os2, "", sizeProblem}},
         {"offset inside the file header", offsetBelow, {sizeProblem}},
         {"offset far away", offsetHuge, {sizeProblem}},
-        {"zero width", spec([](PictureSpec& s) { s.width = 0; }),
+        {"zero width", changed([](PictureFields& s) { s.width = 0; }),
          {"CDIBSection::ComputeMetrics: Bad size 0 x 3 or bit count 24", sizeProblem}},
-        {"top-down", spec([](PictureSpec& s) { s.height = -3; }),
+        {"top-down", changed([](PictureFields& s) { s.height = -3; }),
          {"CDIBSection::ComputeMetrics: Bad size 4 x -3 or bit count 24", sizeProblem}},
-        {"huge", spec([](PictureSpec& s) { s.width = 0x40000000; s.height = 0x40000000; s.pixelBytes = 8; }),
+        {"huge", changed([](PictureFields& s) { s.width = 0x40000000; s.height = 0x40000000; s.pixelBytes = 8; }),
          {"CDIBSection::ComputeMetrics: Bad size 1073741824 x 1073741824 or bit count 24", sizeProblem}},
-        {"7 bits", spec([](PictureSpec& s) { s.bitCount = 7; }),
+        {"7 bits", changed([](PictureFields& s) { s.bitCount = 7; }),
          {"CDIBSection::ComputeMetrics: Bad size 4 x 3 or bit count 7", sizeProblem}},
-        {"short rows", spec([](PictureSpec& s) { s.pixelBytes = NeededPixelBytes(s) - 1; }),
+        {"short rows", changed([](PictureFields& s) { s.pixelBytes = NeededPixelBytes(s) - 1; }),
          {"CDIBSection::ReadSection: Bad bitmap image read."}},
-        {"rows missing", spec([](PictureSpec& s) { s.width = 8000; s.height = 8000; s.pixelBytes = 0; }),
+        {"rows missing", changed([](PictureFields& s) { s.width = 8000; s.height = 8000; s.pixelBytes = 0; }),
          {"CDIBSection::ReadSection: Bad bitmap image read."}},
     };
     for (const Case& c : cases) {

@@ -61,12 +61,12 @@ protected:
 
 TEST_F(DIBSectionTest, A24BitPictureIsDrawnWithItsTopRowLastInTheFile)
 {
-    PictureSpec spec;
-    spec.width = 3;
-    spec.height = 2;
-    std::vector<uint8_t> bytes = PictureBytes(spec);
-    PutPictureColour(bytes, spec, 0, 0, RGB(200, 100, 50));
-    PutPictureColour(bytes, spec, 2, 1, RGB(1, 2, 3));
+    PictureFields fields;
+    fields.width = 3;
+    fields.height = 2;
+    std::vector<uint8_t> bytes = PictureBytes(fields);
+    PutPictureColour(bytes, fields, 0, 0, RGB(200, 100, 50));
+    PutPictureColour(bytes, fields, 2, 1, RGB(1, 2, 3));
     CMemoryFile file(bytes);
     CDIBSection picture;
     ASSERT_TRUE(picture.ReadSection(file, nullptr)) << Joined(trace_.Take());
@@ -89,12 +89,12 @@ TEST_F(DIBSectionTest, A24BitPictureIsDrawnWithItsTopRowLastInTheFile)
 
 TEST_F(DIBSectionTest, An8BitPictureTakesItsColourTable)
 {
-    PictureSpec spec;
-    spec.bitCount = 8;
-    spec.colours = 256;
-    spec.width = 4;
-    spec.height = 1;
-    std::vector<uint8_t> bytes = PictureBytes(spec);
+    PictureFields fields;
+    fields.bitCount = 8;
+    fields.colours = 256;
+    fields.width = 4;
+    fields.height = 1;
+    std::vector<uint8_t> bytes = PictureBytes(fields);
     const size_t pixels = 14 + 40 + 1024;
     bytes[pixels] = 2; // colour 2 is 0x020202 in the test table
     bytes[14 + 40 + 4 * 2 + 2] = 0xF0; // make its red stand out
@@ -108,18 +108,18 @@ TEST_F(DIBSectionTest, An8BitPictureTakesItsColourTable)
 
 TEST_F(DIBSectionTest, RefusedPicturesLeaveItEmpty)
 {
-    PictureSpec bm;
+    PictureFields bm;
     bm.magic[0] = 'B';
     bm.magic[1] = 'M';
-    PictureSpec compressed;
+    PictureFields compressed;
     compressed.bitCount = 8;
     compressed.colours = 256;
     compressed.compression = 1;
-    PictureSpec os2;
+    PictureFields os2;
     os2.headerSize = 12;
-    PictureSpec shortRows;
+    PictureFields shortRows;
     shortRows.pixelBytes = NeededPixelBytes(shortRows) - 1;
-    std::vector<uint8_t> thirteen = PictureBytes(PictureSpec());
+    std::vector<uint8_t> thirteen = PictureBytes(PictureFields());
     thirteen.resize(13);
     struct Case {
         const char* what;
@@ -138,7 +138,7 @@ TEST_F(DIBSectionTest, RefusedPicturesLeaveItEmpty)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         CDIBSection picture;
-        CMemoryFile good(PictureBytes(PictureSpec()));
+        CMemoryFile good(PictureBytes(PictureFields()));
         ASSERT_TRUE(picture.ReadSection(good, nullptr));
         trace_.Take();
         CMemoryFile file(c.bytes);
@@ -153,7 +153,7 @@ TEST_F(DIBSectionTest, RefusedPicturesLeaveItEmpty)
 
 TEST_F(DIBSectionTest, ReadsThroughAMappedFile)
 {
-    WriteBytes("picture.dat", PictureBytes(PictureSpec()));
+    WriteBytes("picture.dat", PictureBytes(PictureFields()));
     CFileManager file(true);
     ASSERT_NE(nullptr, file.OpenRead("picture.dat"));
     CDIBSection picture;
