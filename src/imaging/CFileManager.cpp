@@ -63,3 +63,18 @@ void CFileManager::CheckForAndCreateDirectory(const std::string& path)
         CreateDirectory(path);
     LogMessage("CFileManager::CheckForAndCreateDirectory %s", path.c_str());
 }
+
+HANDLE CFileManager::FinishOpenRead(bool sized, DWORD size)
+{
+    m_Size = sized ? size : 0;
+    m_Position = 0;
+    m_BaseOffset = 0;
+    if (!sized || (m_Mapped && !Map())) {
+        Close();
+        m_Size = 0;
+        return nullptr;
+    }
+    if (!m_Mapped)
+        m_Transfer = m_File;
+    return m_File;
+}

@@ -45,6 +45,9 @@ public:
 private:
     bool ReadPlain(void* buffer, DWORD count, DWORD* got);
     bool Map();
+    // The part of opening for reading that both platforms share: the
+    // position rules, the mapping, and closing again on failure.
+    HANDLE FinishOpenRead(bool sized, DWORD size);
 
     const BYTE* m_View = nullptr;
     HANDLE m_Transfer = INVALID_HANDLE_VALUE;

@@ -40,17 +40,7 @@ HANDLE CFileManager::OpenRead(const std::string& path)
     struct stat info;
     const bool sized = fstat(ToDescriptor(m_File), &info) == 0 && S_ISREG(info.st_mode) &&
                        info.st_size < static_cast<off_t>(UINT32_MAX);
-    m_Size = sized ? static_cast<DWORD>(info.st_size) : 0;
-    m_Position = 0;
-    m_BaseOffset = 0;
-    if (!sized || (m_Mapped && !Map())) {
-        Close();
-        m_Size = 0;
-        return nullptr;
-    }
-    if (!m_Mapped)
-        m_Transfer = m_File;
-    return m_File;
+    return FinishOpenRead(sized, sized ? static_cast<DWORD>(info.st_size) : 0);
 }
 
 bool CFileManager::Map()

@@ -8,17 +8,8 @@ HANDLE CFileManager::OpenRead(const std::string& path)
                          FILE_ATTRIBUTE_NORMAL, nullptr);
     if (m_File == INVALID_HANDLE_VALUE)
         return nullptr;
-    m_Size = GetFileSize(m_File, nullptr);
-    m_Position = 0;
-    m_BaseOffset = 0;
-    if (m_Size == INVALID_FILE_SIZE || (m_Mapped && !Map())) {
-        Close();
-        m_Size = 0;
-        return nullptr;
-    }
-    if (!m_Mapped)
-        m_Transfer = m_File;
-    return m_File;
+    const DWORD size = GetFileSize(m_File, nullptr);
+    return FinishOpenRead(size != INVALID_FILE_SIZE, size);
 }
 
 bool CFileManager::Map()
