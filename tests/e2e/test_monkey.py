@@ -35,6 +35,7 @@ KEYS = (list("abcdefghijklmnopqrstuvwxyz0123456789") +
          "BackSpace", "F1", "alt+F4"])
 BUTTONS = ([(x + 30, 9 + 32) for x in TAB_XS] + [(x + 30, y + 30) for x, y in TRAY] +
            [NEXT_PAGE, PREVIOUS_PAGE, CLEAR_ALL, (77, 45), (917, 45), (983, 45)])
+SNAP = 20  # how near its place a sticker sticks, per axis
 # A dialog left open this many events is answered with its first button.
 DIALOG_PATIENCE = 4
 
@@ -83,6 +84,8 @@ class Monkey:
         self.dialog_age = 0
         self.back_in = None
         self.closing = False
+        self.page = 0
+        self.dropped = None
         # A crash ends the program at once instead of waiting on a crash dialog.
         session.run_wine(["reg", "add", r"HKCU\Software\Wine\WineDbg", "/v", "ShowCrashDialog",
                           "/t", "REG_DWORD", "/d", "0", "/f"])
@@ -98,9 +101,12 @@ class Monkey:
     def note(self, text):
         self.log.append("%5d %s" % (self.figures["events"], text))
 
-    def fail(self, why):
+    def save_log(self):
         with open(os.path.join(harness.ARTIFACTS, "monkey-%s-events.txt" % self.seed), "w") as f:
             f.write("\n".join(self.log) + "\n")
+
+    def fail(self, why):
+        self.save_log()
         self.errors.seek(0)
         raise Failure("%s\nreplay with --seed %s --events %d; the last events:\n%s\n"
                       "the program's error output:\n%s" % (
@@ -145,6 +151,7 @@ class Monkey:
         used = read_ledger(self.s.read(LEDGER_NAME)) or set()
         self.figures["stuck"] += len(used - self.used)
         self.used = used
+        self.learn_page()
 
     def check_files(self):
         used = read_ledger(self.s.read(LEDGER_NAME))
@@ -198,13 +205,15 @@ class Monkey:
         self.note("key " + key)
 
     def stick(self):
-        """A sticker of the book's pages taken and brought near its place;
-        now and then the carry is cancelled and a button clicked instead."""
+        """A sticker of the book's pages taken and brought near its place,
+        mostly one of the page the monkey believes is shown; now and then the
+        carry is cancelled and a button clicked instead."""
         free = sorted(set(PLACES) - self.used)
         if (not free or self.ctl("find", DIALOG_CLASS)[0] == 0
                 or self.ctl("foreground")[1].strip() != MAIN_CLASS):
             return self.click()
-        index = self.rng.choice(free)
+        shown = [i for i in free if PLACES[i][0] == self.page]
+        index = self.rng.choice(shown if shown and self.rng.random() < 0.8 else free)
         tray = TRAY[index % 28]
         self.xdo("mousemove %d 41 click 1 mousemove %d %d click 1" % (
             TAB_XS[STICKABLE_GROUP] + 30, tray[0] + 30, tray[1] + 30))
@@ -217,9 +226,21 @@ class Monkey:
             self.note("took %d, WM_CANCELMODE" % index)
             return self.button()
         page, px, py = PLACES[index]
-        x, y = screen_point(index, (px + self.rng.randint(-25, 25), py + self.rng.randint(-25, 25)))
+        dx, dy = self.rng.randint(-24, 24), self.rng.randint(-24, 24)
+        x, y = screen_point(index, (px + dx, py + dy))
         self.xdo("mousemove %d %d mousemove %d %d click 1" % (x + 1, y, x, y))
         self.note("took %d, dropped at %d,%d (page %d)" % (index, x, y, page + 1))
+        self.dropped = (index, max(abs(dx), abs(dy)) < SNAP)
+
+    def learn_page(self):
+        """A sticker dropped near enough shows which page is shown."""
+        if self.dropped:
+            index, near = self.dropped
+            if index in self.used:
+                self.page = PLACES[index][0]
+            elif near:
+                self.page = 1 - PLACES[index][0]
+            self.dropped = None
 
     def away(self):
         if self.ctl("find", OTHER_CLASS)[0] != 0:
@@ -255,6 +276,7 @@ class Monkey:
         if self.program.returncode != 0:
             self.fail("the book crashed at the end: exit code %d" % self.program.returncode)
         self.check_files()
+        self.save_log()
 
     def towards_the_end(self):
         if self.program.poll() is not None:

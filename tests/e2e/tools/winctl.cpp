@@ -8,7 +8,8 @@
 //   winctl minimize CLASS        minimises the window
 //   winctl restore CLASS         restores the window and brings it to the front, as the
 //                                taskbar does
-//   winctl answers CLASS         exit 0 when the window's thread answers within 10 s
+//   winctl answers CLASS         exit 0 when the window's thread answers within 10 s, 4 when
+//                                it does not, 1 when the window is gone
 //   winctl iconic CLASS          prints 1 when minimised, else 0
 //   winctl foreground            prints the class of the foreground window
 //   winctl command CLASS ID      posts WM_COMMAND with the id
@@ -212,11 +213,17 @@ int Run(int argc, char** argv)
     }
     if (std::strcmp(verb, "restore") == 0) {
         ShowWindow(window, SW_RESTORE);
+        // Without a window manager only a topmost window is raised over the others.
+        SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+        SetWindowPos(window, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
         return SetForegroundWindow(window) ? 0 : 3;
     }
     if (std::strcmp(verb, "answers") == 0) {
         DWORD_PTR result = 0;
-        return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &result) ? 0 : 4;
+        if (SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &result))
+            return 0;
+        // A window destroyed while the message waited has not hung.
+        return IsWindow(window) ? 4 : 1;
     }
     if (std::strcmp(verb, "resources") == 0)
         return PrintResources(window);
