@@ -293,7 +293,7 @@ class MonkeyTest(SessionTest):
     trace = os.environ.get("MOSSLEAF_MONKEY_TRACE") == "1"
 
     def test_random_input_never_crashes_hangs_or_breaks_the_files(self):
-        seeds = [int(s) for s in os.environ.get("MOSSLEAF_MONKEY_SEEDS", "1").split(",")]
+        seeds = [int(s) for s in os.environ.get("MOSSLEAF_MONKEY_SEEDS", "2").split(",")]
         events = int(os.environ.get("MOSSLEAF_MONKEY_EVENTS", 60))
         for seed in seeds:
             session = self.s if seed == seeds[0] else self.fresh_session(seed)
