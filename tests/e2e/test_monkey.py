@@ -64,10 +64,6 @@ class Helper:
             self.buffer += chunk
 
 
-class Failure(AssertionError):
-    pass
-
-
 class Monkey:
     def __init__(self, session, seed):
         self.s = session
@@ -79,7 +75,7 @@ class Monkey:
                                        "serve"], r"^= (-?\d+)\r?\n")
         self.x = Helper(session, ["xdotool", "-"], r"^x:.*\n")
         self.errors = open(os.path.join(session.root, "stderr.txt"), "w+")
-        self.program = self.other = None
+        self.program = None
         self.used = set()
         self.dialog_age = 0
         self.back_in = None
@@ -108,10 +104,11 @@ class Monkey:
     def fail(self, why):
         self.save_log()
         self.errors.seek(0)
-        raise Failure("%s\nreplay with --seed %s --events %d; the last events:\n%s\n"
-                      "the program's error output:\n%s" % (
-                          why, self.seed, self.figures["events"], "\n".join(self.log[-25:]),
-                          self.errors.read()[-3000:]))
+        errors = [line for line in self.errors if not line.startswith("ALSA lib")]
+        raise AssertionError("%s\nreplay with --seed %s --events %d; the last events:\n%s\n"
+                             "the program's error output:\n%s" % (
+                                 why, self.seed, self.figures["events"],
+                                 "\n".join(self.log[-25:]), "".join(errors[-40:])))
 
     # -- the book ----------------------------------------------------------
     def start(self):
@@ -244,7 +241,7 @@ class Monkey:
 
     def away(self):
         if self.ctl("find", OTHER_CLASS)[0] != 0:
-            self.other = self.s._spawn(["wine", "winemine"])
+            self.s._spawn(["wine", "winemine"])
             wait_until(lambda: self.ctl("find", OTHER_CLASS)[0] == 0, 60, 0.1, OTHER_CLASS)
         self.ctl("restore", OTHER_CLASS)
         self.back_in = self.rng.randrange(4)
