@@ -80,6 +80,15 @@ LRESULT CALLBACK CChildWindow::WindowProc(HWND hWnd, UINT message, WPARAM wParam
         return 0;
     case WM_USER_STICKER_STUCK:
         return OnStickerStuck();
+    case WM_CAPTURECHANGED:
+        // Windows may take the capture away mid-carry (another program in
+        // front, a click elsewhere): then the carried sticker is thrown away.
+        if (reinterpret_cast<HWND>(lParam) != hWnd)
+            AnimView.CancelCarry();
+        return 0;
+    case WM_CANCELMODE:
+        AnimView.CancelCarry();
+        return DefWindowProcA(hWnd, message, wParam, lParam);
     default:
         return DefWindowProcA(hWnd, message, wParam, lParam);
     }
