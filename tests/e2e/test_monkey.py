@@ -30,6 +30,7 @@ from harness import MAIN_CLASS, SessionTest, wait_until
 OTHER_CLASS = "WineMine"
 WM_CANCELMODE = 0x1F
 ASSERT_CAPTION = "ASSERTION FAILURE"
+AEDEBUG = r"HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug"
 KEYS = (list("abcdefghijklmnopqrstuvwxyz0123456789") +
         ["Return", "space", "Escape", "Tab", "Left", "Right", "Up", "Down", "Prior", "Next",
          "BackSpace", "F1", "alt+F4"])
@@ -57,7 +58,8 @@ class Helper:
                 reply = self.buffer[:match.start()].decode("latin-1").replace("\r", "")
                 self.buffer = self.buffer[match.end():]
                 return match, reply
-            ready, _, _ = select.select([self.p.stdout], [], [], max(0, deadline - time.monotonic()))
+            wait = max(0, deadline - time.monotonic())
+            ready, _, _ = select.select([self.p.stdout], [], [], wait)
             chunk = os.read(self.p.stdout.fileno(), 4096) if ready else b""
             if not chunk:
                 raise harness.Timeout("no answer to %r" % command)
@@ -74,7 +76,7 @@ class Monkey:
         self.winctl = Helper(session, ["wine", os.path.join(harness.BIN_DIR, "winctl.exe"),
                                        "serve"], r"^= (-?\d+)\r?\n")
         self.x = Helper(session, ["xdotool", "-"], r"^x:.*\n")
-        self.errors = open(os.path.join(session.root, "stderr.txt"), "w+")
+        self.errors = open(os.path.join(session.root, "stderr.txt"), "a+")
         self.program = None
         self.used = set()
         self.dialog_age = 0
@@ -82,9 +84,9 @@ class Monkey:
         self.closing = False
         self.page = 0
         self.dropped = None
-        # A crash ends the program at once instead of waiting on a crash dialog.
-        session.run_wine(["reg", "add", r"HKCU\Software\Wine\WineDbg", "/v", "ShowCrashDialog",
-                          "/t", "REG_DWORD", "/d", "0", "/f"])
+        # No debugger: a crash ends the program at once with the exception's
+        # code (winedbg may end it with 0) and one line naming the address.
+        session.run_wine(["reg", "add", AEDEBUG, "/v", "Debugger", "/d", "none", "/f"])
 
     # -- talking to the helpers --------------------------------------------
     def ctl(self, *args):
