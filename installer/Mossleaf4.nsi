@@ -25,7 +25,7 @@ OutFile "${OUTFILE}"
 InstallDir "$LOCALAPPDATA\Programs\${NAME}"
 ; A reinstall goes where the first install went.
 InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
-BrandingText "${NAME} ${VERSION}"
+BrandingText "${NAME}, version ${VERSION}"
 VIProductVersion "${VERSION_1}.${VERSION_2}.${VERSION_3}.${VERSION_4}"
 VIAddVersionKey /LANG=1033 "ProductName" "${NAME}"
 VIAddVersionKey /LANG=1033 "FileDescription" "${NAME} setup"
@@ -38,16 +38,17 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (C) 2026 ${PUBLISHER}"
 !define MUI_UNICON "${ICON}"
 !define MUI_ABORTWARNING
 !define MUI_WELCOMEPAGE_TEXT "This will install ${NAME}, a sticker book for children, for you alone on this computer.$\r$\n$\r$\nIt needs no administrator rights. The book your child makes is kept in the program's folder, and stays there when you install again.$\r$\n$\r$\nClick Next to continue."
-!define MUI_LICENSEPAGE_BUTTON "&Next >"
-!define MUI_LICENSEPAGE_TEXT_BOTTOM "These notices name the work of others that ${NAME} is made with, and their licences."
-!define MUI_COMPONENTSPAGE_NODESC
-!define MUI_FINISHPAGE_RUN "$INSTDIR\${EXE}"
-!define MUI_FINISHPAGE_RUN_TEXT "Start ${NAME} now"
-
 !insertmacro MUI_PAGE_WELCOME
+!define MUI_PAGE_HEADER_TEXT "Notices"
+!define MUI_PAGE_HEADER_SUBTEXT "The work of others that ${NAME} is made with, and its licences."
+!define MUI_LICENSEPAGE_TEXT_BOTTOM "Nothing here asks anything of you: click Next to go on."
+!define MUI_LICENSEPAGE_BUTTON "&Next >"
 !insertmacro MUI_PAGE_LICENSE "${NOTICES}"
+!define MUI_COMPONENTSPAGE_NODESC
 !insertmacro MUI_PAGE_COMPONENTS
 !insertmacro MUI_PAGE_INSTFILES
+!define MUI_FINISHPAGE_RUN "$INSTDIR\${EXE}"
+!define MUI_FINISHPAGE_RUN_TEXT "Start ${NAME} now"
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
@@ -57,6 +58,7 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (C) 2026 ${PUBLISHER}"
 
 Section "${NAME} (program and Start-menu shortcut)" SecProgram
   SectionIn RO
+  AddSize ${ESTIMATED_KB}
   SetShellVarContext current
   Call InstallFiles
   WriteUninstaller "$INSTDIR\${UNINSTALLER}"
