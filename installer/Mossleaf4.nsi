@@ -41,6 +41,7 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (C) 2026 ${PUBLISHER}"
 !insertmacro MUI_PAGE_WELCOME
 !define MUI_PAGE_HEADER_TEXT "Notices"
 !define MUI_PAGE_HEADER_SUBTEXT "The work of others that ${NAME} is made with, and its licences."
+!define MUI_INNERTEXT_LICENSE_TOP "Press Page Down to read all the notices."
 !define MUI_LICENSEPAGE_TEXT_BOTTOM "Nothing here asks anything of you: click Next to go on."
 !define MUI_LICENSEPAGE_BUTTON "&Next >"
 !insertmacro MUI_PAGE_LICENSE "${NOTICES}"
@@ -55,6 +56,24 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (C) 2026 ${PUBLISHER}"
 !insertmacro MUI_LANGUAGE "English"
 
 !include "${FILES}"
+
+; A running program holds its files open: neither an install nor an uninstall
+; could replace or remove them.
+!macro RefuseWhileRunning
+  FindWindow $0 "ZEPClass04"
+  ${If} $0 != 0
+    MessageBox MB_OK|MB_ICONEXCLAMATION "${NAME} is running. Quit it first, then try again." /SD IDOK
+    Abort
+  ${EndIf}
+!macroend
+
+Function .onInit
+  !insertmacro RefuseWhileRunning
+FunctionEnd
+
+Function un.onInit
+  !insertmacro RefuseWhileRunning
+FunctionEnd
 
 Section "${NAME} (program and Start-menu shortcut)" SecProgram
   SectionIn RO
