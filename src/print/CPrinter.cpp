@@ -14,9 +14,10 @@ namespace {
 const int FRAME_MARGIN = 4;
 
 // A printer may ask for a file name when the job starts (ports FILE: and
-// PORTPROMPT:, print-to-PDF and document writers). That window is not ours
-// and would open under our full-screen topmost one, so the book would look
-// frozen: step out of the topmost band for the length of the job.
+// PORTPROMPT:, print-to-PDF and document writers). That prompt has no owner
+// among our windows, and a topmost window covers every other one even when
+// the prompt is active: under our full-screen window the book would look
+// frozen. Step out of the topmost band for the length of the job.
 bool DropTopmost(HWND window)
 {
     if (!window || !(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST))

@@ -21,15 +21,16 @@ std::string CurrentDirectory()
 }
 
 // The folder the executable lies in, without a trailing backslash; empty
-// when the name does not fit.
+// when Windows cannot tell.
 std::string ExecutableFolder()
 {
     std::vector<char> buffer(MAX_PATH);
     for (;;) {
-        const DWORD length = GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+        const DWORD size = static_cast<DWORD>(buffer.size());
+        const DWORD length = GetModuleFileNameA(nullptr, buffer.data(), size);
         if (length == 0)
             return std::string();
-        if (length < buffer.size())
+        if (length < size)
             break;
         buffer.resize(buffer.size() * 2);
     }

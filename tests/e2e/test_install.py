@@ -30,7 +30,7 @@ def pe_resources(path):
     """{(type, name): data} of a PE file's resources (first language of each)."""
     d = read(path)
     pe = struct.unpack_from("<I", d, 0x3C)[0]
-    sections, optional = struct.unpack_from("<H", d, pe + 6)[0], struct.unpack_from("<H", d, pe + 20)[0]
+    sections, optional = (struct.unpack_from("<H", d, pe + k)[0] for k in (6, 20))
     for i in range(sections):
         name, _, va, _, raw = struct.unpack_from("<8sIIII", d, pe + 24 + optional + 40 * i)
         if name.rstrip(b"\0") == b".rsrc":
@@ -68,7 +68,8 @@ def link_strings(path):
     for bit in (0x4, 0x8, 0x10, 0x20, 0x40):
         if flags & bit:
             n = struct.unpack_from("<H", d, at)[0] * (2 if flags & 0x80 else 1)
-            strings[bit] = d[at + 2:at + 2 + n].decode("utf-16-le" if flags & 0x80 else "latin-1").rstrip("\0")
+            text = d[at + 2:at + 2 + n].decode("utf-16-le" if flags & 0x80 else "latin-1")
+            strings[bit] = text.rstrip("\0")
             at += 2 + n
     return target, strings.get(0x10), strings.get(0x40)
 
@@ -130,7 +131,8 @@ class Install(harness.SessionTest):
                                ("QuietUninstallString", '"%s" /S' % uninstaller),
                                ("EstimatedSize", hex(kib)), ("NoModify", "0x1"), ("NoRepair", "0x1")):
             self.assertEqual(expected, entry.get(name), name)
-        links = [os.path.join(user_folder, "AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Mossleaf 4.lnk"),
+        start_menu = "AppData/Roaming/Microsoft/Windows/Start Menu/Programs"
+        links = [os.path.join(user_folder, start_menu, "Mossleaf 4.lnk"),
                  os.path.join(user_folder, "Desktop/Mossleaf 4.lnk")]
         for link in links:
             self.assertEqual((place + "\\Mossleaf4.exe", place, place + "\\Mossleaf4.exe"),
@@ -184,7 +186,8 @@ class Install(harness.SessionTest):
             self.assertEqual(expected, version_string(version, key), key)
 
         manifest = ET.fromstring(resources[(RT_MANIFEST, 1)])
-        ids = {e.get("Id") for e in manifest.iter("{urn:schemas-microsoft-com:compatibility.v1}supportedOS")}
+        compatibility = "{urn:schemas-microsoft-com:compatibility.v1}"
+        ids = {e.get("Id") for e in manifest.iter(compatibility + "supportedOS")}
         self.assertEqual(SUPPORTED_OS, ids)
         aware = [e.text for e in manifest.iter() if e.tag.endswith("}dpiAware")]
         self.assertEqual(["true"], aware)
