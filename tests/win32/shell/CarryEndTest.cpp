@@ -111,10 +111,16 @@ TEST(CarryEnd, LostCaptureDeactivationAndEveryCommandThrowTheCarriedStickerAway)
         const char* why;
         void (*end)(HWND main, HWND page);
     } endings[] = {
-        {"WM_CANCELMODE to the page window", [](HWND, HWND page) { SendMessageA(page, WM_CANCELMODE, 0, 0); }},
-        {"WM_CANCELMODE to the main window", [](HWND main, HWND) { SendMessageA(main, WM_CANCELMODE, 0, 0); }},
+        {"WM_CANCELMODE to the page window",
+         [](HWND, HWND page) { SendMessageA(page, WM_CANCELMODE, 0, 0); }},
+        {"WM_CANCELMODE to the main window",
+         [](HWND main, HWND) { SendMessageA(main, WM_CANCELMODE, 0, 0); }},
         {"deactivation", [](HWND main, HWND) { SendMessageA(main, WM_ACTIVATEAPP, FALSE, 0); }},
-        {"another window takes the capture", [](HWND main, HWND) { SetCapture(main); ReleaseCapture(); }},
+        {"another window takes the capture",
+         [](HWND main, HWND) {
+             SetCapture(main);
+             ReleaseCapture();
+         }},
         {"none: the command comes during the carry", nullptr},
     };
     const UINT commands[] = {PRINT_BUTTON_ID,      CLEAR_ALL_BUTTON_ID, INFO_BUTTON_ID,
@@ -131,7 +137,7 @@ TEST(CarryEnd, LostCaptureDeactivationAndEveryCommandThrowTheCarriedStickerAway)
                 ending.end(main, page);
                 EXPECT_FALSE(AnimView.IsCarrying());
                 EXPECT_EQ(shown, CursorCount()) << "the cursor shows again";
-                EXPECT_EQ(NO_BUTTON_ID, PlayingPhase.GetStkrBtnPressed()) << "tray button released";
+                EXPECT_EQ(NO_BUTTON_ID, PlayingPhase.GetStkrBtnPressed()) << "button released";
             }
             SendMessageA(main, WM_COMMAND, command, 0);
             // Fatal: a view left pointing at a freed sticker would crash below.
