@@ -96,7 +96,7 @@ class Kill(SessionTest):
         else:
             book.clear_all(wait=False)
         wait_until(lambda: os.stat(shown).st_ino != first, 20, 0.002, "%s writing" % action)
-        time.sleep(rng.uniform(0.0, 0.03))
+        time.sleep(rng.uniform(0.0, 0.01))
 
     def kill(self, book):
         os.kill(book.pid(), signal.SIGKILL)
