@@ -226,9 +226,9 @@ class NewStickerHint(PlayScreen):
 
 
 class WithUsedStickers(PlayScreen):
-    # Sticker 106 belongs on page 1; 0 is only marked used.
-    used = (0, 106)
-    stickers = ((106, 300, 200),)
+    # Both belong on page 1, at these places.
+    used = (106, 107)
+    stickers = ((106, 332, 147), (107, 124, 74))
 
     def test_used_faces_counter_and_clear_all_no_then_yes(self):
         self.start_play()
@@ -247,7 +247,7 @@ class WithUsedStickers(PlayScreen):
         time.sleep(0.5)
         self.assertEqual(ledger(self.used), self.s.read("save004/page00.sav"))
         self.assertEqual(page_file(self.stickers)[:16], self.s.read("save004/page01.sav")[:16])
-        self.assertEqual(36, len(self.s.read("save004/page01.sav")))
+        self.assertEqual(56, len(self.s.read("save004/page01.sav")))
 
         self.s.winctl("key", MAIN_CLASS, ord("C"))
         self.wait_dialog()
@@ -271,7 +271,7 @@ class WithUsedStickers(PlayScreen):
         shot = self.shot("cleared")
         self.assertTray(shot, 3)
         self.assertCounterLabelOnly(shot, 0)
-        self.assertShows(shot, picture("p0001"), (90 + 300, 90 + 200), (300, 200), (60, 60),
+        self.assertShows(shot, picture("p0001"), (90 + 332, 90 + 147), (332, 147), (60, 60),
                          "the page where the sticker was")
 
     def test_alt_f4_shows_the_ending_screen_saves_the_page_and_exits_zero(self):

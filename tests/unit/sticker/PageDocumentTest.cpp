@@ -95,40 +95,43 @@ TEST_F(PageTest, PageFilesHoldTheHeaderAndOneRecordPerStickerBottomFirstBelowDep
 TEST_F(PageTest, ReadingBackIgnoresTheStoredDepthAndKeepsTheMirror)
 {
     std::vector<BYTE> bytes = PageHeader();
-    PutRecord(bytes, 84, 100, 69, 7, 0); // a depth below 10 is not applied
-    PutRecord(bytes, 86, -7, 9, 99, 1);
+    PutRecord(bytes, 106, 332, 147, 7, 0); // a depth below 10 is not applied
+    PutRecord(bytes, 107, 124, 74, 99, 1);
     WriteBytes(PAGE1, bytes);
     ShowFirstPage();
 
     std::vector<CSprite*> stickers = Stickers();
     ASSERT_EQ(2u, stickers.size());
-    EXPECT_EQ(84, stickers[0]->GetStickerIndex());
+    EXPECT_EQ(106, stickers[0]->GetStickerIndex());
     EXPECT_EQ(12, stickers[0]->GetDepth());
     EXPECT_FALSE(stickers[0]->IsMirrored());
-    EXPECT_EQ(86, stickers[1]->GetStickerIndex());
-    EXPECT_EQ(-7, stickers[1]->GetX());
+    EXPECT_EQ(107, stickers[1]->GetStickerIndex());
+    EXPECT_EQ(124, stickers[1]->GetX());
     EXPECT_EQ(11, stickers[1]->GetDepth());
     EXPECT_TRUE(stickers[1]->IsMirrored());
     EXPECT_EQ(4, CornerCount());
 }
 
-TEST_F(PageTest, ReadingStopsAtATruncatedRecordAndSkipsUnknownOrMissingStickers)
+TEST_F(PageTest, ReadingSkipsWhatCouldNotHaveBeenStuckThereAndARecordCutShort)
 {
     std::vector<BYTE> bytes = PageHeader();
-    PutRecord(bytes, 84, 1, 2, 11, 0);
+    PutRecord(bytes, 106, 332, 147, 11, 0);
     PutRecord(bytes, 224, 3, 4, 12, 0); // outside the tables
     PutRecord(bytes, -1, 3, 4, 12, 0);
-    PutRecord(bytes, 5, 3, 4, 12, 0); // its picture is missing
-    PutRecord(bytes, 86, 5, 6, 13, 0);
-    PutRecord(bytes, 106, 7, 8, 14, 0);
-    bytes.resize(bytes.size() - 6);
+    PutRecord(bytes, 108, 587, 63, 12, 0); // its picture is missing
+    PutRecord(bytes, 84, 100, 69, 12, 0); // it belongs on the other page
+    PutRecord(bytes, 107, 0x7FFFFFFF, 74, 12, 0); // not at its place
+    PutRecord(bytes, 106, 332, 147, 12, 0); // already there
+    PutRecord(bytes, 111, 705, 388, 13, 0);
+    PutRecord(bytes, 107, 124, 74, 14, 0);
+    bytes.resize(bytes.size() - 2); // its last number cut short
     WriteBytes(PAGE1, bytes);
 
     EXPECT_EQ(1, doc.ReadSprites(FullPath(PAGE1)));
     std::vector<long> indexes;
     for (CSprite* s : Stickers())
         indexes.push_back(s->GetStickerIndex());
-    EXPECT_EQ((std::vector<long>{84, 86}), indexes);
+    EXPECT_EQ((std::vector<long>{106, 111}), indexes);
 }
 
 TEST_F(PageTest, AForeignOrMissingPageFileGivesNoStickers)
