@@ -81,11 +81,7 @@ LRESULT CALLBACK CChildWindow::WindowProc(HWND hWnd, UINT message, WPARAM wParam
     case WM_USER_STICKER_STUCK:
         return OnStickerStuck();
     case WM_CAPTURECHANGED:
-        // Windows may take the capture away mid-carry (another program in
-        // front, a click elsewhere): then the carried sticker is thrown away.
-        if (reinterpret_cast<HWND>(lParam) != hWnd)
-            AnimView.CancelCarry();
-        return 0;
+        return OnCaptureChanged(hWnd, reinterpret_cast<HWND>(lParam));
     case WM_CANCELMODE:
         AnimView.CancelCarry();
         return DefWindowProcA(hWnd, message, wParam, lParam);
@@ -118,6 +114,15 @@ LRESULT CChildWindow::OnMouseMove(HWND hWnd, WPARAM keys, LPARAM position)
         SetFocus(GetParent(hWnd));
     AnimView.OnMouseMove(hWnd, static_cast<UINT>(keys), PointerX(position),
                          PointerY(position));
+    return 0;
+}
+
+LRESULT CChildWindow::OnCaptureChanged(HWND hWnd, HWND gaining)
+{
+    // Windows may take the capture away mid-carry (another program in front,
+    // a click elsewhere): the carried sticker is thrown away then.
+    if (gaining != hWnd)
+        AnimView.CancelCarry();
     return 0;
 }
 

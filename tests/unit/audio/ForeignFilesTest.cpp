@@ -41,7 +41,9 @@ void ExpectTunePlays(const std::string& abc, const std::vector<Note>& expected)
     player.StartSong("tune.mid");
     ASSERT_TRUE(player.TimerRunning()) << "abc2midi's file was refused";
     // The tune's end sends all notes off, channel 15's last.
-    const auto atTheEnd = [&fake] { return !fake.sent.empty() && fake.sent.back().message == 0x7BBF; };
+    const auto atTheEnd = [&fake] {
+        return !fake.sent.empty() && fake.sent.back().message == 0x7BBF;
+    };
     while (!atTheEnd() && fake.tick < 60000)
         fake.Tick(player);
     ASSERT_TRUE(atTheEnd()) << "the tune never reached its end";

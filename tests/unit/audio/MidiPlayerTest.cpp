@@ -189,10 +189,16 @@ TEST(PlayerLoop, TheSongLoopsFromMemoryOnItsOwnTimerWithNotesOffAtTheEnd)
         std::vector<std::pair<int, DWORD>> song;  // tick within the loop, message
     } cases[] = {
         {"a note and a program change",
-         TrackWriter().Event(0, {0xC3, 0x05}).NoteOn(0, 0, 60).NoteOff(10, 0, 60).EndOfTrack().bytes(),
+         TrackWriter()
+             .Event(0, {0xC3, 0x05})
+             .NoteOn(0, 0, 60)
+             .NoteOff(10, 0, 60)
+             .EndOfTrack()
+             .bytes(),
          41,
          {{0, 0x05C3}, {0, NoteOnMessage(0, 60)}, {40, NoteOffMessage(0, 60)}}},
-        {"a song ending at tick 0 loops on every tick", TrackWriter().EndOfTrack().bytes(), 1, {}},
+        {"a song ending at tick 0 loops on every tick", TrackWriter().EndOfTrack().bytes(), 1,
+         {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.why);

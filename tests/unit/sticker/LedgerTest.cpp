@@ -166,16 +166,6 @@ TEST_F(LedgerTest, AFailureTextIsCutToItsBufferHoweverLongTheHeaderRead)
     EXPECT_EQ('x', found.back());
 }
 
-TEST_F(LedgerTest, ResetAllMakesEveryStickerAvailableButLeavesThePages)
-{
-    FillPages();
-    ledger->SetStickerUsed(7);
-    ledger->ResetAll();
-    EXPECT_EQ(224, StickersUsed::ms_StickersLeft);
-    EXPECT_EQ(LedgerBytes({}), ReadBytes(LEDGER));
-    EXPECT_EQ(PageHeader().size() + 20, ReadBytes(PAGE2).size());
-}
-
 TEST_F(LedgerTest, AFailedWriteKeepsTheStateInMemory)
 {
     std::filesystem::remove_all("save004");

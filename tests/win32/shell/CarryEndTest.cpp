@@ -19,7 +19,7 @@
 #include "sticker/PageStartup.h"
 #include "sticker/StickersUsed.h"
 #include "support/CInitialization.h"
-#include "testing/Pictures.h"
+#include "testing/PageWindowTesting.h"
 #include "testing/TestFolder.h"
 
 namespace {
@@ -28,20 +28,6 @@ namespace {
 const int RAINBOW_TAB = 1010;
 const int CARRIED_BUTTON = 1037;  // sticker 106
 const int OTHER_BUTTON = 1038;    // sticker 107
-
-int CursorCount()
-{
-    const int count = ShowCursor(TRUE) - 1;
-    ShowCursor(FALSE);
-    return count;
-}
-
-void Pump()
-{
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-        DispatchMessageA(&msg);
-}
 
 BOOL CALLBACK CancelDialog(HWND window, LPARAM)
 {
@@ -58,11 +44,6 @@ void CALLBACK AnswerDialogs(HWND, UINT, UINT_PTR, DWORD)
     EnumThreadWindows(GetCurrentThreadId(), CancelDialog, 0);
 }
 
-LPARAM At(int x, int y)
-{
-    return MAKELPARAM(x, y);
-}
-
 // A page file that holds a sticker record is longer than its header.
 bool PageFilesHoldNoSticker()
 {
@@ -77,26 +58,13 @@ bool PageFilesHoldNoSticker()
 TEST(CarryEnd, LostCaptureDeactivationAndEveryCommandThrowTheCarriedStickerAway)
 {
     TestFolder folder;
-    CFileManager::SetProgramFolderPath(".");
-    std::filesystem::create_directory("data004");
-    std::filesystem::create_directory("save004");
-    for (int page = 0; page < 2; ++page)
-        WritePictureFile(PageBackgroundName(page).substr(1), PAGE_WIDTH, PAGE_HEIGHT, 0x306090);
-    WritePictureFile(CornerStripName().substr(1), 32, 8, 0x00FF00);
-    for (int sticker : {106, 107})
-        WritePictureFile(StickerPictureName(sticker).substr(1), 60, 40, 0x0000FF);
+    WritePageFolder({106, 107});
     CInitialization::ms_ShowNewStickerHint = 0;
     StickersUsed::GetStickersUsed()->ResetAll();
 
     // The main window gets its procedure after creation: its own creation
     // handler would check for the whole program folder.
-    WNDCLASSA mainClass = {};
-    mainClass.lpfnWndProc = DefWindowProcA;
-    mainClass.hInstance = GetModuleHandleA(nullptr);
-    mainClass.lpszClassName = "CarryEndTestMain";
-    RegisterClassA(&mainClass);
-    HWND main = CreateWindowExA(0, "CarryEndTestMain", "", WS_POPUP | WS_VISIBLE, 0, 0, 1024,
-                                768, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND main = CreateMainWindow("CarryEndTestMain");
     ASSERT_NE(nullptr, main);
     SetWindowLongPtrA(main, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(MainWndProc));
     SendMessageA(main, WM_COMMAND, START_BUTTON_ID, 0);
@@ -111,10 +79,16 @@ TEST(CarryEnd, LostCaptureDeactivationAndEveryCommandThrowTheCarriedStickerAway)
         const char* why;
         void (*end)(HWND main, HWND page);
     } endings[] = {
-        {"WM_CANCELMODE to the page window", [](HWND, HWND page) { SendMessageA(page, WM_CANCELMODE, 0, 0); }},
-        {"WM_CANCELMODE to the main window", [](HWND main, HWND) { SendMessageA(main, WM_CANCELMODE, 0, 0); }},
+        {"WM_CANCELMODE to the page window",
+         [](HWND, HWND page) { SendMessageA(page, WM_CANCELMODE, 0, 0); }},
+        {"WM_CANCELMODE to the main window",
+         [](HWND main, HWND) { SendMessageA(main, WM_CANCELMODE, 0, 0); }},
         {"deactivation", [](HWND main, HWND) { SendMessageA(main, WM_ACTIVATEAPP, FALSE, 0); }},
-        {"another window takes the capture", [](HWND main, HWND) { SetCapture(main); ReleaseCapture(); }},
+        {"another window takes the capture",
+         [](HWND main, HWND) {
+             SetCapture(main);
+             ReleaseCapture();
+         }},
         {"none: the command comes during the carry", nullptr},
     };
     const UINT commands[] = {PRINT_BUTTON_ID,      CLEAR_ALL_BUTTON_ID, INFO_BUTTON_ID,
@@ -131,7 +105,7 @@ TEST(CarryEnd, LostCaptureDeactivationAndEveryCommandThrowTheCarriedStickerAway)
                 ending.end(main, page);
                 EXPECT_FALSE(AnimView.IsCarrying());
                 EXPECT_EQ(shown, CursorCount()) << "the cursor shows again";
-                EXPECT_EQ(NO_BUTTON_ID, PlayingPhase.GetStkrBtnPressed()) << "tray button released";
+                EXPECT_EQ(NO_BUTTON_ID, PlayingPhase.GetStkrBtnPressed()) << "button released";
             }
             SendMessageA(main, WM_COMMAND, command, 0);
             // Fatal: a view left pointing at a freed sticker would crash below.
