@@ -10,10 +10,18 @@ ButtonGroup::ButtonGroup(int buttonCount, int pictureCount)
 
 void ButtonGroup::AssignPictures(const TileLayout* layouts, HWND window)
 {
-    for (int i = 0; i < m_PictureCount; ++i) {
+    m_Window = window;
+    m_Read.assign(m_PictureCount, false);
+    for (int i = 0; i < m_PictureCount; ++i)
         m_Pictures[i].SetLayout(&layouts[i]);
-        m_Pictures[i].LoadFromLayout(window);
-    }
+}
+
+void ButtonGroup::ReadOnce(int picture)
+{
+    if (m_Read.empty() || m_Read[picture])
+        return;
+    m_Read[picture] = true;
+    m_Pictures[picture].LoadFromLayout(m_Window);
 }
 
 void ButtonGroup::CreateButtons(HWND parent, ButtonRecord* records)
@@ -38,5 +46,6 @@ bool ButtonGroup::DrawButton(HDC dc, int requested, int picture, POINT at)
         LogMessage("ButtonGroup::DrawButton: No picture %i", picture);
         return false;
     }
+    ReadOnce(picture);
     return m_Pictures[picture].SetStateAndDraw(dc, requested, at);
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <memory>
+#include <vector>
 
 #include <windows.h>
 
@@ -20,7 +21,9 @@ public:
     virtual void SubclassAll() = 0;
     virtual void UnsubclassAll() = 0;
 
-    // Gives picture i layout i (one per picture) and loads it.
+    // Gives picture i layout i (one per picture). Each picture is read when
+    // it is first drawn, so the tray's 224 faces cost nothing until their
+    // group is shown; one that cannot be read is not tried again.
     void AssignPictures(const TileLayout* layouts, HWND window);
     // Creates one owner-drawn button child of `parent` per record, writing
     // each window handle into its record; the table is kept, not owned.
@@ -36,4 +39,10 @@ protected:
     int m_PictureCount;
     int m_ButtonCount;
     ButtonRecord* m_Records = nullptr;
+
+private:
+    void ReadOnce(int picture);
+
+    HWND m_Window = nullptr;
+    std::vector<bool> m_Read;
 };

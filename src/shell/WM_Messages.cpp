@@ -116,9 +116,12 @@ LRESULT MESSAGES::OnCreate(HWND hWnd, const CREATESTRUCTA* create)
     if (!PrepareProgramFiles(hWnd))
         return -1;
     g_MainWindow = hWnd;
+    LogStartupStep("files checked, options read");
 
     SwitchPhase(&TitlePhase, hWnd);
+    LogStartupStep("title pictures");
     PlayingPhase.PrepareButtonPictures(hWnd);
+    LogStartupStep("button pictures");
     PostMessageA(hWnd, WM_USER_CREATE_CONTROLS, 0, 0);
 
     // Cursor slot 0: the one arrow that every window of the program shows.
@@ -129,6 +132,7 @@ LRESULT MESSAGES::OnCreate(HWND hWnd, const CREATESTRUCTA* create)
 
     if (StickersUsed* stickersUsed = CheckedStickersUsed())
         stickersUsed->ReadStickersUsed();
+    LogStartupStep("ledger");
     LogMessage("WM_Create END");
     return 0;
 }

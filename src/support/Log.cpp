@@ -36,6 +36,14 @@ void FormatLogPrefix(char* buffer, size_t size, unsigned long milliseconds)
 #pragma GCC diagnostic pop
 }
 
+void LogStartupStep(const char* step)
+{
+    if (!g_LogEnabled)
+        return;
+    static const unsigned long origin = g_LogClock();
+    LogMessage("Start-up %s: %lu ms", step, g_LogClock() - origin);
+}
+
 int LogMessage(const char* format, ...)
 {
     if (!g_LogEnabled)

@@ -20,5 +20,9 @@ int LogMessage(const char* format, ...)
 #endif
     ;
 
+// Trace build: "Start-up <step>: <n> ms", n counted from the first call,
+// so the steps of start-up can be timed to the millisecond.
+void LogStartupStep(const char* step);
+
 // The "%0.5i:\t" prefix for a clock reading, as written before every line.
 void FormatLogPrefix(char* buffer, size_t size, unsigned long milliseconds);

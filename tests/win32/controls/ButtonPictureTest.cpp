@@ -169,8 +169,13 @@ TEST_F(ButtonPictureTest, GroupDrawsTheNamedPictureOfMore)
     } group;
     const TileLayout layouts[3] = {m_Five, m_Five, m_Two};
     group.AssignPictures(layouts, nullptr);
+    // A face is read at its first draw, as its file is then, and never again.
+    WriteTilePicture("two.dat", 60, 65, false, {TWO[1], TWO[0]});
     EXPECT_TRUE(group.DrawButton(m_Canvas.Dc(), StateDown, 2));
-    EXPECT_EQ(TWO[1], m_Canvas.At(30, 30)) << "drawn at the button's corner by default";
+    EXPECT_EQ(TWO[0], m_Canvas.At(30, 30)) << "drawn at the button's corner by default";
+    WriteTilePicture("two.dat", 60, 65, false, TWO);
+    EXPECT_TRUE(group.DrawButton(m_Canvas.Dc(), StateUp, 2));
+    EXPECT_EQ(TWO[1], m_Canvas.At(30, 30)) << "read again";
     EXPECT_TRUE(group.DrawButton(m_Canvas.Dc(), StateLatched, 1, POINT{20, 20}));
     EXPECT_EQ(FIVE[3], m_Canvas.At(50, 50));
     EXPECT_EQ(StateReset, group.GetPicture(0).GetState()) << "untouched picture";
