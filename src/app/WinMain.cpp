@@ -65,7 +65,9 @@ WPARAM RunMessageLoop()
             DispatchMessageA(&msg);
         } else if (AppActive) {
             IdleStep();
-            Sleep(IDLE_SLEEP_MS);
+            // Sleeps like Sleep(IDLE_SLEEP_MS), but a message ends the sleep:
+            // a pointer move is drawn at once, not up to a sleep later.
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, IDLE_SLEEP_MS, QS_ALLINPUT);
         } else {
             WaitMessage();
         }

@@ -88,6 +88,9 @@ void TitlePhase::CreateControls(HWND mainWindow)
 
 void TitlePhase::Leave()
 {
+    // The title is not shown again: its pictures need no memory.
+    m_Title.Release();
+    m_Pattern.Release();
     ButtonRecord& start = StartButtonRecords[0];
     if (start.window) {
         StartButtonGroup.UnsubclassAll();
