@@ -41,7 +41,8 @@ void LogStartupStep(const char* step)
     if (!g_LogEnabled)
         return;
     static const unsigned long origin = g_LogClock();
-    LogMessage("Start-up %s: %lu ms", step, g_LogClock() - origin);
+    const unsigned long now = g_LogClock();
+    LogMessage("Start-up %s: %lu ms (clock %lu)", step, now - origin, now);
 }
 
 int LogMessage(const char* format, ...)
