@@ -32,8 +32,8 @@ class Download(SessionTest):
             names = set(archive.namelist())
             pictures = sorted(os.listdir(os.path.join(harness.DIST_DIR, "data004")))
             self.assertGreater(len(pictures), 400)
-            expected = {"Mossleaf4/", "Mossleaf4/Mossleaf4.exe", "Mossleaf4/ZEP04.mid",
-                        "Mossleaf4/data004/"} | {"Mossleaf4/data004/" + p for p in pictures}
+            expected = {"Mossleaf4/", "Mossleaf4/Mossleaf4.exe", "Mossleaf4/NOTICES.txt",
+                        "Mossleaf4/ZEP04.mid", "Mossleaf4/data004/"} | {"Mossleaf4/data004/" + p for p in pictures}
             self.assertEqual(set(), names - expected, "entries that do not belong")
             self.assertEqual(set(), expected - names, "entries missing")
             self.assertEqual(read(os.path.join(harness.BIN_DIR, "Mossleaf4.exe")),
@@ -42,7 +42,8 @@ class Download(SessionTest):
                 self.assertEqual(read(os.path.join(harness.DIST_DIR, name)),
                                  archive.read("Mossleaf4/" + name), name)
 
-        self.assertEqual({"Mossleaf4.exe", "ZEP04.mid", "data004"}, set(os.listdir(self.s.folder)))
+        self.assertEqual({"Mossleaf4.exe", "NOTICES.txt", "ZEP04.mid", "data004"},
+                         set(os.listdir(self.s.folder)))
         book = Book(self, self.s)
         book.start()
         wait_until(lambda: os.path.exists(self.s.file("save004/page02.sav")), 10, 0.2, "the save folder")

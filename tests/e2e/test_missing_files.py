@@ -57,24 +57,6 @@ class StickerPictureMissing(Refusal):
         self.assert_names(texts, folder + "\\data004\\s0517.dat")
 
 
-class StartedFromAnotherFolder(Refusal):
-    def test_the_first_sticker_picture_under_that_folder_is_named(self):
-        elsewhere = os.path.join(self.s.root, "elsewhere")
-        os.makedirs(elsewhere)
-        program = self.s._spawn(["wine", self.s.file(self.s.exe_name)], cwd=elsewhere)
-        wait_until(lambda: self.s.window_exists(BOX_CLASS), 30, 0.3, "the message box")
-        texts = self.s.winctl("texts", BOX_CLASS)[1].split("\n")
-        self.s.winctl("close", BOX_CLASS)
-        self.assertEqual(0, self.s.wait_exit(program))
-        with open(os.path.join(elsewhere, "log.txt"), "rb") as f:
-            lines = [l.split("\t", 1)[-1] for l in f.read().decode("latin-1").split("\n")]
-        folder = [l for l in lines if l.startswith("WM_Create 3 ")][0][len("WM_Create 3 "):]
-        self.assertTrue(folder.endswith("\\elsewhere"), folder)
-        self.assert_names(texts, folder + "\\data004\\s0101.dat")
-        self.assertTrue(os.path.isdir(os.path.join(elsewhere, "save004")),
-                        "the save folder is made in the current directory")
-
-
 class TolerableFilesMissing(SessionTest):
     def folder_setup(self, folder):
         for name in ("b0019.dat", "b0020.dat"):

@@ -349,7 +349,7 @@ class CarryingThenClosing(PlayScreen):
         self.assertEqual(PAGE_HEADER, self.s.read("save004/page01.sav"),
                          "a sticker that was not stuck is not kept")
         self.assertEqual(ledger(), self.s.read("save004/page00.sav"))
-        self.assertIn("OnRButtonDown: ReleaseCapture", self.s.log_lines())
+        self.assertIn("CAnimView::CancelCarry(): sticker thrown away", self.s.log_lines())
 
 
 if __name__ == "__main__":

@@ -96,17 +96,6 @@ TEST_F(PrepareProgramFilesTest, AMissingPictureRefusesTheStartNamingIt)
     EXPECT_FALSE(std::filesystem::exists("options04.dta")) << "the options come after the check";
 }
 
-TEST_F(PrepareProgramFilesTest, StartedFromAnotherFolderTheFirstStickerPictureIsMissing)
-{
-    std::filesystem::create_directory("elsewhere");
-    SetCurrentDirectoryA("elsewhere");
-    EXPECT_FALSE(PrepareProgramFiles(nullptr, FakeMessageBox));
-    EXPECT_EQ("A file (" + CurrentDirectory() + "\\data004\\s0101.dat) needed for Glimmerbook is missing.",
-              g_Box.text);
-    EXPECT_TRUE(std::filesystem::is_directory("save004")) << "the save folder is made in the current directory";
-    SetCurrentDirectoryA("..");
-}
-
 TEST_F(PrepareProgramFilesTest, ALockedPictureCountsAsMissing)
 {
     HANDLE locked = CreateFileA("data004\\p0001.dat", GENERIC_READ, 0, nullptr, OPEN_EXISTING,

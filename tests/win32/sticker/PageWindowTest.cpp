@@ -20,7 +20,7 @@
 #include "sticker/PageStartup.h"
 #include "sticker/StickersUsed.h"
 #include "sticker/WinCarryPlatform.h"
-#include "testing/Pictures.h"
+#include "testing/PageWindowTesting.h"
 #include "testing/TestFolder.h"
 
 // The shell's phases are not linked here; the page window only needs the pointer.
@@ -41,48 +41,12 @@ GamePhase* PreviousPhase = nullptr;
 
 namespace {
 
-const COLORREF BACKGROUND = 0x00306090;
-const COLORREF STICKER = 0x000000FF;
-
-// The system cursor's display count of this thread.
-int CursorCount()
-{
-    const int count = ShowCursor(TRUE) - 1;
-    ShowCursor(FALSE);
-    return count;
-}
-
-LPARAM At(int x, int y)
-{
-    return static_cast<LPARAM>(static_cast<WORD>(x) | (static_cast<DWORD>(static_cast<WORD>(y)) << 16));
-}
-
-void Pump()
-{
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-        DispatchMessageA(&msg);
-}
-
 class PageWindowTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        CFileManager::SetProgramFolderPath(".");
-        std::filesystem::create_directory("data004");
-        std::filesystem::create_directory("save004");
-        for (int page = 0; page < 2; ++page)
-            WritePictureFile(Path(PageBackgroundName(page)), PAGE_WIDTH, PAGE_HEIGHT, BACKGROUND);
-        WritePictureFile(Path(CornerStripName()), 32, 8, 0x0000FF00);
-        WritePictureFile(Path(StickerPictureName(106)), 60, 40, STICKER);
-
-        WNDCLASSA mainClass = {};
-        mainClass.lpfnWndProc = DefWindowProcA;
-        mainClass.hInstance = GetModuleHandleA(nullptr);
-        mainClass.lpszClassName = "PageWindowTestMain";
-        RegisterClassA(&mainClass);
-        main = CreateWindowExA(0, "PageWindowTestMain", "", WS_POPUP | WS_VISIBLE, 0, 0, 1024,
-                               768, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+        WritePageFolder({106});
+        main = CreateMainWindow("PageWindowTestMain");
         ASSERT_NE(nullptr, main);
         PageCycle.CurrentPage = 0;
         StickersUsed::GetStickersUsed()->ResetAll();
@@ -151,8 +115,8 @@ TEST_F(PageWindowTest, ThePageIsDrawnIntoTheWindowByAFlush)
     const COLORREF middle = GetPixel(dc, 400, 300);
     const COLORREF corner = GetPixel(dc, 1, 1);
     ReleaseDC(page, dc);
-    EXPECT_EQ(BACKGROUND, middle);
-    EXPECT_EQ(0x0000FF00u, corner);
+    EXPECT_EQ(PAGE_COLOUR, middle);
+    EXPECT_EQ(CORNER_COLOUR, corner);
 }
 
 TEST_F(PageWindowTest, MouseMessagesCarryTheStickerWhichSticksOnItsPlace)
@@ -188,7 +152,7 @@ TEST_F(PageWindowTest, MouseMessagesCarryTheStickerWhichSticksOnItsPlace)
     HDC dc = GetDC(page);
     const COLORREF stuck = GetPixel(dc, 340, 150);
     ReleaseDC(page, dc);
-    EXPECT_EQ(STICKER, stuck) << "drawn at once";
+    EXPECT_EQ(STICKER_COLOUR, stuck) << "drawn at once";
 }
 
 TEST_F(PageWindowTest, ARightClickDiscardsAndEveryEndRestoresTheCursorCount)
