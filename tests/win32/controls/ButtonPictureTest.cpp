@@ -169,10 +169,18 @@ TEST_F(ButtonPictureTest, GroupDrawsTheNamedPictureOfMore)
     } group;
     const TileLayout layouts[3] = {m_Five, m_Five, m_Two};
     group.AssignPictures(layouts, nullptr);
+    // A face is read at its draw, as its file is then, and kept while it is
+    // among the last as many drawn as the group has buttons (here one).
+    WriteTilePicture("two.dat", 60, 65, false, {TWO[1], TWO[0]});
     EXPECT_TRUE(group.DrawButton(m_Canvas.Dc(), StateDown, 2));
-    EXPECT_EQ(TWO[1], m_Canvas.At(30, 30)) << "drawn at the button's corner by default";
+    EXPECT_EQ(TWO[0], m_Canvas.At(30, 30)) << "drawn at the button's corner by default";
+    WriteTilePicture("two.dat", 60, 65, false, TWO);
+    EXPECT_TRUE(group.DrawButton(m_Canvas.Dc(), StateUp, 2));
+    EXPECT_EQ(TWO[1], m_Canvas.At(30, 30)) << "read again while kept";
     EXPECT_TRUE(group.DrawButton(m_Canvas.Dc(), StateLatched, 1, POINT{20, 20}));
     EXPECT_EQ(FIVE[3], m_Canvas.At(50, 50));
+    EXPECT_TRUE(group.DrawButton(m_Canvas.Dc(), StateUp, 2));
+    EXPECT_EQ(TWO[0], m_Canvas.At(30, 30)) << "let go for another face, then read afresh";
     EXPECT_EQ(StateReset, group.GetPicture(0).GetState()) << "untouched picture";
     EXPECT_FALSE(group.DrawButton(m_Canvas.Dc(), StateUp, 3));
 }
