@@ -136,7 +136,7 @@ class ScreensTest(SessionTest):
 class FirstRun(ScreensTest):
     def test_first_run_writes_fresh_files_and_shows_the_title(self):
         self.start_program()
-        wait_until(lambda: os.path.exists(self.s.file("save004/page02.sav")), 20, 0.3,
+        wait_until(lambda: os.path.exists(self.s.file("save004/page00.sav")), 20, 0.3,
                    "the page files")
         options = self.s.read("options04.dta")
         self.assertEqual(20, len(options), options)
