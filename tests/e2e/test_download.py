@@ -7,7 +7,7 @@ import zipfile
 import harness
 from book import Book
 from harness import SessionTest, wait_until
-from test_screens_play import PAGE_HEADER, ledger
+from screen import PAGE_HEADER, ledger
 
 
 def zip_path():

@@ -1,3 +1,5 @@
+// Sprites: their order and depths, the rectangles their changes mark, drawing
+// with the key colour, mirrored and clipped, and frame sprites' cells.
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -58,20 +60,6 @@ protected:
     CSpriteList list;
 };
 
-TEST_F(SpriteListTest, EachNewSpriteGoesOnTopAndDepthsRenumberFromEleven)
-{
-    CSprite* p = MakeSprite(4, 4);
-    CSprite* q = MakeSprite(4, 4);
-    CSprite* r = MakeSprite(4, 4);
-    for (CSprite* s : {p, q, r})
-        list.Insert(s);
-    EXPECT_EQ((std::vector<CSprite*>{r, q, p}), Order());
-    EXPECT_EQ((std::vector<int>{11, 12, 13}), Depths());
-    EXPECT_EQ(r, list.GetFirst());
-    EXPECT_EQ(p, list.GetLast()) << "the bottom-most is drawn first";
-    EXPECT_TRUE(view.Dirty().empty()) << "inserting marks nothing dirty";
-}
-
 TEST_F(SpriteListTest, DepthChangesReSortAndMarkTheOldPlaceDirty)
 {
     CSprite* p = MakeSprite(4, 4, RED, 1, 2);
@@ -108,34 +96,6 @@ TEST_F(SpriteListTest, MovesMarkOldAndNewRectanglesWhichMergeOnlyWhenTheyOverlap
     view.FlushDirty(nullptr);
     s->SetPosition(30, 10);
     EXPECT_EQ((std::vector<RECT>{{30, 10, 50, 30}, {10, 10, 30, 30}}), view.Dirty());
-}
-
-TEST_F(SpriteListTest, RemoveHandsTheSpriteBackOnceAndDetachesIt)
-{
-    CSprite* s = MakeSprite(4, 4);
-    list.Insert(s);
-    EXPECT_EQ(s, list.Remove(s));
-    EXPECT_EQ(nullptr, list.Remove(s));
-    EXPECT_TRUE(list.IsEmpty());
-    s->SetPosition(50, 50);
-    EXPECT_TRUE(view.Dirty().empty()) << "a removed sprite reaches no view";
-    list.Reorder(s); // only logs
-    EXPECT_TRUE(list.IsEmpty());
-    delete s;
-}
-
-TEST_F(SpriteListTest, AWalkVisitsEverySpriteOnceFromBottomToTop)
-{
-    EXPECT_EQ(nullptr, list.GetLast());
-    EXPECT_EQ(nullptr, list.GetPrevious());
-    EXPECT_EQ(nullptr, list.GetFirst());
-    CSprite* only = MakeSprite(2, 2);
-    list.Insert(only);
-    EXPECT_EQ(only, list.GetLast());
-    EXPECT_EQ(nullptr, list.GetPrevious());
-    EXPECT_EQ(nullptr, list.GetPrevious());
-    list.DeleteAllSprites();
-    EXPECT_TRUE(list.IsEmpty());
 }
 
 TEST(SpriteTest, HitTestExcludesTheLeftAndTopEdgesAndTheKeyColour)
@@ -185,20 +145,6 @@ TEST(SpriteTest, DrawSkipsTheKeyMirrorsAndStaysInsideTheDestination)
     s->Draw(&page, nullptr);
     EXPECT_EQ(BLUE, PixelOf(page, 6, 0)) << "hidden sprites draw nothing";
     delete s;
-}
-
-TEST(SpriteTest, ASpriteThatWasNeverLoadedCopiesEveryPixel)
-{
-    CMemoryDIB page(4, 4);
-    FillPicture(page, BLUE);
-    POINT at = {0, 0};
-    CSprite s(1, 2, &at);
-    s.CreateBlank(2, 2);
-    FillPicture(s, MAGENTA);
-    EXPECT_EQ(CSprite::KeyNone, s.GetKey());
-    s.Draw(&page, nullptr);
-    EXPECT_EQ(MAGENTA, PixelOf(page, 1, 1));
-    EXPECT_EQ(CSprite::KeyMagenta, CSprite().GetKey());
 }
 
 TEST(FrameSpriteTest, ShowsOneCellOfTheGridAndRefusesCellsTooSmall)
