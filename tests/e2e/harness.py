@@ -64,8 +64,7 @@ class Image:
 
 
 class Session:
-    def __init__(self, name, trace=True, screen="1024x768x24", folder_setup=None,
-                 extra_env=None):
+    def __init__(self, name, trace=True, screen="1024x768x24", folder_setup=None):
         self.name = name
         os.makedirs(ARTIFACTS, exist_ok=True)
         self.root = tempfile.mkdtemp(prefix="mossleaf-e2e-%s-" % name)
@@ -86,11 +85,7 @@ class Session:
         with os.fdopen(ready) as f:
             self.display = int(f.readline())
         self.env = dict(os.environ, WINEPREFIX=self.prefix, WINEDEBUG="-all",
-                        DISPLAY=":%d" % self.display, WINEDLLOVERRIDES="mscoree,mshtml=",
-                        **(extra_env or {}))
-        # A window manager, as on any desktop: without one Wine waits 2 s for
-        # every closed dialog to be withdrawn.
-        self._spawn(["evilwm", "--bw", "0"], cwd=self.root)
+                        DISPLAY=":%d" % self.display, WINEDLLOVERRIDES="mscoree,mshtml=")
         self.wineserver = self._spawn(["wineserver", "-f", "-p"], cwd=self.root)
 
     # -- set-up -----------------------------------------------------------
@@ -219,14 +214,13 @@ class SessionTest(unittest.TestCase):
     """A test case with one Session per test; the program folder is fresh."""
     trace = True
     screen = "1024x768x24"
-    extra_env = None
 
     def folder_setup(self, folder):
         pass
 
     def setUp(self):
         self.s = Session(self.id().split(".")[-1], trace=self.trace, screen=self.screen,
-                         folder_setup=self.folder_setup, extra_env=self.extra_env)
+                         folder_setup=self.folder_setup)
         self.addCleanup(self.s.close)
 
 

@@ -78,15 +78,29 @@ TEST(ButtonHitTest, FarEdgesAreInsideAndNegativeCapturedMovesOutside)
             << c.x << ", " << c.y;
 }
 
-TEST(ControlLayout, IdsAreDistinctAndContiguous)
+TEST(ControlLayout, IdsAreContiguousAndEveryFaceTileIsTheSizeOfItsButton)
 {
-    std::set<int> ids = {StartButtonRecords[0].id};
-    for (const ButtonRecord& r : CommandButtonRecords)
-        ids.insert(r.id);
-    for (const ButtonRecord& r : PageTabRecords)
-        ids.insert(r.id);
-    for (const ButtonRecord& r : StickerButtonRecords)
-        ids.insert(r.id);
+    const struct {
+        const ButtonRecord* records;
+        int count;
+        const TileLayout* layouts;
+        bool oneFace;  // every sticker button shows the faces of the group's stickers
+    } groups[] = {
+        {StartButtonRecords, 1, StartButtonLayouts(), false},
+        {CommandButtonRecords, NUMBER_OF_COMMAND_BUTTONS, CommandButtonLayouts(), false},
+        {PageTabRecords, NUMBER_OF_PAGE_TABS, PageTabLayouts(), false},
+        {StickerButtonRecords, NUMBER_OF_STICKER_BUTTONS, StickerButtonLayouts(), true},
+    };
+    std::set<int> ids;
+    for (const auto& g : groups)
+        for (int i = 0; i < g.count; ++i) {
+            ids.insert(g.records[i].id);
+            const TileLayout& layout = g.layouts[g.oneFace ? 0 : i];
+            for (int tile = 0; tile < layout.GetTileCount(); ++tile) {
+                EXPECT_EQ(g.records[i].width, layout.GetTile(tile).width) << layout.GetFileName();
+                EXPECT_EQ(g.records[i].height, layout.GetTile(tile).height) << layout.GetFileName();
+            }
+        }
     EXPECT_EQ(43u, ids.size());
     EXPECT_EQ(1000, *ids.begin());
     EXPECT_EQ(1042, *ids.rbegin());
@@ -111,6 +125,10 @@ TEST(PlayFrame, TheCounterShowsOneLabelAndANumberImageFor2To223But9And99)
             EXPECT_EQ(0, CounterDigitTile(n).y) << "count " << n << " has no number image";
     }
     EXPECT_EQ(220u, rows.size()) << "every row of the picture once, no gaps";
+    const TileLayout& digits = FrameLayouts()[FRAME_COUNTER_DIGITS];
+    ASSERT_EQ(225, digits.GetTileCount());
+    for (int n = 0; n <= 224; ++n)
+        EXPECT_EQ(CounterDigitTile(n).y, digits.GetTile(n).y) << "the layout follows the rule at " << n;
     EXPECT_EQ(219, *rows.rbegin());
 }
 

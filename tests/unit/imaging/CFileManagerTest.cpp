@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "imaging/CFileManager.h"
+#include "imaging/CMemoryFile.h"
 #include "testing/PictureBytes.h"
 #include "testing/TestFolder.h"
 #include "testing/TraceCapture.h"
@@ -81,6 +82,23 @@ TEST_P(FileManagerTest, NamesAreTakenFromTheProgramFolder)
 }
 
 INSTANTIATE_TEST_SUITE_P(MappedAndPlain, FileManagerTest, ::testing::Bool());
+
+TEST(MemoryFileTest, ReadsAndWritesLikeAMappedFile)
+{
+    CMemoryFile file(TWELVE.data(), TWELVE.size());
+    ASSERT_NE(nullptr, file.OpenRead("ignored"));
+    EXPECT_TRUE(file.Seek(4, 2));
+    std::vector<uint8_t> got(10, 0);
+    DWORD count = 0;
+    EXPECT_FALSE(file.Read(got.data(), 10, &count)) << "the cut is reported";
+    EXPECT_EQ(4u, count);
+    CMemoryFile written;
+    ASSERT_NE(nullptr, written.OpenWrite("ignored"));
+    EXPECT_TRUE(written.Write("abc", 3, &count));
+    EXPECT_TRUE(written.Seek(1, 0));
+    EXPECT_TRUE(written.Write("XYZ", 3, nullptr));
+    EXPECT_EQ((std::vector<BYTE>{'a', 'X', 'Y', 'Z'}), written.Bytes());
+}
 
 TEST(FolderServicesTest, TheSaveFolderIsCreatedOnlyWhenAbsent)
 {

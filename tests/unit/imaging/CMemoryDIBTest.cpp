@@ -8,7 +8,6 @@
 #include "imaging/CMemoryDIB.h"
 #include "imaging/CMemoryFile.h"
 #include "testing/PictureBytes.h"
-#include "testing/TestFolder.h"
 #include "testing/TraceCapture.h"
 
 namespace {
@@ -41,27 +40,8 @@ void PaintPattern(CMemoryDIB& picture)
 
 class MemoryDIBTest : public ::testing::Test {
 protected:
-    TestFolder folder_;
     TraceCapture trace_;
 };
-
-TEST_F(MemoryDIBTest, AddressesOutsideThePictureAreRefused)
-{
-    CMemoryDIB picture(5, 4);
-    const int outside[][2] = {{5, 0}, {0, 4}, {-1, 0}, {0, -1}, {1000000, 2}};
-    for (const auto& xy : outside) {
-        EXPECT_EQ(nullptr, picture.PixelAddress(xy[0], xy[1])) << xy[0] << ", " << xy[1];
-        EXPECT_EQ(nullptr, picture.MirroredPixelAddress(xy[0], xy[1])) << xy[0] << ", " << xy[1];
-    }
-    COLORREF colour = 0xDEADBEEF;
-    EXPECT_FALSE(picture.GetPixel(5, 0, &colour));
-    EXPECT_EQ(0u, colour);
-    colour = 0xDEADBEEF;
-    EXPECT_FALSE(picture.GetMirroredPixel(0, 4, &colour));
-    EXPECT_EQ(0u, colour);
-    const std::vector<std::string> expected = {"Out of range pixel coords", "Out of range pixel coords"};
-    EXPECT_EQ(expected, trace_.Take());
-}
 
 TEST_F(MemoryDIBTest, ReadFromTakesA24BitPictureWithItsTopRowLast)
 {
@@ -127,24 +107,6 @@ TEST_F(MemoryDIBTest, ReadFromRefusesDamagedFilesAndKeepsThePicture)
         EXPECT_EQ(2, picture.GetWidth());
         EXPECT_EQ(RGB(9, 8, 7), At(picture, 1, 1));
     }
-}
-
-TEST_F(MemoryDIBTest, LoadFileTracesWhyItFailed)
-{
-    CMemoryDIB picture(1, 1);
-    EXPECT_FALSE(picture.LoadFile("missing.dat"));
-    EXPECT_EQ(std::vector<std::string>{"Failed to open file"}, trace_.Take());
-
-    PictureFields bm;
-    bm.magic[0] = 'B';
-    bm.magic[1] = 'M';
-    WriteBytes("bm.dat", PictureBytes(bm));
-    EXPECT_FALSE(picture.LoadFile("bm.dat"));
-    EXPECT_EQ((std::vector<std::string>{"Not a bitmap file", "Failed to load file"}), trace_.Take());
-
-    WriteBytes("good.dat", PictureBytes(PictureFields()));
-    EXPECT_TRUE(picture.LoadFile("good.dat"));
-    EXPECT_EQ(4, picture.GetWidth());
 }
 
 TEST_F(MemoryDIBTest, KeyedCopiesFollowThePixelRuleForEveryRunPattern)

@@ -96,6 +96,17 @@ TEST_F(BufferViewTest, FlushComposesEveryRectangleBeforeShowingAnyThenForgetsThe
     EXPECT_EQ(3u, view.rendered.size()) << "a flush with nothing dirty composes nothing";
 }
 
+TEST_F(BufferViewTest, OnlyThePartInsideTheBufferIsShown)
+{
+    MakeBuffer(100, 80);
+    RECT partly = {90, 70, 130, 120};
+    view.BlitToWindow(nullptr, &partly);
+    RECT outside = {200, 0, 300, 50};
+    view.BlitToWindow(nullptr, &outside);
+    view.BlitToWindow(nullptr, nullptr);
+    EXPECT_EQ((std::vector<RECT>{{90, 70, 100, 80}, {0, 0, 100, 80}}), record.blits);
+}
+
 TEST_F(BufferViewTest, WithoutABufferNothingIsShownOrPrinted)
 {
     record.failCreate = true;

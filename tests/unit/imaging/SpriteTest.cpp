@@ -83,38 +83,6 @@ TEST_F(SpriteListTest, DepthChangesReSortAndMarkTheOldPlaceDirty)
     EXPECT_EQ((std::vector<CSprite*>{p, q, r}), Order());
 }
 
-TEST_F(SpriteListTest, MovesMarkOldAndNewRectanglesWhichMergeOnlyWhenTheyOverlap)
-{
-    CSprite* s = MakeSprite(20, 20, RED, 10, 10);
-    list.Insert(s);
-    s->SetPosition(20, 10);
-    EXPECT_EQ((std::vector<RECT>{{10, 10, 40, 30}}), view.Dirty());
-
-    view.FlushDirty(nullptr);
-    s->SetPosition(10, 10);
-    s->SetPosition(10, 10); // unchanged, still reported
-    view.FlushDirty(nullptr);
-    s->SetPosition(30, 10);
-    EXPECT_EQ((std::vector<RECT>{{30, 10, 50, 30}, {10, 10, 30, 30}}), view.Dirty());
-}
-
-TEST(SpriteTest, HitTestExcludesTheLeftAndTopEdgesAndTheKeyColour)
-{
-    CSprite* s = MakeSprite(10, 10, RED, 100, 50);
-    PutPixel(*s, 2, 2, MAGENTA);
-    EXPECT_FALSE(s->HitTest(100, 50));
-    EXPECT_TRUE(s->HitTest(101, 51));
-    EXPECT_FALSE(s->HitTest(102, 52)) << "magenta is transparent";
-    EXPECT_TRUE(s->HitTest(109, 59));
-    EXPECT_FALSE(s->HitTest(110, 55));
-    EXPECT_FALSE(s->HitTest(105, 60));
-
-    s->SetMirror(true); // the magenta pixel now shows at column 7
-    EXPECT_TRUE(s->HitTest(102, 52));
-    EXPECT_FALSE(s->HitTest(107, 52));
-    delete s;
-}
-
 TEST(SpriteTest, DrawSkipsTheKeyMirrorsAndStaysInsideTheDestination)
 {
     CMemoryDIB page(20, 10);
@@ -178,9 +146,6 @@ TEST(FrameSpriteTest, ShowsOneCellOfTheGridAndRefusesCellsTooSmall)
     EXPECT_TRUE(f->SetColumn(2));
     EXPECT_EQ((std::vector<RECT>{{10, 20, 12, 22}}), view.Dirty());
 
-    RECT rect;
-    f->GetRect(&rect);
-    EXPECT_EQ((RECT{10, 20, 12, 22}), rect);
     CMemoryDIB page(16, 24);
     FillPicture(page, 0);
     f->Draw(&page, nullptr);
@@ -188,10 +153,6 @@ TEST(FrameSpriteTest, ShowsOneCellOfTheGridAndRefusesCellsTooSmall)
     EXPECT_EQ(BLUE, PixelOf(page, 11, 21));
     EXPECT_EQ(0u, PixelOf(page, 12, 20)) << "only one cell is drawn";
 
-    f->SetColumn(3);
-    EXPECT_FALSE(f->HitTest(11, 21)) << "the shown cell's pixel is magenta there";
-    f->SetColumn(2);
-    EXPECT_TRUE(f->HitTest(11, 21));
 }
 
 } // namespace

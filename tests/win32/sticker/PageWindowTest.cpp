@@ -1,5 +1,6 @@
-// The page window under Wine: its place, its routing of the mouse to the page
-// view, the carry's capture and cursor, and the page drawn into the window.
+// The page window under Wine: its routing of the mouse messages, signed
+// positions included, into a carry with its capture and cursor; what a user
+// sees of it is the end-to-end story's.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -126,35 +127,6 @@ protected:
     HWND page = nullptr;
 };
 
-TEST_F(PageWindowTest, SitsAt90By90WithThePagesSizeWhateverResizesIt)
-{
-    RECT rect;
-    GetWindowRect(page, &rect);
-    EXPECT_EQ(90, rect.left);
-    EXPECT_EQ(90, rect.top);
-    EXPECT_EQ(934, rect.right);
-    EXPECT_EQ(678, rect.bottom);
-    char name[64] = "";
-    GetClassNameA(page, name, sizeof name);
-    EXPECT_STREQ("ChildWindowTemplateClass", name);
-
-    MoveWindow(page, 0, 0, 10, 10, TRUE);
-    GetWindowRect(page, &rect);
-    EXPECT_EQ(90, rect.left);
-    EXPECT_EQ(934, rect.right);
-}
-
-TEST_F(PageWindowTest, ThePageIsDrawnIntoTheWindowByAFlush)
-{
-    AnimView.FlushDirty(page);
-    HDC dc = GetDC(page);
-    const COLORREF middle = GetPixel(dc, 400, 300);
-    const COLORREF corner = GetPixel(dc, 1, 1);
-    ReleaseDC(page, dc);
-    EXPECT_EQ(BACKGROUND, middle);
-    EXPECT_EQ(0x0000FF00u, corner);
-}
-
 TEST_F(PageWindowTest, MouseMessagesCarryTheStickerWhichSticksOnItsPlace)
 {
     const int before = CursorCount();
@@ -189,53 +161,6 @@ TEST_F(PageWindowTest, MouseMessagesCarryTheStickerWhichSticksOnItsPlace)
     const COLORREF stuck = GetPixel(dc, 340, 150);
     ReleaseDC(page, dc);
     EXPECT_EQ(STICKER, stuck) << "drawn at once";
-}
-
-TEST_F(PageWindowTest, ARightClickDiscardsAndEveryEndRestoresTheCursorCount)
-{
-    const int before = CursorCount();
-    PickUp(200, 200);
-    SendMessageA(page, WM_RBUTTONDOWN, MK_RBUTTON, At(200, 200));
-    EXPECT_EQ(before, CursorCount());
-    EXPECT_EQ(nullptr, GetCapture());
-    SendMessageA(page, WM_RBUTTONDOWN, MK_RBUTTON, At(200, 200));
-    EXPECT_EQ(before, CursorCount()) << "a second right click shows nothing more";
-
-    PickUp(200, 200);
-    SendMessageA(page, WM_LBUTTONDOWN, MK_LBUTTON, At(200, 200)); // not its place
-    EXPECT_EQ(before, CursorCount());
-    EXPECT_EQ(SU_NOT_USED, StickersUsed::GetStickersUsed()->GetStickerUsed(106));
-
-    PickUp(200, 200);
-    AnimView.RemoveAllSprites();
-    EXPECT_EQ(before, CursorCount());
-    EXPECT_EQ(0, phase.released);
-}
-
-TEST_F(PageWindowTest, ThePointerIsPutBackOnThePage)
-{
-    POINT probe;
-    if (!SetCursorPos(600, 500) || !GetCursorPos(&probe) || probe.x != 600 || probe.y != 500)
-        GTEST_SKIP() << "the pointer cannot be moved on this display";
-    PickUp(400, 300);
-    SendMessageA(page, WM_MOUSEMOVE, 0, At(900, -5));
-    POINT pointer;
-    GetCursorPos(&pointer);
-    EXPECT_EQ(90 + 844, pointer.x);
-    EXPECT_EQ(90, pointer.y);
-    AnimView.OnRButtonDown(page, 0, 0, 0);
-}
-
-TEST_F(PageWindowTest, TheCursorIsTheArrowExceptWhileCarrying)
-{
-    SetCursor(nullptr);
-    SendMessageA(page, WM_SETCURSOR, reinterpret_cast<WPARAM>(page), HTCLIENT);
-    EXPECT_EQ(PageArrowCursor(), GetCursor());
-    PickUp(100, 100);
-    SetCursor(nullptr);
-    SendMessageA(page, WM_SETCURSOR, reinterpret_cast<WPARAM>(page), HTCLIENT);
-    EXPECT_EQ(nullptr, GetCursor()) << "the page sets no cursor while carrying";
-    AnimView.OnRButtonDown(page, 0, 0, 0);
 }
 
 } // namespace
