@@ -10,7 +10,6 @@
 #include "imaging/CMemoryFile.h"
 #include "testing/PictureBytes.h"
 #include "testing/TestFolder.h"
-#include "testing/TraceCapture.h"
 
 namespace {
 
@@ -103,7 +102,6 @@ TEST(MemoryFileTest, ReadsAndWritesLikeAMappedFile)
 TEST(FolderServicesTest, TheSaveFolderIsCreatedOnlyWhenAbsent)
 {
     TestFolder folder;
-    TraceCapture trace;
     CFileManager::CheckForAndCreateDirectory("save004");
     EXPECT_TRUE(CFileManager::IsDirectory("save004"));
     WriteBytes("save004/page01.sav", {1, 2, 3});
