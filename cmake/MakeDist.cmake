@@ -1,8 +1,13 @@
-# Lays out the program folder DIST from the program EXE and the generated
-# art in ART_DIR, then zips it beside the folder as Mossleaf4-win32.zip.
+# Lays out the program folder DIST from the program EXE, the NOTICES file and
+# the generated art in ART_DIR, then zips it beside the folder as
+# Mossleaf4-win32.zip.
 file(REMOVE_RECURSE ${DIST})
 file(MAKE_DIRECTORY ${DIST})
 file(COPY ${EXE} DESTINATION ${DIST})
+# With Windows line ends, so that any Notepad shows it in lines.
+file(READ ${NOTICES} notices)
+string(REPLACE "\n" "\r\n" notices "${notices}")
+file(WRITE ${DIST}/NOTICES.txt "${notices}")
 if(ART_DIR AND EXISTS ${ART_DIR}/data004)
   file(COPY ${ART_DIR}/data004 DESTINATION ${DIST})
 endif()

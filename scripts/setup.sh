@@ -5,7 +5,7 @@ set -euo pipefail
 
 PACKAGES=(
   cmake make g++ pkg-config git zip unzip file
-  g++-mingw-w64-i686 binutils-mingw-w64-i686
+  g++-mingw-w64-i686 binutils-mingw-w64-i686 nsis
   googletest libbenchmark-dev
   libcairo2-dev libfontconfig-dev fonts-noto-color-emoji fonts-dejavu-core
   wine wine32:i386 xvfb xdotool imagemagick x11-utils python3

@@ -21,7 +21,9 @@ int SingleInstanceGuard::Check(const char* className, const char* identifier)
     if (!otherInstance)
         return 1;
 
-    HWND first = hGlobal;
+    // The shared handle is shared only by copies of this same file: a copy
+    // started from another folder finds the first one's window by its class.
+    HWND first = hGlobal ? hGlobal : FindWindowA(className, nullptr);
     if (first) {
         if (IsIconic(first))
             ShowWindow(first, SW_RESTORE);

@@ -12,7 +12,27 @@ static_assert(sizeof(DOCINFOA) == 20, "the document record is 20 bytes");
 namespace {
 // Room for the 2-pixel black border drawn around the printed page.
 const int FRAME_MARGIN = 4;
+
+// A printer may ask for a file name when the job starts (ports FILE: and
+// PORTPROMPT:, print-to-PDF and document writers). That prompt has no owner
+// among our windows, and a topmost window covers every other one even when
+// the prompt is active: under our full-screen window the book would look
+// frozen. Step out of the topmost band for the length of the job.
+bool DropTopmost(HWND window)
+{
+    if (!window || !(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST))
+        return false;
+    SetWindowPos(window, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    LogMessage("CPrinter::CPrinter: no longer topmost for the print job");
+    return true;
 }
+
+void RestoreTopmost(HWND window)
+{
+    SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    LogMessage("CPrinter::CPrinter: topmost again");
+}
+} // namespace
 
 CPrinter::CPrinter(HWND owner, const char* documentName)
 {
@@ -27,6 +47,7 @@ CPrinter::CPrinter(HWND owner, const char* documentName)
     }
     m_DocInfo.cbSize = sizeof m_DocInfo;
     m_DocInfo.lpszDocName = documentName;
+    const bool wasTopmost = DropTopmost(owner);
     if (StartDocA(dc, &m_DocInfo) <= 0) {
         LogMessage("CPrinter::CPrinter: StartDoc failed");
     } else if (StartPage(dc) <= 0) {
@@ -39,6 +60,8 @@ CPrinter::CPrinter(HWND owner, const char* documentName)
             LogMessage("CPrinter::CPrinter: EndDoc failed");
     }
     DeleteDC(dc);
+    if (wasTopmost)
+        RestoreTopmost(owner);
 }
 
 CPrinter::~CPrinter() = default;
@@ -79,6 +102,8 @@ HDC CPrinter::GetPrinterDC(HWND owner)
     m_PrintDialog.Flags = PD_HIDEPRINTTOFILE | PD_RETURNDC | PD_NOPAGENUMS | PD_NOSELECTION;
     const BOOL confirmed = PrintDlgA(&m_PrintDialog);
     HDC dc = confirmed ? m_PrintDialog.hDC : nullptr;
+    if (dc)
+        TracePrinter();
     ReleaseDialogMemory();
     return dc;
 }
@@ -96,6 +121,19 @@ bool CPrinter::OfferLandscape(HDC defaultDC)
         ResetDCA(defaultDC, mode);
     GlobalUnlock(m_PrintDialog.hDevMode);
     return true;
+}
+
+void CPrinter::TracePrinter()
+{
+    const DEVNAMES* names = m_PrintDialog.hDevNames
+                                ? static_cast<const DEVNAMES*>(GlobalLock(m_PrintDialog.hDevNames))
+                                : nullptr;
+    if (!names)
+        return;
+    const char* base = reinterpret_cast<const char*>(names);
+    LogMessage("CPrinter::GetPrinterDC: printer %s on port %s", base + names->wDeviceOffset,
+               base + names->wOutputOffset);
+    GlobalUnlock(m_PrintDialog.hDevNames);
 }
 
 void CPrinter::ReleaseDialogMemory()

@@ -22,6 +22,8 @@ public:
 
 private:
     bool OfferLandscape(HDC defaultDC);
+    // The chosen printer and its port (FILE: and PORTPROMPT: ask for a file).
+    void TracePrinter();
     void ReleaseDialogMemory();
     void PrintPage(HDC dc, COffScreenBufferView& view);
 

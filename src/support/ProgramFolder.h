@@ -1,5 +1,7 @@
 // Fixes the program folder: the process's current directory when the main
-// window is created. Every full path of the program is formed from it
+// window is created, or the executable's own folder when the current
+// directory holds no data folder (the current directory is moved there).
+// Every full path of the program is formed from it
 // (CFileManager::GetFullPath).
 #pragma once
 

@@ -1,0 +1,199 @@
+"""The Windows downloads, in a fresh Wine prefix: the zip is exactly the program
+folder, and a silent install of the installer lays it out, its shortcuts and its entry in the list of apps; the
+program runs from there and from anywhere; a reinstall and a silent uninstall
+keep the child's book. Also what the built program tells Windows about itself."""
+import glob
+import os
+import struct
+import xml.etree.ElementTree as ET
+import zipfile
+
+import harness
+from book import PAGE_CLASS, Book
+from harness import MAIN_CLASS, wait_until
+from screen import VK_RETURN
+
+UNINSTALL_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Mossleaf4"
+UNINSTALLER = "Uninstall Mossleaf 4.exe"
+BOOK = ("options04.dta", "save004/page00.sav", "save004/page01.sav", "save004/page02.sav")
+RT_VERSION, RT_MANIFEST = 16, 24
+SUPPORTED_OS = {"{35138b9a-5d96-4fbd-8e2d-a2440225f93a}", "{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}",
+                "{1f676c76-80e1-4239-95bb-83d0f6d0da78}", "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"}
+
+
+def read(path):
+    with open(path, "rb") as f:
+        return f.read()
+
+
+def pe_resources(path):
+    """{(type, name): data} of a PE file's resources (first language of each)."""
+    d = read(path)
+    pe = struct.unpack_from("<I", d, 0x3C)[0]
+    sections, optional = (struct.unpack_from("<H", d, pe + k)[0] for k in (6, 20))
+    for i in range(sections):
+        name, _, va, _, raw = struct.unpack_from("<8sIIII", d, pe + 24 + optional + 40 * i)
+        if name.rstrip(b"\0") == b".rsrc":
+            break
+
+    def entries(at):
+        named, ids = struct.unpack_from("<HH", d, raw + at + 12)
+        return [struct.unpack_from("<II", d, raw + at + 16 + 8 * k) for k in range(named + ids)]
+
+    found = {}
+    for kind, names in entries(0):
+        for name, languages in entries(names & 0x7FFFFFFF):
+            rva, size = struct.unpack_from("<II", d, raw + entries(languages & 0x7FFFFFFF)[0][1])
+            found[(kind, name)] = d[raw + rva - va:raw + rva - va + size]
+    return found
+
+
+def version_string(block, key):
+    at = block.index((key + "\0").encode("utf-16-le")) + 2 * len(key) + 2
+    at += -at % 4
+    return block[at:block.index(b"\0\0", at) + 1].decode("utf-16-le").rstrip("\0")
+
+
+def link_strings(path):
+    """Target (from the link info), working folder and icon of a .lnk file."""
+    d = read(path)
+    flags = struct.unpack_from("<I", d, 20)[0]
+    at = 76 + (2 + struct.unpack_from("<H", d, 76)[0] if flags & 1 else 0)
+    target = None
+    if flags & 2:
+        base = struct.unpack_from("<I", d, at + 16)[0]
+        target = d[at + base:d.index(b"\0", at + base)].decode("latin-1")
+        at += struct.unpack_from("<I", d, at)[0]
+    strings = {}
+    for bit in (0x4, 0x8, 0x10, 0x20, 0x40):
+        if flags & bit:
+            n = struct.unpack_from("<H", d, at)[0] * (2 if flags & 0x80 else 1)
+            text = d[at + 2:at + 2 + n].decode("utf-16-le" if flags & 0x80 else "latin-1")
+            strings[bit] = text.rstrip("\0")
+            at += 2 + n
+    return target, strings.get(0x10), strings.get(0x40)
+
+
+class Install(harness.SessionTest):
+    def setUp(self):
+        super().setUp()
+        self.s.env["WINEDLLOVERRIDES"] += ";winemenubuilder.exe=d"  # no menus on this machine
+        # A fresh prefix links the desktop to the real home folder: keep it in the prefix.
+        for desktop in glob.glob(os.path.join(self.s.prefix, "drive_c/users/*/Desktop")):
+            if os.path.islink(desktop):
+                os.unlink(desktop)
+                os.makedirs(desktop)
+        downloads = os.path.normpath(os.path.join(harness.DIST_DIR, "..", ".."))
+        self.zip = os.path.join(downloads, "Mossleaf4-win32.zip")
+        self.setup_exe = os.path.join(downloads, "Mossleaf4-setup.exe")
+
+    def unix(self, windows_path):
+        assert windows_path[:3].upper() == "C:\\", windows_path
+        return os.path.join(self.s.prefix, "drive_c", *windows_path[3:].split("\\"))
+
+    def registry(self):
+        code, out = self.s.run_wine(["reg", "query", UNINSTALL_KEY])
+        values = {}
+        for line in out.split("\n")[2:]:
+            parts = line.strip().split("    ", 2)
+            if len(parts) == 3:
+                values[parts[0]] = parts[2]
+        return code, values
+
+    def folder_files(self, folder):
+        return {os.path.relpath(os.path.join(d, f), folder).replace(os.sep, "/")
+                for d, _, files in os.walk(folder) for f in files}
+
+    def test_install_reinstall_and_uninstall_keep_the_book(self):
+        self.check_what_the_program_tells_windows()
+
+        self.assertEqual(0, self.s.run_wine([self.setup_exe, "/S"], 120)[0], "silent install")
+        code, entry = self.registry()
+        self.assertEqual(0, code, "the uninstall entry")
+        place = entry["InstallLocation"]
+        folder = self.unix(place)
+        user_folder = self.unix("\\".join(place.split("\\")[:3]))
+        self.assertEqual(os.path.join(user_folder, "AppData", "Local", "Programs", "Mossleaf 4"), folder)
+        uninstaller = place + "\\" + UNINSTALLER
+        with zipfile.ZipFile(self.zip) as archive:
+            program = {n[len("Mossleaf4/"):]: archive.read(n) for n in archive.namelist()
+                       if not n.endswith("/")}
+        self.assertEqual(read(os.path.join(harness.BIN_DIR, "Mossleaf4.exe")), program["Mossleaf4.exe"],
+                         "the product, not the trace build")
+        self.assertEqual(self.folder_files(harness.DIST_DIR), set(program), "the zip is the program folder")
+        self.assertEqual(set(program) | {UNINSTALLER}, self.folder_files(folder))
+        for name, data in program.items():
+            self.assertEqual(data, read(os.path.join(folder, name)), name)
+        kib = (sum(len(d) for d in program.values()) + 1023) // 1024
+        for name, expected in (("DisplayName", "Mossleaf 4"), ("DisplayVersion", "4.0"),
+                               ("DisplayIcon", place + "\\Mossleaf4.exe,0"),
+                               ("Publisher", "The Mossleaf 4 authors"),
+                               ("UninstallString", '"%s"' % uninstaller),
+                               ("QuietUninstallString", '"%s" /S' % uninstaller),
+                               ("EstimatedSize", hex(kib)), ("NoModify", "0x1"), ("NoRepair", "0x1")):
+            self.assertEqual(expected, entry.get(name), name)
+        start_menu = "AppData/Roaming/Microsoft/Windows/Start Menu/Programs"
+        links = [os.path.join(user_folder, start_menu, "Mossleaf 4.lnk"),
+                 os.path.join(user_folder, "Desktop/Mossleaf 4.lnk")]
+        for link in links:
+            self.assertEqual((place + "\\Mossleaf4.exe", place, place + "\\Mossleaf4.exe"),
+                             link_strings(link), link)
+
+        # The program, started in its folder as the shortcuts do, keeps its book there.
+        copy = self.s.folder
+        self.s.folder = folder
+        Book.prepare(folder)
+        book = Book(self, self.s)
+        book.start()
+        book.stick(106)
+        book.close()
+        stuck = {name: self.s.read(name) for name in BOOK}
+
+        self.assertEqual(0, self.s.run_wine([self.setup_exe, "/S"], 120)[0], "reinstall")
+        self.assertEqual(stuck, {name: self.s.read(name) for name in BOOK}, "the book after a reinstall")
+
+        # Started from elsewhere, it finds its files beside itself; a second
+        # copy from another folder brings it back to the front.
+        elsewhere = os.path.join(self.s.root, "elsewhere")
+        os.makedirs(elsewhere)
+        book.program = self.s._spawn(["wine", place + "\\Mossleaf4.exe"], cwd=elsewhere)
+        self.s.wait_window()
+        self.s.winctl("minimize", MAIN_CLASS)
+        wait_until(lambda: self.s.winctl("iconic", MAIN_CLASS)[1].strip() == "1", 20, 0.3, "minimised")
+        second = self.s._spawn(["wine", "Mossleaf4.exe"], cwd=copy)
+        self.assertEqual(0, self.s.wait_exit(second, 60), "the second copy")
+        wait_until(lambda: self.s.winctl("iconic", MAIN_CLASS)[1].strip() == "0", 20, 0.3, "restored")
+        self.s.winctl("key", MAIN_CLASS, VK_RETURN)
+        self.s.wait_window(PAGE_CLASS)
+        book.close()
+        self.assertEqual([], os.listdir(elsewhere))
+        self.assertFalse(os.path.exists(os.path.join(copy, "save004")), "the second copy stopped early")
+
+        self.assertEqual(0, self.s.run_wine([uninstaller, "/S"], 120)[0], "silent uninstall")
+        # The uninstaller runs on from a copy of itself in the temporary folder.
+        wait_until(lambda: self.folder_files(folder) == set(BOOK), 120, 0.5, "the program removed")
+        wait_until(lambda: self.registry()[0] != 0, 60, 0.5, "the uninstall entry removed")
+        self.assertEqual(stuck, {name: self.s.read(name) for name in BOOK}, "the book after uninstalling")
+        self.assertEqual([], [link for link in links if os.path.exists(link)])
+
+    def check_what_the_program_tells_windows(self):
+        resources = pe_resources(os.path.join(harness.BIN_DIR, "Mossleaf4.exe"))
+        version = resources[(RT_VERSION, 1)]
+        fixed = version.index(struct.pack("<I", 0xFEEF04BD))
+        self.assertEqual((4 << 16, 0, 4 << 16, 0), struct.unpack_from("<4I", version, fixed + 8))
+        for key, expected in (("ProductName", "Mossleaf 4"), ("FileVersion", "4.0"),
+                              ("ProductVersion", "4.0"), ("FileDescription", "Mossleaf 4 sticker book"),
+                              ("LegalCopyright", "Copyright (C) 2026 The Mossleaf 4 authors")):
+            self.assertEqual(expected, version_string(version, key), key)
+
+        manifest = ET.fromstring(resources[(RT_MANIFEST, 1)])
+        compatibility = "{urn:schemas-microsoft-com:compatibility.v1}"
+        ids = {e.get("Id") for e in manifest.iter(compatibility + "supportedOS")}
+        self.assertEqual(SUPPORTED_OS, ids)
+        aware = [e.text for e in manifest.iter() if e.tag.endswith("}dpiAware")]
+        self.assertEqual(["true"], aware)
+        self.assertEqual([], [e.tag for e in manifest.iter() if "requestedExecutionLevel" in e.tag])
+
+
+if __name__ == "__main__":
+    harness.main()
