@@ -225,16 +225,6 @@ class Book:
         for page in (0, 1):
             self.wait_page_file(page)
 
-    def adopt_files(self):
-        """Takes the files as the model (after a kill), once they are found sound."""
-        used = read_ledger(self.s.read(LEDGER_NAME))
-        pages = [read_page(self.s.read(name)) for name in SAVE_NAMES]
-        self.t.assertIsNotNone(used, "a whole ledger")
-        self.t.assertTrue(all(p is not None for p in pages), "whole page files: %s" % pages)
-        self.model.used = used
-        self.model.pages = tuple(list(p) for p in pages)
-        return used, pages
-
     def resources(self):
         """GDI and USER figures of the program, and its memory as Linux sees it."""
         out = self.s.winctl("resources", MAIN_CLASS)[1]

@@ -197,10 +197,3 @@ class Screens:
 
     def wait_sticker(self, index, top_left, shown, what):
         wait_until(lambda: self.shows_sticker(index, top_left) == shown, 10, 0.5, what)
-
-    def quit_through_ending_screen(self, program):
-        self.s.click(*QUIT)
-        self.wait_dialog()
-        time.sleep(0.5)
-        self.s.click(*ENDING_QUIT)
-        self.assertEqual(0, self.s.wait_exit(program), "the exit code")
