@@ -1,6 +1,5 @@
 #include "audio/MidiPlayer.h"
 
-#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -10,6 +9,9 @@ const size_t DEVICE_NAME_SIZE = 32;
 const int CHANNELS = 16;
 const uint8_t PROGRAM_CHANGE = 0xC0;
 const uint8_t CHANNEL_PRESSURE = 0xD0;
+const uint8_t CONTROL_CHANGE = 0xB0;
+const uint8_t DAMPER_PEDAL = 64;
+const uint8_t ALL_NOTES_OFF = 123;
 const DWORD SETTLE_MS = 10;
 
 bool HasOneDataByte(uint8_t status)
@@ -87,16 +89,9 @@ MidiOutHandle CMidiPlayer::OpenDevice(int id)
 void CMidiPlayer::StartSong(const char* path)
 {
     std::lock_guard<std::mutex> lock(m_Lock);
-    StartSongLocked(path);
-}
-
-void CMidiPlayer::StartSongLocked(const char* path)
-{
     MidiSong song;
-    if (LoadMidiFile(path ? path : m_Path, &song))
+    if (LoadMidiFile(path, &song))
         return;
-    if (path && path != m_Path)
-        std::snprintf(m_Path, sizeof m_Path, "%s", path);
     StopTimerLocked();
     FreeSong(&m_Song);
     m_Song = song;
@@ -175,11 +170,23 @@ void CMidiPlayer::OnTimer(UINT timerId)
         if (!track.ended && AdvanceTrack(track, step))
             ++live;
     }
-    if (live == 0) {
-        // The end of the song: read the file again and start from the top.
-        m_Platform.KillTimer(m_TimerId);
-        StartSongLocked(nullptr);
+    if (live == 0)
+        LoopSong();
+}
+
+void CMidiPlayer::LoopSong()
+{
+    // Only MIDI messages here: a timer's callback may not reset the device,
+    // sleep, read files or kill its own timer. The next tick plays the top
+    // of the song on the same timer.
+    if (m_Out) {
+        for (uint8_t channel = 0; channel < CHANNELS; ++channel) {
+            const uint8_t status = CONTROL_CHANGE | channel;
+            m_Platform.SendShort(m_Out, PackShortMessage(status, DAMPER_PEDAL, 0));
+            m_Platform.SendShort(m_Out, PackShortMessage(status, ALL_NOTES_OFF, 0));
+        }
     }
+    Rewind();
 }
 
 bool CMidiPlayer::AdvanceTrack(MidiTrack& track, double step)

@@ -20,8 +20,7 @@ public:
 
     // Opens a device unless one is open already.
     void InitPlayer(HWND owner);
-    // Null plays the remembered path again. A song that does not load
-    // leaves everything as it was.
+    // A song that does not load leaves everything as it was.
     void StartSong(const char* path);
     void StopTimer();
     // Stops the timer, closes the device and frees the song.
@@ -35,16 +34,16 @@ public:
     bool TimerRunning() const { return m_TimerRunning != 0; }
     UINT TimerId() const { return m_TimerId; }
     int DeviceId() const { return m_DeviceId; }
-    const char* Path() const { return m_Path; }
     const MidiSong& Song() const { return m_Song; }
 
 private:
     int SelectDevice();
     MidiOutHandle OpenDevice(int id);
-    void StartSongLocked(const char* path);
     void StopTimerLocked();
     void ClosePlayerLocked();
     void Rewind();
+    // At the song's end, from the timer's tick: notes off, back to the top.
+    void LoopSong();
     // False once the track has ended.
     bool AdvanceTrack(MidiTrack& track, double step);
     bool ReadDelta(MidiTrack& track, float* delta);
@@ -61,9 +60,6 @@ private:
     UINT m_TimerId = 0;
     float m_Speed = 1.0f;
     int m_DeviceId = MIDI_MAPPER_ID;
-    // A copy, so the main thread can rebuild its path while the timer
-    // thread reloads the song at the loop point.
-    char m_Path[MIDI_PATH_SIZE] = "";
     MidiPlatform& m_Platform;
     // Held by every operation that touches the device or the song; the
     // timer's tick only tries it and skips while the main thread starts or

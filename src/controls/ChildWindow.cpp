@@ -80,6 +80,11 @@ LRESULT CALLBACK CChildWindow::WindowProc(HWND hWnd, UINT message, WPARAM wParam
         return 0;
     case WM_USER_STICKER_STUCK:
         return OnStickerStuck();
+    case WM_CAPTURECHANGED:
+        return OnCaptureChanged(hWnd, reinterpret_cast<HWND>(lParam));
+    case WM_CANCELMODE:
+        AnimView.CancelCarry();
+        return DefWindowProcA(hWnd, message, wParam, lParam);
     default:
         return DefWindowProcA(hWnd, message, wParam, lParam);
     }
@@ -109,6 +114,15 @@ LRESULT CChildWindow::OnMouseMove(HWND hWnd, WPARAM keys, LPARAM position)
         SetFocus(GetParent(hWnd));
     AnimView.OnMouseMove(hWnd, static_cast<UINT>(keys), PointerX(position),
                          PointerY(position));
+    return 0;
+}
+
+LRESULT CChildWindow::OnCaptureChanged(HWND hWnd, HWND gaining)
+{
+    // Windows may take the capture away mid-carry (another program in front,
+    // a click elsewhere): the carried sticker is thrown away then.
+    if (gaining != hWnd)
+        AnimView.CancelCarry();
     return 0;
 }
 

@@ -23,6 +23,7 @@ private:
     static LRESULT OnPaint(HWND hWnd);
     static LRESULT OnSetCursor();
     static LRESULT OnMouseMove(HWND hWnd, WPARAM keys, LPARAM position);
+    static LRESULT OnCaptureChanged(HWND hWnd, HWND gaining);
     static LRESULT OnStickerStuck();
 
     HWND m_hWnd = nullptr;

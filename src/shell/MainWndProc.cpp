@@ -16,6 +16,8 @@ LRESULT CALLBACK MainWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPar
     case WM_ACTIVATEAPP:
         AppActive = static_cast<int>(wParam);
         return Messages.OnActivateApp(hWnd, wParam, lParam);
+    case WM_CANCELMODE:
+        return Messages.OnCancelMode(hWnd);
     case WM_SETCURSOR:
         return Messages.OnSetCursor(hWnd);
     case WM_DRAWITEM:

@@ -115,7 +115,6 @@ LRESULT MESSAGES::OnCreate(HWND hWnd, const CREATESTRUCTA* create)
     LogMessage("WM_Create hWnd %i", reinterpret_cast<int>(hWnd));
     if (!PrepareProgramFiles(hWnd))
         return -1;
-    g_MainWindow = hWnd;
 
     SwitchPhase(&TitlePhase, hWnd);
     PlayingPhase.PrepareButtonPictures(hWnd);
@@ -124,7 +123,6 @@ LRESULT MESSAGES::OnCreate(HWND hWnd, const CREATESTRUCTA* create)
     // Cursor slot 0: the one arrow that every window of the program shows.
     PageArrowCursor();
     ShowArrowCursorIndex();
-    AnimView.SetHooks(CarryHooks{PlayStickSound, DrawStickersLeftHook, ClearPressedSticker});
     SetSubclassHooks(SubclassHooks{DrawStickerButtonHook, &PlayingPhase.TabHeld});
 
     if (StickersUsed* stickersUsed = CheckedStickersUsed())
@@ -161,8 +159,7 @@ LRESULT MESSAGES::OnClose(HWND hWnd)
     m_Closing = true;
     // A sticker still carried is not stuck: it must not be saved with the
     // page, and the pointer must show on the ending screen.
-    if (AnimView.IsCarrying())
-        AnimView.OnRButtonDown(PageWindowHandle(), 0, 0, 0);
+    AnimView.CancelCarry();
     ShowBitmapDialog(hWnd, DialogKindQuit, QuitDialogProc, "EndingScrnDialogBkg");
     StorePage();
     MidiManager.StopMusic();
@@ -175,8 +172,19 @@ LRESULT MESSAGES::OnClose(HWND hWnd)
 LRESULT MESSAGES::OnActivateApp(HWND hWnd, WPARAM active, LPARAM threadId)
 {
     LogMessage("WM_Activateapp: wParam = %i", static_cast<int>(active));
+    // Windows need not keep the capture for a program in the background.
+    if (!active)
+        AnimView.CancelCarry();
     MidiManager.ActivateApp(static_cast<int>(active), hWnd);
     return 0;
+}
+
+LRESULT MESSAGES::OnCancelMode(HWND hWnd)
+{
+    // Sent when the system takes the mouse back (a dialog, a system key):
+    // the carry would lose its capture.
+    AnimView.CancelCarry();
+    return DefWindowProcA(hWnd, WM_CANCELMODE, 0, 0);
 }
 
 LRESULT MESSAGES::OnSetCursor(HWND hWnd)
@@ -209,6 +217,9 @@ LRESULT MESSAGES::OnKeyDown(HWND hWnd, UINT key)
 
 LRESULT MESSAGES::OnCommand(HWND hWnd, UINT id, UINT notification)
 {
+    // No command works on a carried sticker: it is thrown away first, so no
+    // page is saved with it and nothing keeps pointing at it.
+    AnimView.CancelCarry();
     switch (id) {
     case START_BUTTON_ID:
         return OnStart(hWnd);
@@ -404,6 +415,10 @@ LRESULT MESSAGES::OnLButtonUp(HWND hWnd)
 LRESULT MESSAGES::OnCreatePageWindow(HWND hWnd)
 {
     PageWindow = CChildWindow::Create(hWnd);
+    // Stickers are carried in the page window; the end of a carry reaches
+    // the play screen through these.
+    g_MainWindow = hWnd;
+    AnimView.SetHooks(CarryHooks{PlayStickSound, DrawStickersLeftHook, ClearPressedSticker});
     if (CurrentPhase)
         CurrentPhase->CreateControls(hWnd);
     return 0;

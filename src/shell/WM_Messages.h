@@ -11,6 +11,7 @@ public:
     LRESULT OnPaint(HWND hWnd);
     LRESULT OnClose(HWND hWnd);
     LRESULT OnActivateApp(HWND hWnd, WPARAM active, LPARAM threadId);
+    LRESULT OnCancelMode(HWND hWnd);
     LRESULT OnSetCursor(HWND hWnd);
     LRESULT OnDrawItem(HWND hWnd, UINT id, const DRAWITEMSTRUCT* item);
     LRESULT OnKeyDown(HWND hWnd, UINT key);

@@ -129,8 +129,8 @@ void CAnimView::ShowArrow()
 void CAnimView::BeginCarry(HWND window, int x, int y, CSprite* sprite)
 {
     m_Carrying = 1;
-    m_Platform->CaptureMouse(window);
     m_CarriedSprite = sprite;
+    m_Platform->CaptureMouse(window);
     SetCursorIndex(CURSOR_NONE);
     sprite->SetPosition(x - sprite->GetWidth() / 2, y - sprite->GetHeight() / 2);
     m_GrabOffset.x = x - sprite->GetX();
@@ -197,14 +197,24 @@ void CAnimView::OnRButtonDown(HWND window, UINT keys, int x, int y)
     Drop();
 }
 
+void CAnimView::CancelCarry()
+{
+    if (!m_Carrying)
+        return;
+    LogMessage("CAnimView::CancelCarry(): sticker thrown away");
+    Drop();
+}
+
 void CAnimView::EndCarry()
 {
     if (!m_Carrying)
         return;
-    m_Platform->ReleaseMouse();
+    // The carry is over before the capture goes: releasing it sends the
+    // capture notice at once, and that must find nothing left to throw away.
     m_Carrying = 0;
     m_CarriedSprite = nullptr;
     SetCursorIndex(CURSOR_ARROW);
+    m_Platform->ReleaseMouse();
 }
 
 void CAnimView::DiscardCarried()
@@ -228,8 +238,7 @@ void CAnimView::RemoveAllSprites()
     if (!m_Document)
         return;
     // A carried sticker goes too; the carry must not keep pointing at it.
-    if (m_Carrying)
-        Drop();
+    CancelCarry();
     CSpriteList& sprites = m_Document->GetSprites();
     while (CSprite* sprite = sprites.GetFirst()) {
         MarkSpriteDirty(sprite);

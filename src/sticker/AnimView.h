@@ -47,6 +47,9 @@ public:
     // lets it follow the mouse.
     void BeginCarry(HWND window, int x, int y, CSprite* sprite);
     void RemoveAllSprites();
+    // Throws the carried sticker away as a right click does: the carry has
+    // lost the mouse, or a command comes. Does nothing when nothing is carried.
+    void CancelCarry();
 
     bool IsCarrying() const { return m_Carrying != 0; }
     CSprite* GetCarriedSprite() const { return m_CarriedSprite; }

@@ -1,7 +1,11 @@
 // A MIDI platform that records instead of playing. The test fires the timer
 // itself, one tick at a time, and every message sent is stamped with the
-// tick it went out on.
+// tick it went out on. A tick that calls anything a multimedia timer's
+// callback may not call (beyond MIDI messages and starting or killing other
+// timers) fails the test.
 #pragma once
+
+#include <gtest/gtest.h>
 
 #include <atomic>
 #include <cstdio>
@@ -38,9 +42,14 @@ public:
     std::vector<SentMessage> sent;
     int tick = 0;
 
-    UINT OutDeviceCount() override { return static_cast<UINT>(devices.size()); }
+    UINT OutDeviceCount() override
+    {
+        OutsideTheTick("midiOutGetNumDevs");
+        return static_cast<UINT>(devices.size());
+    }
     bool OutDeviceName(UINT id, char* name, size_t size) override
     {
+        OutsideTheTick("midiOutGetDevCaps");
         if (id >= devices.size() || devices[id].empty())
             return false;
         std::snprintf(name, size, "%s", devices[id].c_str());
@@ -48,6 +57,7 @@ public:
     }
     MidiOutHandle OpenOut(int id) override
     {
+        OutsideTheTick("midiOutOpen");
         ++opens;
         openedId = id;
         if (!openSucceeds)
@@ -57,6 +67,7 @@ public:
     }
     void ResetOut(MidiOutHandle out) override
     {
+        OutsideTheTick("midiOutReset");
         CheckHandle(out);
         ++resets;
     }
@@ -67,14 +78,27 @@ public:
     }
     void CloseOut(MidiOutHandle out) override
     {
+        OutsideTheTick("midiOutClose");
         CheckHandle(out);
         open_ = false;
         ++closes;
     }
 
-    UINT MinTimerPeriod() override { return period; }
-    void BeginTimerPeriod(UINT) override { ++periodsBegun; }
-    void EndTimerPeriod(UINT) override { ++periodsEnded; }
+    UINT MinTimerPeriod() override
+    {
+        OutsideTheTick("timeGetDevCaps");
+        return period;
+    }
+    void BeginTimerPeriod(UINT) override
+    {
+        OutsideTheTick("timeBeginPeriod");
+        ++periodsBegun;
+    }
+    void EndTimerPeriod(UINT) override
+    {
+        OutsideTheTick("timeEndPeriod");
+        ++periodsEnded;
+    }
     UINT StartTimer(UINT, CMidiPlayer*) override
     {
         ++timersStarted;
@@ -84,13 +108,20 @@ public:
     void KillTimer(UINT id) override
     {
         ++timersKilled;
-        if (id == runningTimer_)
+        if (id == runningTimer_) {
+            OutsideTheTick("timeKillEvent of its own timer");
             runningTimer_ = 0;
+        }
     }
-    void Sleep(DWORD milliseconds) override { slept += milliseconds; }
+    void Sleep(DWORD milliseconds) override
+    {
+        OutsideTheTick("Sleep");
+        slept += milliseconds;
+    }
 
     bool CurrentDirectory(char* buffer, size_t size) override
     {
+        OutsideTheTick("GetCurrentDirectory");
         if (!directoryReadable)
             return false;
         std::snprintf(buffer, size, "%s", directory.c_str());
@@ -105,8 +136,11 @@ public:
     void Tick(CMidiPlayer& player)
     {
         ++tick;
-        if (runningTimer_)
-            player.OnTimer(runningTimer_);
+        if (!runningTimer_)
+            return;
+        inTick_ = true;
+        player.OnTimer(runningTimer_);
+        inTick_ = false;
     }
     void Ticks(CMidiPlayer& player, int count)
     {
@@ -124,6 +158,11 @@ public:
     }
 
 private:
+    void OutsideTheTick(const char* call)
+    {
+        if (inTick_)
+            ADD_FAILURE() << call << " from the timer's callback, on tick " << tick;
+    }
     void CheckHandle(MidiOutHandle out)
     {
         if (out != &device_ || !open_)
@@ -132,6 +171,7 @@ private:
 
     int device_ = 0;
     bool open_ = false;
+    bool inTick_ = false;
     // Atomic, so a test thread can fire the timer the way the system does.
     std::atomic<UINT> runningTimer_{0};
     std::atomic<UINT> lastTimerId_{0};

@@ -95,7 +95,8 @@ void ExpectOnTime(int division, double expectedStep)
             track.NoteOn(delta, t, note, 1 + t);
             due[NoteOnMessage(t, note, 1 + t)] = at;
         }
-        tracks.push_back(track.EndOfTrack(7).bytes());
+        // Not to end within the ticks played.
+        tracks.push_back(track.EndOfTrack(6000).bytes());
     }
     WriteBytes("song.mid", Smf(1, division, tracks));
     player.InitPlayer(nullptr);
@@ -138,7 +139,7 @@ TEST_F(PlayerTest, RunningStatusAndOneDataByteMessages)
                    .Event(0, {0xF0, 0x03, 0x7E, 0x7F, 0xF7})
                    .Event(0, {0xFF, 0x01, 0x02, 'h', 'i'})
                    .Event(0, {0x3C, 0x00})
-                   .EndOfTrack()
+                   .EndOfTrack(10)
                    .bytes()}));
     fake.Tick(player);
     std::vector<DWORD> messages;
@@ -149,32 +150,59 @@ TEST_F(PlayerTest, RunningStatusAndOneDataByteMessages)
     EXPECT_EQ(expected, messages);
 }
 
-TEST_F(PlayerTest, SongEndReloadsTheFileAndStartsAgain)
+TEST(PlayerLoop, TheSongLoopsFromMemoryOnItsOwnTimerWithNotesOffAtTheEnd)
 {
-    Start(Smf(1, 125, {TrackWriter().NoteOn(0, 0, 60).NoteOff(10, 0, 60).EndOfTrack().bytes()}));
-    const UINT firstTimer = fake.LastTimerId();
-    fake.Ticks(player, 40);
-    EXPECT_EQ(1, fake.timersStarted);
-    // Read again at the loop point: a changed file plays its new notes.
-    Write(Smf(1, 125, {TrackWriter().NoteOn(0, 0, 64).NoteOff(10, 0, 64).EndOfTrack().bytes()}));
-    fake.Tick(player); // tick 41: position 10, the end of the song
-    EXPECT_EQ(41, TickOf(NoteOffMessage(0, 60)));
-    EXPECT_EQ(2, fake.timersStarted);
-    EXPECT_NE(firstTimer, fake.LastTimerId());
-    EXPECT_EQ(fake.periodsBegun, fake.periodsEnded + 1);
-    fake.Tick(player);
-    EXPECT_EQ(42, TickOf(NoteOnMessage(0, 64)));
-    // A tick of the old timer that was already due does nothing.
-    const size_t sent = fake.sent.size();
-    player.OnTimer(firstTimer);
-    EXPECT_EQ(sent, fake.sent.size());
+    // Division 125 at tempo 500000: a quarter of a tick per timer tick.
+    struct Case {
+        const char* why;
+        Bytes track;
+        int loopTicks;  // timer ticks from one start of the song to the next
+        std::vector<std::pair<int, DWORD>> song;  // tick within the loop, message
+    } cases[] = {
+        {"a note and a program change",
+         TrackWriter()
+             .Event(0, {0xC3, 0x05})
+             .NoteOn(0, 0, 60)
+             .NoteOff(10, 0, 60)
+             .EndOfTrack()
+             .bytes(),
+         41,
+         {{0, 0x05C3}, {0, NoteOnMessage(0, 60)}, {40, NoteOffMessage(0, 60)}}},
+        {"a song ending at tick 0 loops on every tick", TrackWriter().EndOfTrack().bytes(), 1,
+         {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.why);
+        TestFolder folder;
+        FakeMidiPlatform fake;
+        CMidiPlayer player(fake);
+        WriteBytes("song.mid", Smf(0, 125, {c.track}));
+        player.InitPlayer(nullptr);
+        player.StartSong("song.mid");
+        std::remove("song.mid"); // the loop needs no file
+        const int loops = 3;
+        fake.Ticks(player, loops * c.loopTicks);
 
-    // A song that no longer loads stops at its end.
-    std::remove("song.mid");
-    fake.Ticks(player, 50);
-    EXPECT_FALSE(fake.TimerRunning());
-    EXPECT_EQ(2, fake.timersStarted);
-    EXPECT_EQ(0, fake.strayMessages);
+        std::vector<std::pair<int, DWORD>> expected;
+        for (int loop = 0; loop < loops; ++loop) {
+            const int first = 1 + loop * c.loopTicks;
+            for (const auto& [at, message] : c.song)
+                expected.push_back({first + at, message});
+            for (DWORD channel = 0; channel < 16; ++channel) {
+                expected.push_back({first + c.loopTicks - 1, 0xB0 | channel | 64 << 8});
+                expected.push_back({first + c.loopTicks - 1, 0xB0 | channel | 123 << 8});
+            }
+        }
+        std::vector<std::pair<int, DWORD>> played;
+        for (const SentMessage& m : fake.Played())
+            played.push_back({m.tick, m.message});
+        EXPECT_EQ(expected, played);
+        EXPECT_EQ(1, fake.timersStarted);
+        EXPECT_EQ(0, fake.timersKilled);
+        EXPECT_TRUE(fake.TimerRunning());
+        EXPECT_EQ(1, fake.periodsBegun);
+        EXPECT_EQ(1, fake.resets) << "only the opening's";
+    }
 }
 
 TEST(PlayerDevice, FirstDeviceWithout401InItsNameElseTheMapper)
@@ -235,7 +263,7 @@ TEST_F(PlayerTest, WithoutADeviceNothingIsSentAndClosingStillStopsTheTimer)
     fake.Ticks(player, 100);
     EXPECT_TRUE(fake.sent.empty());
     EXPECT_EQ(0, fake.resets);
-    EXPECT_GT(fake.timersStarted, 1); // it loops silently
+    EXPECT_TRUE(fake.TimerRunning()) << "it loops silently";
     player.ClosePlayer();
     EXPECT_FALSE(fake.TimerRunning());
     EXPECT_EQ(nullptr, player.Song().tracks);
@@ -250,7 +278,6 @@ TEST_F(PlayerTest, SongThatFailsToLoadChangesNothing)
     WriteBytes("bad.mid", {'M', 'T', 'h', 'd'});
     player.StartSong("bad.mid");
     player.StartSong("absent.mid");
-    EXPECT_STREQ("song.mid", player.Path());
     EXPECT_EQ(timer, fake.LastTimerId());
     EXPECT_TRUE(fake.TimerRunning());
     fake.Tick(player);

@@ -1,0 +1,134 @@
+// A carry that loses the mouse, and every command reached during a carry:
+// the carried sticker is thrown away as a right click throws it away, the
+// cursor shows again, the tray button is released, and no page file ever
+// holds a sticker that was not stuck.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <filesystem>
+
+#include "controls/ChildWindow.h"
+#include "controls/ControlLayout.h"
+#include "imaging/CFileManager.h"
+#include "imaging/CSprite.h"
+#include "shell/PlayingPhase.h"
+#include "shell/WM_Messages.h"
+#include "sticker/AnimView.h"
+#include "sticker/Catalogue.h"
+#include "sticker/PageStartup.h"
+#include "sticker/StickersUsed.h"
+#include "support/CInitialization.h"
+#include "testing/PageWindowTesting.h"
+#include "testing/TestFolder.h"
+
+namespace {
+
+// The rainbow group holds the stickers that have pictures here.
+const int RAINBOW_TAB = 1010;
+const int CARRIED_BUTTON = 1037;  // sticker 106
+const int OTHER_BUTTON = 1038;    // sticker 107
+
+BOOL CALLBACK CancelDialog(HWND window, LPARAM)
+{
+    char name[16] = {};
+    GetClassNameA(window, name, sizeof name);
+    if (lstrcmpA(name, "#32770") == 0 && IsWindowVisible(window))
+        PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+    return TRUE;
+}
+
+// Every dialog a command opens (information, print) is answered No/Cancel.
+void CALLBACK AnswerDialogs(HWND, UINT, UINT_PTR, DWORD)
+{
+    EnumThreadWindows(GetCurrentThreadId(), CancelDialog, 0);
+}
+
+// A page file that holds a sticker record is longer than its header.
+bool PageFilesHoldNoSticker()
+{
+    for (int k : {SAVE_PAGE01, SAVE_PAGE02}) {
+        const std::string path = SaveName(k).substr(1);
+        if (std::filesystem::exists(path) && std::filesystem::file_size(path) > 16)
+            return false;
+    }
+    return true;
+}
+
+TEST(CarryEnd, LostCaptureDeactivationAndEveryCommandThrowTheCarriedStickerAway)
+{
+    TestFolder folder;
+    WritePageFolder({106, 107});
+    CInitialization::ms_ShowNewStickerHint = 0;
+    StickersUsed::GetStickersUsed()->ResetAll();
+
+    // The main window gets its procedure after creation: its own creation
+    // handler would check for the whole program folder.
+    HWND main = CreateMainWindow("CarryEndTestMain");
+    ASSERT_NE(nullptr, main);
+    SetWindowLongPtrA(main, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(MainWndProc));
+    SendMessageA(main, WM_COMMAND, START_BUTTON_ID, 0);
+    Pump(); // the page window and the play screen's buttons
+    ASSERT_NE(nullptr, PageWindow);
+    HWND page = PageWindow->GetHWnd();
+    StartPage(main);
+    const UINT_PTR answering = SetTimer(nullptr, 0, 50, AnswerDialogs);
+    const int shown = CursorCount();
+
+    struct Ending {
+        const char* why;
+        void (*end)(HWND main, HWND page);
+    } endings[] = {
+        {"WM_CANCELMODE to the page window",
+         [](HWND, HWND page) { SendMessageA(page, WM_CANCELMODE, 0, 0); }},
+        {"WM_CANCELMODE to the main window",
+         [](HWND main, HWND) { SendMessageA(main, WM_CANCELMODE, 0, 0); }},
+        {"deactivation", [](HWND main, HWND) { SendMessageA(main, WM_ACTIVATEAPP, FALSE, 0); }},
+        {"another window takes the capture",
+         [](HWND main, HWND) {
+             SetCapture(main);
+             ReleaseCapture();
+         }},
+        {"none: the command comes during the carry", nullptr},
+    };
+    const UINT commands[] = {PRINT_BUTTON_ID,      CLEAR_ALL_BUTTON_ID, INFO_BUTTON_ID,
+                             PREVIOUS_PAGE_BUTTON_ID, NEXT_PAGE_BUTTON_ID, RAINBOW_TAB + 1,
+                             OTHER_BUTTON};
+    for (const Ending& ending : endings) {
+        for (UINT command : commands) {
+            SCOPED_TRACE(testing::Message() << ending.why << ", then command " << command);
+            PlayingPhase.SetSelectedTab(RAINBOW_TAB);
+            SendMessageA(main, WM_COMMAND, CARRIED_BUTTON, 0);
+            ASSERT_TRUE(AnimView.IsCarrying());
+            ASSERT_EQ(shown - 1, CursorCount());
+            if (ending.end) {
+                ending.end(main, page);
+                EXPECT_FALSE(AnimView.IsCarrying());
+                EXPECT_EQ(shown, CursorCount()) << "the cursor shows again";
+                EXPECT_EQ(NO_BUTTON_ID, PlayingPhase.GetStkrBtnPressed()) << "button released";
+            }
+            SendMessageA(main, WM_COMMAND, command, 0);
+            // Fatal: a view left pointing at a freed sticker would crash below.
+            ASSERT_TRUE(PageFilesHoldNoSticker());
+            // Taking another sticker carries that one.
+            ASSERT_EQ(command == OTHER_BUTTON, AnimView.IsCarrying());
+            if (CSprite* carried = AnimView.GetCarriedSprite())
+                EXPECT_EQ(107, carried->GetStickerIndex());
+            SendMessageA(page, WM_MOUSEMOVE, 0, At(300, 300));
+            SendMessageA(page, WM_RBUTTONDOWN, MK_RBUTTON, At(300, 300));
+            Pump();
+            EXPECT_EQ(shown, CursorCount()) << "the cursor shows";
+            EXPECT_EQ(CURSOR_ARROW, CursorIndex);
+            EXPECT_EQ(SU_NOT_USED, StickersUsed::GetStickersUsed()->GetStickerUsed(106));
+        }
+    }
+    KillTimer(nullptr, answering);
+    delete PageWindow;
+    PageWindow = nullptr;
+    // Not through the program's procedure: that would post the quit message.
+    SetWindowLongPtrA(main, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(DefWindowProcA));
+    DestroyWindow(main);
+    CFileManager::SetProgramFolderPath("");
+}
+
+} // namespace
