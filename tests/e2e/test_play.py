@@ -68,6 +68,13 @@ class BookStory(SessionTest, Screens):
         self.s.click(x + 30, y + 30)
         self.wait_cursor(False, "the carry of %d hides the cursor" % index)
 
+    def keys_work(self, what):
+        """Down turns to page 2 and Up back: the keyboard reaches the book."""
+        self.key(VK_DOWN)
+        self.wait_page(1, what)
+        self.key(VK_UP)
+        self.wait_page(0, what)
+
     def read_pages(self):
         return [read_page(self.s.read(name)) for name in SAVE_NAMES]
 
@@ -128,11 +135,11 @@ class BookStory(SessionTest, Screens):
         time.sleep(1.5)
         self.assertFalse(self.dialog_open(), "clear-all with nothing used asks nothing")
         self.assertEqual(before.pixels, self.shot("after-keys").pixels)
-        for forward, back in ((VK_DOWN, VK_UP), (VK_NEXT, VK_PRIOR)):
-            self.key(forward)
-            self.wait_page(1, "page 2 by key %d" % forward)
-            self.key(back)
-            self.wait_page(0, "page 1 by key %d" % back)
+        self.keys_work("Down and Up")
+        self.key(VK_NEXT)
+        self.wait_page(1, "Page Down")
+        self.key(VK_PRIOR)
+        self.wait_page(0, "Page Up")
         self.s.click(*NEXT_PAGE)
         self.wait_page(1, "page 2 after Next")
         self.assertShows(self.shot("page2"), picture("p0002"), (110, 110), (20, 20), (804, 548),
@@ -159,15 +166,12 @@ class BookStory(SessionTest, Screens):
                          DIALOG_RECT[:2], (0, 0), (360, 296), "information screen")
         self.s.click(*INFO_OK)
         self.wait_dialog(False)
-        self.key(VK_DOWN)
-        self.wait_page(1, "the keys work once the information screen is closed")
+        self.keys_work("the keys work once the information screen is closed")
         self.s.key("i")
         self.wait_dialog()
         time.sleep(0.5)
         self.s.key("Escape")
         self.wait_dialog(False)
-        self.key(VK_UP)
-        self.wait_page(0, "page 1 after Escape closed the information screen")
         self.alive("groups and the information screen")
 
     def button_faces(self):
@@ -230,10 +234,7 @@ class BookStory(SessionTest, Screens):
         self.assertTrue(self.page_indicator_is(0))
         self.s.click(*REST, button=3)
         self.wait_face(BUTTON, UP, "the up face once the sticker is thrown away")
-        self.key(VK_DOWN)
-        self.wait_page(1, "the shortcuts work once the carry ended")
-        self.key(VK_UP)
-        self.wait_page(0, "page 1")
+        self.keys_work("the shortcuts work once the carry ended")
         self.alive("the hint and the keys while carrying")
 
     def carry_and_stick(self):
@@ -271,10 +272,7 @@ class BookStory(SessionTest, Screens):
         self.s.click(TRAY[STICKER % 28][0] + 30, TRAY[STICKER % 28][1] + 30)
         time.sleep(1)
         self.assertTrue(self.cursor()[1], "a used sticker is not taken again")
-        self.key(VK_DOWN)
-        self.wait_page(1, "no button is left pressed: the keys work")
-        self.key(VK_UP)
-        self.wait_page(0, "page 1")
+        self.keys_work("no button is left pressed: the keys work")
         self.alive("carrying and sticking")
 
     def throw_away(self):
