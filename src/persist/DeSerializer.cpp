@@ -19,18 +19,27 @@ char g_OpenFailure[1024];
 
 } // namespace
 
-DeSerializer::DeSerializer(const std::string& path)
-    : std::ifstream(NativePath(path), std::ios::in | std::ios::binary)
+DeSerializer::DeSerializer(const std::string& path) : std::istream(nullptr)
 {
     // Some systems open a folder for reading; it is no file all the same.
     std::error_code ignored;
-    if (!is_open() || std::filesystem::is_directory(NativePath(path), ignored))
+    if (!m_File.open(NativePath(path), std::ios::in | std::ios::binary) ||
+        std::filesystem::is_directory(NativePath(path), ignored))
         ThrowUnableToOpen(path);
+    rdbuf(&m_File);
     seekg(0, std::ios::end);
     m_Size = tellg();
     seekg(0, std::ios::beg);
     if (m_Size < 0 || fail())
         ThrowUnableToOpen(path);
+}
+
+DeSerializer::DeSerializer(const void* bytes, size_t count)
+    : std::istream(nullptr),
+      m_Memory(std::string(static_cast<const char*>(bytes), count), std::ios::in),
+      m_Size(static_cast<std::streamoff>(count))
+{
+    rdbuf(&m_Memory);
 }
 
 int32_t DeSerializer::GetLong()
@@ -41,6 +50,9 @@ int32_t DeSerializer::GetLong()
     read(reinterpret_cast<char*>(bytes), sizeof bytes);
     if (bad())
         throw "DeSerializer::GetLong: file read failed";
+    // Half a number is no number: a damaged last record must not count.
+    if (gcount() != sizeof bytes)
+        throw "DeSerializer::GetLong: end of file";
     const uint32_t bits = bytes[0] | (bytes[1] << 8) | (bytes[2] << 16) |
                           (static_cast<uint32_t>(bytes[3]) << 24);
     return static_cast<int32_t>(bits);
@@ -49,10 +61,6 @@ int32_t DeSerializer::GetLong()
 std::string DeSerializer::GetString()
 {
     const int32_t length = GetLong();
-    // A length cut off by the end of the file means nothing; the next read
-    // reports the end.
-    if (eof())
-        return std::string();
     const std::streamoff left = m_Size - tellg();
     if (length < 0 || length > left)
         throw "DeSerializer::GetString: string longer than the file";

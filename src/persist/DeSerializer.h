@@ -1,20 +1,25 @@
 // Reads back the long and string records of a file written by Serializer.
 // Every failure throws a pointer to its message text (const char*).
 //
-// A read that runs into the end of the file is not reported by that call;
-// the next GetLong or GetString throws "DeSerializer::GetLong: end of file".
-// Readers that loop until the end of the file rely on that.
+// A number cut short by the end of the file throws "DeSerializer::GetLong:
+// end of file", so a record is either read whole or not at all. Readers that
+// loop until the end of the file rely on that.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <fstream>
+#include <istream>
+#include <sstream>
 #include <string>
 
-class DeSerializer : public std::ifstream {
+class DeSerializer : public std::istream {
 public:
     // Throws "DeSerializer::DeSerializer: unable to open: <path>" when the
     // file cannot be opened for reading.
     explicit DeSerializer(const std::string& path);
+    // The records of a file already in memory (the fuzzers read this way).
+    DeSerializer(const void* bytes, size_t count);
 
     int32_t GetLong();
     // Throws "DeSerializer::GetString: string longer than the file" for a
@@ -22,5 +27,7 @@ public:
     std::string GetString();
 
 private:
+    std::filebuf m_File;
+    std::stringbuf m_Memory;
     std::streamoff m_Size = 0;
 };

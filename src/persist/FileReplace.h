@@ -6,4 +6,8 @@
 // Makes the temporary file's contents durable and moves it over the target
 // (creating the target if absent). False when the move did not happen; the
 // temporary file is then removed.
-bool ReplaceWithTemporary(const std::string& temporary, const std::string& target);
+typedef bool (*FileReplacer)(const std::string& temporary, const std::string& target);
+
+// Every save goes through this one; a test may put its own in front to see
+// which files are replaced, in which order.
+extern FileReplacer ReplaceWithTemporary;

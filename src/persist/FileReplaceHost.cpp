@@ -5,7 +5,9 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-bool ReplaceWithTemporary(const std::string& temporary, const std::string& target)
+namespace {
+
+bool ReplaceOnHost(const std::string& temporary, const std::string& target)
 {
     // The data must be on the disk before the name points at it.
     const int fd = open(temporary.c_str(), O_WRONLY);
@@ -17,3 +19,7 @@ bool ReplaceWithTemporary(const std::string& temporary, const std::string& targe
     std::remove(temporary.c_str());
     return false;
 }
+
+} // namespace
+
+FileReplacer ReplaceWithTemporary = ReplaceOnHost;

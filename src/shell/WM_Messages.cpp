@@ -12,7 +12,6 @@
 #include "sticker/AnimView.h"
 #include "sticker/CAnimDoc.h"
 #include "sticker/Catalogue.h"
-#include "sticker/DeleteAll.h"
 #include "sticker/StickersUsed.h"
 #include "sticker/WinCarryPlatform.h"
 #include "support/Assert.h"
@@ -125,8 +124,10 @@ LRESULT MESSAGES::OnCreate(HWND hWnd, const CREATESTRUCTA* create)
     ShowArrowCursorIndex();
     SetSubclassHooks(SubclassHooks{DrawStickerButtonHook, &PlayingPhase.TabHeld});
 
-    if (StickersUsed* stickersUsed = CheckedStickersUsed())
+    if (StickersUsed* stickersUsed = CheckedStickersUsed()) {
         stickersUsed->ReadStickersUsed();
+        stickersUsed->MendWithPages();
+    }
     LogMessage("WM_Create END");
     return 0;
 }
@@ -300,15 +301,9 @@ LRESULT MESSAGES::OnClearAll(HWND hWnd)
     SoundEffect clear(hWnd, SoundEffect::SOUND_CLEAR);
     AnimView.RemoveAllSprites();
     AnimDoc.GoToPage(CAnimDoc::GoStay);
-    {
-        // Both pages are emptied before the ledger: killed in between, the
-        // stickers are still marked used on empty pages (another clear-all
-        // mends that), never offered again while a page still holds them.
-        DeleteAll deleteAll;
-        ML_ASSERT((&deleteAll) != NULL && (&deleteAll)->IsValid());
-        deleteAll.ClearPages();
-    }
-    stickersUsed->ResetAll();
+    // Both pages are emptied before the ledger: killed before the ledger is
+    // written, the next start puts the stickers back (MendWithPages).
+    stickersUsed->ResetAndClearPages();
     RedrawStickerButtons();
     DrawStickersLeft(hWnd);
     SetFocus(hWnd);

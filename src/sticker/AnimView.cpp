@@ -179,7 +179,7 @@ void CAnimView::Stick(HWND window, long stickerIndex)
     StickersUsed* stickersUsed = StickersUsed::GetStickersUsed();
     ML_ASSERT((stickersUsed) != NULL && (stickersUsed)->IsValid());
     // The page is written before the ledger: killed in between, the sticker
-    // is still on its page (and merely offered again), never used up and lost.
+    // is on its page and the next start marks it used (MendWithPages).
     if (m_Document)
         m_Document->SavePage();
     // The carried sprite is the pressed button's sticker: it was made from it.

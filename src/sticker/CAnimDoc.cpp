@@ -1,7 +1,5 @@
 #include "sticker/CAnimDoc.h"
 
-#include <memory>
-
 #include "imaging/CFileManager.h"
 #include "imaging/CSprite.h"
 #include "persist/DeSerializer.h"
@@ -75,41 +73,20 @@ int CAnimDoc::WriteSprites(const std::string& path)
 
 int CAnimDoc::ReadSprites(const std::string& path)
 {
-    std::unique_ptr<DeSerializer> in;
+    std::vector<PageRecord> records;
     try {
-        in.reset(new DeSerializer(path));
-        if (in->GetString() != VERSION_TEXT)
-            throw "CAnimDoc::ReadSprites: file text is wrong";
-        if (in->GetLong() != VER_NUMBER)
-            throw "CAnimDoc::ReadSprites: file version number is wrong";
+        DeSerializer in(path);
+        records = ReadPageRecords(in, PageCycle.CurrentPage);
     } catch (...) {
         return 0;
     }
-    // The file holds no count: records follow until the reader runs out.
-    try {
-        for (;;)
-            ReadSticker(*in);
-    } catch (const char* text) {
-        LogMessage("%s", text);
-    } catch (...) {
-        LogMessage("DeSerialize: catch exception");
+    // The stored depth is not used: the list gives every sticker read its place.
+    for (const PageRecord& r : records) {
+        CSprite* sprite = AddSticker(StickerPictureName(r.index), r.index, POINT{r.x, r.y});
+        if (sprite)
+            sprite->SetMirror(r.mirrored);
     }
     return 1;
-}
-
-void CAnimDoc::ReadSticker(DeSerializer& in)
-{
-    CSprite record;
-    record.DeSerialize(in);
-    // A damaged file must not lead outside the name tables: such a record is skipped.
-    const long index = record.GetStickerIndex();
-    if (index < STICKER01_01 || index >= NUMBEROFSTICKERPICTURES)
-        return;
-    // The stored depth is not used: the list gives every sticker read its place.
-    POINT position = {record.GetX(), record.GetY()};
-    CSprite* sprite = AddSticker(StickerPictureName(index), index, position);
-    if (sprite)
-        sprite->SetMirror(record.IsMirrored());
 }
 
 void CAnimDoc::GoToPage(int direction)

@@ -6,8 +6,6 @@
 
 #include "sticker/CAnimDocBase.h"
 
-class DeSerializer;
-
 const int CORNER_PIECE_COUNT = 4;
 extern const CornerPiece CORNER_PIECES[CORNER_PIECE_COUNT];
 
@@ -27,8 +25,8 @@ public:
     void LoadPage();
     // 1 when the whole page was written; a failed save leaves the old file.
     int WriteSprites(const std::string& path);
-    // 1 when the header was accepted; the stickers before the first bad
-    // record stay.
+    // 1 when the header was accepted. Only stickers that belong on the page
+    // shown, at their places, are made (see ReadPageRecords).
     int ReadSprites(const std::string& path);
     // Saves the page shown, moves the cycle (GoStay keeps it) and shows the
     // page now current from its file.
@@ -36,7 +34,6 @@ public:
 
 private:
     static std::string CurrentPagePath();
-    void ReadSticker(DeSerializer& in);
 
     HWND m_Window = nullptr;
 };

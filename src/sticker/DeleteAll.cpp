@@ -1,7 +1,6 @@
 #include "sticker/DeleteAll.h"
 
 #include "imaging/CFileManager.h"
-#include "persist/Serializer.h"
 #include "sticker/Catalogue.h"
 #include "sticker/PageFile.h"
 
@@ -37,12 +36,5 @@ void DeleteAll::ClearPageFile(const std::string& name)
 
 int DeleteAll::WriteEmptyPage(const std::string& path)
 {
-    try {
-        Serializer out(path);
-        PutPageHeader(out);
-        out.Commit();
-        return 1;
-    } catch (...) {
-        return 0;
-    }
+    return WritePageRecords(path, {}) ? 1 : 0;
 }

@@ -3,8 +3,10 @@
 #include <cstdio>
 
 #include "imaging/CFileManager.h"
+#include "imaging/CSprite.h"
 #include "persist/DeSerializer.h"
 #include "persist/Serializer.h"
+#include "sticker/CPageCycle.h"
 #include "sticker/Catalogue.h"
 #include "sticker/DeleteAll.h"
 #include "sticker/PageFile.h"
@@ -87,8 +89,8 @@ void StickersUsed::ResetAll()
 
 void StickersUsed::ResetAndClearPages()
 {
-    // Pages first, as in clear-all, so an interruption never leaves stickers
-    // on a page that the ledger offers again.
+    // Pages first: until the ledger is written, the next start puts the
+    // stickers back, so the clearing happens whole or not at all.
     {
         DeleteAll deleteAll;
         if (!deleteAll.IsValid())
@@ -118,7 +120,8 @@ int StickersUsed::WriteStickersUsed()
 int StickersUsed::ReadStickersUsed()
 {
     try {
-        ReadFile();
+        DeSerializer in(ms_FilePath);
+        ReadFrom(in);
         return 1;
     } catch (const char* text) {
         LogMessage("StickersUsed::ReadStickersUsed: catch: %s", text);
@@ -129,9 +132,50 @@ int StickersUsed::ReadStickersUsed()
     return 0;
 }
 
-void StickersUsed::ReadFile()
+void StickersUsed::MendWithPages()
 {
-    DeSerializer in(ms_FilePath);
+    bool onPage[NUMBEROFSTICKERGRAPHICS] = {};
+    for (int page = 0; page < CPageCycle::PAGE_COUNT; ++page)
+        PutBackOnPage(page, onPage);
+    bool changed = false;
+    ms_StickersLeft = NUMBEROFSTICKERGRAPHICS;
+    for (int i = SU_MIN_INDEX; i <= SU_MAX_INDEX; ++i) {
+        const int state = onPage[i] ? SU_USED : SU_NOT_USED;
+        changed = changed || ms_States[i] != state;
+        ms_States[i] = state;
+        ms_StickersLeft -= state;
+    }
+    if (changed)
+        WriteStickersUsed();
+}
+
+void StickersUsed::PutBackOnPage(int page, bool* onPage)
+{
+    std::string path;
+    CFileManager::GetFullPath(path, SaveName(page == 0 ? SAVE_PAGE01 : SAVE_PAGE02));
+    std::vector<PageRecord> records;
+    try {
+        DeSerializer in(path);
+        records = ReadPageRecords(in, page);
+    } catch (...) {
+        // Missing or refused: the page shows empty.
+    }
+    for (const PageRecord& r : records)
+        onPage[r.index] = true;
+    const size_t found = records.size();
+    for (int i = SU_MIN_INDEX; i <= SU_MAX_INDEX; ++i) {
+        const StickerPlace& place = STICKER_PLACES[i];
+        if (ms_States[i] == SU_USED && place.page - 1 == page && !onPage[i])
+            records.push_back(PageRecord{i, place.x, place.y, CSprite::DefaultDepth, false});
+    }
+    // Put back only when the page took them; otherwise they are offered again.
+    if (records.size() > found && WritePageRecords(path, records))
+        for (size_t k = found; k < records.size(); ++k)
+            onPage[records[k].index] = true;
+}
+
+void StickersUsed::ReadFrom(DeSerializer& in)
+{
     const std::string version = in.GetString();
     if (version != SU_VER)
         Fail("StickersUsed::ReadStickersUsed: SU_VER is wrong: %s", version);

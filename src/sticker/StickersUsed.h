@@ -33,7 +33,17 @@ public:
     void ResetAndClearPages();
     // 1 when the file was read whole; otherwise everything is reset.
     int ReadStickersUsed();
+    // At start, after ReadStickersUsed: a sticker is used exactly when it is
+    // on its page. One found on its page becomes used; one marked used but
+    // missing from its page is put back there (a stick writes the page
+    // first, clear-all the ledger last, so either is an interrupted save);
+    // one with no place on either page is offered again. Pages are written
+    // before the ledger, each only when it changed.
+    void MendWithPages();
     int WriteStickersUsed();
+    // The records of a ledger file, header first; throws the reader's or the
+    // header's failure text.
+    void ReadFrom(DeSerializer& in);
 
     const std::string& GetFilePath() const { return ms_FilePath; }
 
@@ -42,7 +52,7 @@ public:
 private:
     StickersUsed();
     static bool InRange(int stickerIndex, const char* operation);
-    void ReadFile();
+    void PutBackOnPage(int page, bool* onPage);
 
     static int ms_States[NUMBEROFSTICKERGRAPHICS];
     static std::string ms_FilePath;

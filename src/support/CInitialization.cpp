@@ -39,11 +39,8 @@ void CInitialization::DeSerialize(DeSerializer& in)
         Reject("CInitialization::DeSerialize: file text is wrong");
     if (in.GetLong() != VERSION)
         Reject("CInitialization::DeSerialize: file version number is wrong");
-    const int32_t showHint = in.GetLong();
-    // The option's own read may have run into the end of a short file.
-    if (in.fail())
-        Reject("CInitialization::DeSerialize: file is short");
-    ms_ShowNewStickerHint = showHint;
+    // A short file throws here, before the option changes.
+    ms_ShowNewStickerHint = in.GetLong();
 }
 
 void CInitialization::Save()

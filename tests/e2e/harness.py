@@ -77,6 +77,10 @@ class Session:
         if folder_setup:
             folder_setup(self.folder)
         shutil.copytree(TEMPLATE_PREFIX, self.prefix, symlinks=True)
+        # No window manager runs on the virtual display: Wine is told to expect
+        # none, or it waits 2 s for one to withdraw every dialog that closes.
+        with open(os.path.join(self.prefix, "user.reg"), "a") as f:
+            f.write('\n[Software\\\\Wine\\\\X11 Driver] 1700000000\n"Managed"="N"\n')
         # Xvfb picks a free display itself and tells its number once it is ready.
         ready, told = os.pipe()
         self.xvfb = self._spawn(["Xvfb", "-displayfd", str(told), "-screen", "0", screen,

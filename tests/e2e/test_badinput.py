@@ -107,7 +107,7 @@ def families():
         "pages": [
             Damage("page file cut inside its second record",
                    {LEDGER: ledger({106, 109}), PAGE1: page_file([(106, 332, 147), (109, 47, 346)])[:16 + 27]},
-                   {PAGE1: page_file([(106, 332, 147), at_place(STUCK)])}),
+                   {PAGE1: page_file([(106, 332, 147), at_place(109), at_place(STUCK)])}),
             Damage("page file foreign", {PAGE1: b"\x08\0\0\0MORVEN05" + b"\0" * 40},
                    {PAGE1: page_file([at_place(STUCK)])}),
             Damage("page file with a huge string length", {PAGE1: HUGE_STRING},

@@ -34,12 +34,12 @@ TEST_F(StickerTest, PagesAreWrittenBottomFirstAndReadBackAcrossPageTurns)
     doc.SavePage();
     EXPECT_EQ(PageHeader(), ReadBytes(PAGE1)) << "an empty page is the header alone";
     doc.AddSticker(StickerPictureName(106), 106, POINT{332, 147});
-    doc.AddSticker(StickerPictureName(107), 107, POINT{-5, 600})->SetMirror(true);
+    doc.AddSticker(StickerPictureName(107), 107, POINT{124, 74})->SetMirror(true);
     doc.AddSticker(StickerPictureName(111), 111, POINT{9, 9})->SetDepth(7);
     doc.GoToPage(CAnimDoc::GoNext);
     std::vector<BYTE> expected = PageHeader();
     PutRecord(expected, 106, 332, 147, 12, 0);
-    PutRecord(expected, 107, -5, 600, 11, 1);
+    PutRecord(expected, 107, 124, 74, 11, 1);
     EXPECT_EQ(expected, ReadBytes(PAGE1)) << "saved on turning; nothing below depth ten";
     EXPECT_EQ(1, PageCycle.CurrentPage);
     EXPECT_TRUE(Stickers().empty());
@@ -51,7 +51,7 @@ TEST_F(StickerTest, PagesAreWrittenBottomFirstAndReadBackAcrossPageTurns)
     ASSERT_EQ(2u, back.size());
     EXPECT_EQ(106, back[0]->GetStickerIndex());
     EXPECT_FALSE(back[0]->IsMirrored());
-    EXPECT_EQ(-5, back[1]->GetX());
+    EXPECT_EQ(124, back[1]->GetX());
     EXPECT_TRUE(back[1]->IsMirrored());
     EXPECT_EQ(4, CornerCount());
     doc.GoToPage(CAnimDoc::GoNext);
@@ -63,9 +63,17 @@ TEST_F(StickerTest, PagesAreWrittenBottomFirstAndReadBackAcrossPageTurns)
 TEST_F(StickerTest, DamagedOrForeignPageFilesGiveOnlyTheStickersThatCanBeShown)
 {
     std::vector<BYTE> damaged = PageHeader();
-    for (int index : {84, 224, -1, 5, 86, 106})   // 224 and -1: no such sticker; 5: no picture
-        PutRecord(damaged, index, 3, 4, 12, 0);
-    damaged.resize(damaged.size() - 6);           // the last record cut short
+    const int records[][3] = {
+        {106, 332, 147}, {224, 3, 4}, {-1, 3, 4},  // no such sticker
+        {108, 587, 63},                            // its picture is missing
+        {84, 100, 69},                             // it belongs on the other page
+        {107, 0x7FFFFFFF, 74},                     // not at its place
+        {106, 332, 147},                           // already there
+        {111, 705, 388}, {107, 124, 74},
+    };
+    for (const auto& r : records)
+        PutRecord(damaged, r[0], r[1], r[2], 12, 0);
+    damaged.resize(damaged.size() - 2);  // its last number cut short
     std::vector<BYTE> foreign, version, shortText;
     PutString(foreign, "MORVEN05");
     PutLong(foreign, 1024);
@@ -80,7 +88,7 @@ TEST_F(StickerTest, DamagedOrForeignPageFilesGiveOnlyTheStickersThatCanBeShown)
         int read;
         std::vector<long> stickers;
     } cases[] = {
-        {"damaged records", damaged, 1, {84, 86}},
+        {"records that could not have been stuck there", damaged, 1, {106, 111}},
         {"another name", foreign, 0, {}},
         {"another number", version, 0, {}},
         {"a short name", shortText, 0, {}},
