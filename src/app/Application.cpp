@@ -1,6 +1,7 @@
 #include "app/Application.h"
 
 #include "app/DisplayMode.h"
+#include "support/Log.h"
 
 CApplication* g_Application = nullptr;
 
@@ -10,8 +11,10 @@ CApplication::CApplication(WNDPROC windowProc, const char* className, const char
     : CAppWindow(windowProc, className, title, instance, showCommand, iconId, smallIconId,
                  width, height, style, acceleratorName)
 {
+    LogStartupStep("window shown");
     // Attempted even without a window; a failure only leaves the user's mode.
     SetMode(&m_DirectDraw, getHWnd(), width, height);
+    LogStartupStep("display mode");
 }
 
 CApplication::~CApplication()

@@ -40,6 +40,20 @@ void IdleStep()
         AnimView.FlushDirty(PageWindow->GetHWnd());
 }
 
+// The title screen needs neither the page nor the music: it is painted and
+// shown first. Only its own messages are handled here; input waits in the
+// queue until the page it may act on exists.
+void ShowFirstScreen(HWND window)
+{
+    MSG msg;
+    while (PeekMessageA(&msg, window, WM_USER_CREATE_CONTROLS, WM_USER_CREATE_CONTROLS, PM_REMOVE))
+        DispatchMessageA(&msg);
+    RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    // Wine puts what was painted on the screen when a look into the queue
+    // finds nothing.
+    PeekMessageA(&msg, window, WM_USER_CREATE_CONTROLS, WM_USER_CREATE_CONTROLS, PM_NOREMOVE);
+}
+
 WPARAM RunMessageLoop()
 {
     MSG msg;
@@ -51,7 +65,9 @@ WPARAM RunMessageLoop()
             DispatchMessageA(&msg);
         } else if (AppActive) {
             IdleStep();
-            Sleep(IDLE_SLEEP_MS);
+            // Sleeps like Sleep(IDLE_SLEEP_MS), but a message ends the sleep:
+            // a pointer move is drawn at once, not up to a sleep later.
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, IDLE_SLEEP_MS, QS_ALLINPUT);
         } else {
             WaitMessage();
         }
@@ -66,6 +82,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
     g_LogEnabled = 1;
 #endif
     SetLogClock(SystemMilliseconds);
+    LogStartupStep("entry");
     InstallAssertWindow();
 
     if (!g_InstanceGuard.Check(CLASS_NAME, INSTANCE_ID))
@@ -87,12 +104,15 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
     LogMessage("hGlobal %i  CApplication->getHWnd() %i", reinterpret_cast<int>(hGlobal),
                reinterpret_cast<int>(g_Application->getHWnd()));
 
+    ShowFirstScreen(g_Application->getHWnd());
     StartPage(g_Application->getHWnd());
+    LogStartupStep("page");
 
     // Plays at once if active; from now on every activation restarts it.
     MidiManager.Play(MUSIC_FILES, g_Application->getHWnd());
     MidiManager.InitializedMIDI();
     LogMessage("MidiManager.InitializedMIDI() ******;");
+    LogStartupStep("music");
 
     // Every bitmap dialog builds its template from these when it is shown.
     FillDialogKindTable();

@@ -10,10 +10,39 @@ ButtonGroup::ButtonGroup(int buttonCount, int pictureCount)
 
 void ButtonGroup::AssignPictures(const TileLayout* layouts, HWND window)
 {
+    m_Window = window;
+    m_LastDrawn.assign(m_PictureCount, 0);
+    m_Held = 0;
     for (int i = 0; i < m_PictureCount; ++i) {
+        m_Pictures[i].Release();
         m_Pictures[i].SetLayout(&layouts[i]);
-        m_Pictures[i].LoadFromLayout(window);
     }
+}
+
+void ButtonGroup::Hold(int picture)
+{
+    if (m_LastDrawn.empty())
+        return;
+    if (!m_LastDrawn[picture]) {
+        if (m_Held == m_ButtonCount)
+            ReleaseLeastRecent();
+        // One that cannot be read counts as held: it is not tried at every draw.
+        m_Pictures[picture].LoadFromLayout(m_Window);
+        ++m_Held;
+    }
+    m_LastDrawn[picture] = ++m_Draws;
+}
+
+void ButtonGroup::ReleaseLeastRecent()
+{
+    int oldest = -1;
+    for (int i = 0; i < m_PictureCount; ++i) {
+        if (m_LastDrawn[i] && (oldest < 0 || m_LastDrawn[i] < m_LastDrawn[oldest]))
+            oldest = i;
+    }
+    m_Pictures[oldest].Release();
+    m_LastDrawn[oldest] = 0;
+    --m_Held;
 }
 
 void ButtonGroup::CreateButtons(HWND parent, ButtonRecord* records)
@@ -38,5 +67,6 @@ bool ButtonGroup::DrawButton(HDC dc, int requested, int picture, POINT at)
         LogMessage("ButtonGroup::DrawButton: No picture %i", picture);
         return false;
     }
+    Hold(picture);
     return m_Pictures[picture].SetStateAndDraw(dc, requested, at);
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <memory>
+#include <vector>
 
 #include <windows.h>
 
@@ -20,7 +21,10 @@ public:
     virtual void SubclassAll() = 0;
     virtual void UnsubclassAll() = 0;
 
-    // Gives picture i layout i (one per picture) and loads it.
+    // Gives picture i layout i (one per picture). A picture is read when it
+    // is drawn and kept while it is among the last as many drawn as the
+    // group has buttons: the tray holds the faces of the group it shows, not
+    // all 224.
     void AssignPictures(const TileLayout* layouts, HWND window);
     // Creates one owner-drawn button child of `parent` per record, writing
     // each window handle into its record; the table is kept, not owned.
@@ -36,4 +40,15 @@ protected:
     int m_PictureCount;
     int m_ButtonCount;
     ButtonRecord* m_Records = nullptr;
+
+private:
+    // Reads the picture unless it is held, and marks it the latest drawn.
+    void Hold(int picture);
+    void ReleaseLeastRecent();
+
+    HWND m_Window = nullptr;
+    // Per picture, 0 when not held, else the draw count of its latest draw.
+    std::vector<unsigned> m_LastDrawn;
+    unsigned m_Draws = 0;
+    int m_Held = 0;
 };

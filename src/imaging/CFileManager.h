@@ -37,6 +37,9 @@ public:
     static void GetFullPath(std::string& out, const std::string& name);
 
     static bool IsDirectory(const std::string& path);
+    // True when the file at the full path opens for reading (a folder does
+    // not); it is closed again at once. Cheaper than any reader's open.
+    static bool CanOpenForReading(const std::string& fullPath);
     static bool CreateDirectory(const std::string& path);
     // Creates the folder (relative to the current directory) unless it
     // exists; a failure shows later, when a file in it cannot be written.

@@ -43,6 +43,17 @@ HANDLE CFileManager::OpenRead(const std::string& path)
     return FinishOpenRead(sized, sized ? static_cast<DWORD>(info.st_size) : 0);
 }
 
+bool CFileManager::CanOpenForReading(const std::string& fullPath)
+{
+    const int fd = open(NativePath(fullPath).c_str(), O_RDONLY);
+    if (fd < 0)
+        return false;
+    struct stat info;
+    const bool file = fstat(fd, &info) == 0 && !S_ISDIR(info.st_mode);
+    close(fd);
+    return file;
+}
+
 bool CFileManager::Map()
 {
     if (m_Size == 0)

@@ -12,6 +12,17 @@ HANDLE CFileManager::OpenRead(const std::string& path)
     return FinishOpenRead(size != INVALID_FILE_SIZE, size);
 }
 
+bool CFileManager::CanOpenForReading(const std::string& fullPath)
+{
+    // Without backup semantics a folder does not open.
+    HANDLE file = CreateFileA(fullPath.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    CloseHandle(file);
+    return true;
+}
+
 bool CFileManager::Map()
 {
     // An empty file cannot be mapped; reads from it give 0 bytes.

@@ -42,6 +42,7 @@ void TitlePhase::Enter(HWND mainWindow)
 
 void TitlePhase::Paint(HDC dc)
 {
+    LogStartupStep("title paint");
     HDC memory = CreateCompatibleDC(dc);
     if (!memory) {
         LogMessage("TitlePhase::Paint: CreateCompatibleDC failed");
@@ -55,18 +56,24 @@ void TitlePhase::Paint(HDC dc)
     }
     HGDIOBJ old = SelectObject(memory, canvas);
     Compose(memory);
+    LogStartupStep("title composed");
     BitBlt(dc, 0, 0, SCREEN_WIDTH, SCREEN_HEIGHT, memory, 0, 0, SRCCOPY);
     SelectObject(memory, old);
     DeleteObject(canvas);
     DeleteDC(memory);
 }
 
+// Each pattern tile drawn at a step of 8 covers what the ones before it drew,
+// so every 8 by 8 cell ends up as the first one: the first cell is drawn and
+// then copied, doubling the filled area each time (a few copies instead of
+// twelve thousand tile draws, with the same pixels).
 void TitlePhase::Compose(HDC dc)
 {
-    for (int y = 0; y < SCREEN_HEIGHT; y += PATTERN_STEP) {
-        for (int x = 0; x < SCREEN_WIDTH; x += PATTERN_STEP)
-            m_Pattern.DrawTile(dc, 0, POINT{x, y});
-    }
+    m_Pattern.DrawTile(dc, 0, POINT{0, 0});
+    for (int width = PATTERN_STEP; width < SCREEN_WIDTH; width *= 2)
+        BitBlt(dc, width, 0, width, PATTERN_STEP, dc, 0, 0, SRCCOPY);
+    for (int height = PATTERN_STEP; height < SCREEN_HEIGHT; height *= 2)
+        BitBlt(dc, 0, height, SCREEN_WIDTH, height, dc, 0, 0, SRCCOPY);
     m_Title.DrawTile(dc, 0, TITLE_AT);
 }
 
@@ -81,6 +88,9 @@ void TitlePhase::CreateControls(HWND mainWindow)
 
 void TitlePhase::Leave()
 {
+    // The title is not shown again: its pictures need no memory.
+    m_Title.Release();
+    m_Pattern.Release();
     ButtonRecord& start = StartButtonRecords[0];
     if (start.window) {
         StartButtonGroup.UnsubclassAll();
@@ -95,6 +105,7 @@ void TitlePhase::DrawItem(const DRAWITEMSTRUCT* item, UINT id)
         return;
     const int state = (item->itemState & ODS_SELECTED) ? StateDown : StateUp;
     StartButtonGroup.DrawButton(item->hDC, state, id - START_BUTTON_ID);
+    LogStartupStep("Start button drawn");
 }
 
 int TitlePhase::DrawStickerButton(const DRAWITEMSTRUCT*, UINT, int)

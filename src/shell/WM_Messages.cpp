@@ -114,9 +114,12 @@ LRESULT MESSAGES::OnCreate(HWND hWnd, const CREATESTRUCTA* create)
     LogMessage("WM_Create hWnd %i", reinterpret_cast<int>(hWnd));
     if (!PrepareProgramFiles(hWnd))
         return -1;
+    LogStartupStep("files checked, options read");
 
     SwitchPhase(&TitlePhase, hWnd);
+    LogStartupStep("title pictures");
     PlayingPhase.PrepareButtonPictures(hWnd);
+    LogStartupStep("button pictures");
     PostMessageA(hWnd, WM_USER_CREATE_CONTROLS, 0, 0);
 
     // Cursor slot 0: the one arrow that every window of the program shows.
@@ -128,6 +131,7 @@ LRESULT MESSAGES::OnCreate(HWND hWnd, const CREATESTRUCTA* create)
         stickersUsed->ReadStickersUsed();
         stickersUsed->MendWithPages();
     }
+    LogStartupStep("ledger");
     LogMessage("WM_Create END");
     return 0;
 }

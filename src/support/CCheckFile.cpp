@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "persist/DeSerializer.h"
+#include "imaging/CFileManager.h"
 #include "sticker/Catalogue.h"
 
 namespace {
@@ -38,17 +38,6 @@ std::vector<Group> CheckedGroups()
     return groups;
 }
 
-// The file probe: opening for reading is the whole test.
-bool CanOpen(const std::string& fullPath)
-{
-    try {
-        DeSerializer probe(fullPath);
-        return true;
-    } catch (...) {
-        return false;
-    }
-}
-
 } // namespace
 
 CCheckFile::CCheckFile(const std::string& programFolder)
@@ -56,7 +45,8 @@ CCheckFile::CCheckFile(const std::string& programFolder)
     for (const Group& group : CheckedGroups()) {
         for (const std::string& name : group) {
             const std::string fullPath = programFolder + name;
-            if (!CanOpen(fullPath)) {
+            // Opening for reading is the whole test.
+            if (!CFileManager::CanOpenForReading(fullPath)) {
                 m_Missing = 1;
                 m_MissingPath = fullPath;
                 return;

@@ -36,6 +36,15 @@ void FormatLogPrefix(char* buffer, size_t size, unsigned long milliseconds)
 #pragma GCC diagnostic pop
 }
 
+void LogStartupStep(const char* step)
+{
+    if (!g_LogEnabled)
+        return;
+    static const unsigned long origin = g_LogClock();
+    const unsigned long now = g_LogClock();
+    LogMessage("Start-up %s: %lu ms (clock %lu)", step, now - origin, now);
+}
+
 int LogMessage(const char* format, ...)
 {
     if (!g_LogEnabled)

@@ -20,5 +20,10 @@ int LogMessage(const char* format, ...)
 #endif
     ;
 
+// Trace build: "Start-up <step>: <n> ms (clock <c>)", n counted from the
+// first call and c the log clock, so the steps of start-up can be timed to
+// the millisecond, also against what happens outside the program.
+void LogStartupStep(const char* step);
+
 // The "%0.5i:\t" prefix for a clock reading, as written before every line.
 void FormatLogPrefix(char* buffer, size_t size, unsigned long milliseconds);

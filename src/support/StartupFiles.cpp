@@ -19,7 +19,9 @@ bool PrepareProgramFiles(HWND mainWindow, MissingFileBox showBox)
     LogMessage("WM_Create 3 %s", folder.c_str());
 
     LogMessage("CCheckFile CheckMissingFiles.  NUMBEROFSTICKERGRAPHICS %i", NUMBEROFSTICKERGRAPHICS);
+    LogStartupStep("save folder");
     CCheckFile check(folder);
+    LogStartupStep("missing-file check");
     if (check.CheckMissingFiles()) {
         const std::string text =
             "A file (" + check.GetMissingPath() + ") needed for Glimmerbook is missing.";

@@ -11,6 +11,7 @@ from screen import (CLEAR_ALL, CLEAR_YES, DIALOG_CLASS, ENDING_QUIT, NEXT_PAGE, 
                     PAGE, PAGE_CLASS, PREVIOUS_PAGE, TAB_XS, TRAY, VK_NEXT, VK_PRIOR, VK_RETURN,
                     ledger, page_file, picture, sticker_name)
 
+STICKABLE_GROUP = 3
 # The stickers that have a place on one of the two pages, with that place:
 # page index 0 is page number 1.
 PLACES = {84: (1, 100, 69), 85: (1, 140, 6), 86: (1, -7, 9), 87: (1, 338, 68),

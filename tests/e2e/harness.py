@@ -101,10 +101,11 @@ class Session:
         exe = "Mossleaf4-trace.exe" if trace else "Mossleaf4.exe"
         shutil.copy(os.path.join(BIN_DIR, exe), os.path.join(self.folder, self.exe_name))
 
-    def _spawn(self, argv, cwd=None, env=None, **kw):
+    def _spawn(self, argv, cwd=None, env=None, **streams):
+        streams = dict(dict.fromkeys(("stdin", "stdout", "stderr"), subprocess.DEVNULL),
+                       **streams)
         p = subprocess.Popen(argv, cwd=cwd or self.folder, env=env or getattr(self, "env", None),
-                             stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
-                             stderr=subprocess.DEVNULL, start_new_session=True, **kw)
+                             start_new_session=True, **streams)
         self.processes.append(p)
         return p
 

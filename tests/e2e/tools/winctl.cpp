@@ -6,6 +6,10 @@
 //   winctl texts CLASS           prints the texts of the window's children, one a line
 //   winctl close CLASS           posts WM_CLOSE
 //   winctl minimize CLASS        minimises the window
+//   winctl restore CLASS         restores the window and brings it to the front, as the
+//                                taskbar does
+//   winctl answers CLASS         exit 0 when the window's thread answers within 10 s, 4 when
+//                                it does not, 1 when the window is gone
 //   winctl iconic CLASS          prints 1 when minimised, else 0
 //   winctl foreground            prints the class of the foreground window
 //   winctl command CLASS ID      posts WM_COMMAND with the id
@@ -17,6 +21,8 @@
 //                                (GetGuiResources counts, the GDI handles in use in the
 //                                process's own handle table, its top-level and child
 //                                windows, and GetProcessMemoryInfo's bytes)
+//   winctl serve                 runs the commands above read from stdin, one a line; after
+//                                each prints its output and "= EXITCODE" (one Wine start for many)
 // A class that names no top-level window is looked for among the main window's children.
 #include <windows.h>
 #include <psapi.h>
@@ -129,17 +135,35 @@ int PrintResources(HWND window)
 
 int Usage()
 {
-    std::fprintf(stderr, "usage: winctl find|rect|title|close|minimize|iconic|foreground|command|key|post ...\n");
+    std::fprintf(stderr, "usage: winctl find|rect|title|close|minimize|restore|answers|iconic|foreground|command|key|post|serve ...\n");
     return 2;
 }
 
-} // namespace
+int Run(int argc, char** argv);
 
-int main(int argc, char** argv)
+int Serve()
+{
+    char line[512];
+    while (std::fgets(line, sizeof line, stdin)) {
+        char* args[8] = {const_cast<char*>("winctl")};
+        int count = 1;
+        for (char* word = std::strtok(line, " \r\n"); word && count < 8;
+             word = std::strtok(nullptr, " \r\n"))
+            args[count++] = word;
+        const int code = Run(count, args);
+        std::printf("= %d\n", code);
+        std::fflush(stdout);
+    }
+    return 0;
+}
+
+int Run(int argc, char** argv)
 {
     if (argc < 2)
         return Usage();
     const char* verb = argv[1];
+    if (std::strcmp(verb, "serve") == 0)
+        return Serve();
     if (std::strcmp(verb, "foreground") == 0) {
         char name[256] = "";
         HWND window = GetForegroundWindow();
@@ -187,6 +211,20 @@ int main(int argc, char** argv)
         ShowWindow(window, SW_MINIMIZE);
         return 0;
     }
+    if (std::strcmp(verb, "restore") == 0) {
+        ShowWindow(window, SW_RESTORE);
+        // Without a window manager only a topmost window is raised over the others.
+        SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+        SetWindowPos(window, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+        return SetForegroundWindow(window) ? 0 : 3;
+    }
+    if (std::strcmp(verb, "answers") == 0) {
+        DWORD_PTR result = 0;
+        if (SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &result))
+            return 0;
+        // A window destroyed while the message waited has not hung.
+        return IsWindow(window) ? 4 : 1;
+    }
     if (std::strcmp(verb, "resources") == 0)
         return PrintResources(window);
     if (std::strcmp(verb, "iconic") == 0) {
@@ -206,4 +244,11 @@ int main(int argc, char** argv)
         return PostMessageA(window, value, wParam, lParam) ? 0 : 3;
     }
     return Usage();
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    return Run(argc, argv);
 }

@@ -1,0 +1,325 @@
+"""A monkey: random input from a seed, as a child gives it. Clicks anywhere,
+on tabs, tray and command buttons, drags, right clicks, every key a child can
+reach, stickers of the book's pages taken and brought near their places, now
+and then another program in front and the book brought back as from the
+taskbar, and WM_CANCELMODE to the page window during a carry. The book is
+started again whenever it quits. It fails on a crash (an exit code other than
+0), an assertion, a window that does not answer for 10 s, and on files that
+disagree whenever the book has quit: every sticker on a page sits exactly on
+its place on that page, once, and is marked used; every sticker marked used is
+on its page. A failure names the seed and the last events, to replay it.
+
+The short form runs in the test suite; the long form:
+    python3 tests/e2e/test_monkey.py --bin B/bin --dist B/dist/Mossleaf4 --events 2000 --seed 1,2,3
+"""
+import argparse
+import os
+import random
+import re
+import select
+import subprocess
+import sys
+import time
+
+import harness
+from book import (CLEAR_ALL, DIALOG_CLASS, LEDGER_NAME, NEXT_PAGE, PAGE_CLASS, PLACES,
+                  PREVIOUS_PAGE, SAVE_NAMES, STICKABLE_GROUP, TAB_XS, TRAY, VK_RETURN,
+                  read_ledger, read_page, screen_point)
+from harness import MAIN_CLASS, SessionTest, wait_until
+
+OTHER_CLASS = "WineMine"
+WM_CANCELMODE = 0x1F
+ASSERT_CAPTION = "ASSERTION FAILURE"
+AEDEBUG = r"HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug"
+KEYS = (list("abcdefghijklmnopqrstuvwxyz0123456789") +
+        ["Return", "space", "Escape", "Tab", "Left", "Right", "Up", "Down", "Prior", "Next",
+         "BackSpace", "F1", "alt+F4"])
+BUTTONS = ([(x + 30, 9 + 32) for x in TAB_XS] + [(x + 30, y + 30) for x, y in TRAY] +
+           [NEXT_PAGE, PREVIOUS_PAGE, CLEAR_ALL, (77, 45), (917, 45), (983, 45)])
+SNAP = 20  # how near its place a sticker sticks, per axis
+# A dialog left open this many events is answered with its first button.
+DIALOG_PATIENCE = 4
+
+
+class Helper:
+    """A helper process that takes one command a line and answers each."""
+
+    def __init__(self, session, argv, reply_end):
+        self.p = session._spawn(argv, stdin=subprocess.PIPE, stdout=subprocess.PIPE)
+        self.end = re.compile(reply_end, re.M)
+        self.buffer = b""
+
+    def ask(self, command, timeout=30):
+        os.write(self.p.stdin.fileno(), (command + "\n").encode())
+        deadline = time.monotonic() + timeout
+        while True:
+            match = self.end.search(self.buffer.decode("latin-1"))
+            if match:
+                reply = self.buffer[:match.start()].decode("latin-1").replace("\r", "")
+                self.buffer = self.buffer[match.end():]
+                return match, reply
+            wait = max(0, deadline - time.monotonic())
+            ready, _, _ = select.select([self.p.stdout], [], [], wait)
+            chunk = os.read(self.p.stdout.fileno(), 4096) if ready else b""
+            if not chunk:
+                raise harness.Timeout("no answer to %r" % command)
+            self.buffer += chunk
+
+
+class Monkey:
+    def __init__(self, session, seed):
+        self.s = session
+        self.seed = seed
+        self.rng = random.Random(seed)
+        self.log = []
+        self.figures = {"events": 0, "starts": 0, "stuck": 0}
+        self.winctl = Helper(session, ["wine", os.path.join(harness.BIN_DIR, "winctl.exe"),
+                                       "serve"], r"^= (-?\d+)\r?\n")
+        self.x = Helper(session, ["xdotool", "-"], r"^x:.*\n")
+        self.errors = open(os.path.join(session.root, "stderr.txt"), "a+")
+        self.program = None
+        self.used = set()
+        self.dialog_age = 0
+        self.back_in = None
+        self.closing = False
+        self.page = 0
+        self.dropped = None
+        # No debugger: a crash ends the program at once with the exception's
+        # code (winedbg may end it with 0) and one line naming the address.
+        session.run_wine(["reg", "add", AEDEBUG, "/v", "Debugger", "/d", "none", "/f"])
+
+    # -- talking to the helpers --------------------------------------------
+    def ctl(self, *args):
+        match, reply = self.winctl.ask(" ".join(str(a) for a in args))
+        return int(match.group(1)), reply
+
+    def xdo(self, command):
+        self.x.ask(command + "\ngetmouselocation")
+
+    def note(self, text):
+        self.log.append("%5d %s" % (self.figures["events"], text))
+
+    def save_log(self):
+        with open(os.path.join(harness.ARTIFACTS, "monkey-%s-events.txt" % self.seed), "w") as f:
+            f.write("\n".join(self.log) + "\n")
+
+    def fail(self, why):
+        self.save_log()
+        self.errors.seek(0)
+        errors = [line for line in self.errors if not line.startswith("ALSA lib")]
+        raise AssertionError("%s\nreplay with --seed %s --events %d; the last events:\n%s\n"
+                             "the program's error output:\n%s" % (
+                                 why, self.seed, self.figures["events"],
+                                 "\n".join(self.log[-25:]), "".join(errors[-40:])))
+
+    # -- the book ----------------------------------------------------------
+    def start(self):
+        self.program = self.s._spawn(["wine", self.s.exe_name], stdout=self.errors,
+                                     stderr=self.errors)
+        wait_until(lambda: self.ctl("find", MAIN_CLASS)[0] == 0, 60, 0.1, "the book's window")
+        self.ctl("key", MAIN_CLASS, VK_RETURN)
+        wait_until(lambda: self.ctl("find", PAGE_CLASS)[0] == 0, 60, 0.1, "the play screen")
+        self.figures["starts"] += 1
+        self.note("started")
+
+    def check(self):
+        """After each event: a crash, an assertion, a hang; a dialog answered
+        when the monkey has left it open too long; the book started again
+        once it has quit."""
+        code, title = self.ctl("title", DIALOG_CLASS)
+        if code == 0 and title.startswith(ASSERT_CAPTION):
+            self.fail("assertion: %s" % self.ctl("texts", DIALOG_CLASS)[1])
+        self.dialog_age = self.dialog_age + 1 if code == 0 else 0
+        if self.dialog_age > DIALOG_PATIENCE:
+            self.note("dialog %r answered" % title.strip())
+            self.ctl("command", DIALOG_CLASS, 1)
+            self.dialog_age = 0
+        code, _ = self.ctl("answers", MAIN_CLASS)
+        if code == 4:
+            self.fail("the book did not answer for 10 s")
+        if code == 1 or self.program.poll() is not None:
+            try:
+                exit_code = self.program.wait(30)
+            except subprocess.TimeoutExpired:
+                self.fail("the window is gone but the program did not end")
+            if exit_code != 0:
+                self.fail("the book crashed: exit code %d" % exit_code)
+            self.note("quit")
+            self.check_files()
+            self.start()
+        used = read_ledger(self.s.read(LEDGER_NAME)) or set()
+        self.figures["stuck"] += len(used - self.used)
+        self.used = used
+        self.learn_page()
+
+    def check_files(self):
+        used = read_ledger(self.s.read(LEDGER_NAME))
+        pages = [read_page(self.s.read(name)) for name in SAVE_NAMES]
+        if used is None or None in pages:
+            self.fail("damaged files: ledger %s, pages %s" % (used, pages))
+        faults, seen = [], set()
+        for page, records in enumerate(pages):
+            for index, x, y in records:
+                if PLACES.get(index) != (page, x, y):
+                    faults.append("sticker %d at (%d, %d) on page %d is off its place" % (
+                        index, x, y, page))
+                if index in seen:
+                    faults.append("sticker %d twice" % index)
+                if index not in used:
+                    faults.append("sticker %d on a page but not marked used" % index)
+                seen.add(index)
+        faults += ["sticker %d marked used but on no page" % i for i in sorted(used - seen)]
+        if faults:
+            self.fail("the files disagree: %s" % "; ".join(faults))
+
+    # -- events ------------------------------------------------------------
+    def point(self):
+        return self.rng.randrange(1024), self.rng.randrange(768)
+
+    def click(self):
+        x, y = self.point()
+        self.xdo("mousemove %d %d click 1" % (x, y))
+        self.note("click %d,%d" % (x, y))
+
+    def right_click(self):
+        x, y = self.point()
+        self.xdo("mousemove %d %d click 3" % (x, y))
+        self.note("right click %d,%d" % (x, y))
+
+    def button(self):
+        x, y = self.rng.choice(BUTTONS)
+        self.xdo("mousemove %d %d click 1" % (x, y))
+        self.note("button %d,%d" % (x, y))
+
+    def drag(self):
+        (x, y), (x2, y2) = self.point(), self.point()
+        steps = " ".join("mousemove %d %d" % (x + (x2 - x) * i // 4, y + (y2 - y) * i // 4)
+                         for i in range(1, 5))
+        self.xdo("mousemove %d %d mousedown 1 %s mouseup 1" % (x, y, steps))
+        self.note("drag %d,%d to %d,%d" % (x, y, x2, y2))
+
+    def key(self):
+        key = self.rng.choice(KEYS)
+        self.xdo("key " + key)
+        self.note("key " + key)
+
+    def stick(self):
+        """A sticker of the book's pages taken and brought near its place,
+        mostly one of the page the monkey believes is shown; now and then the
+        carry is cancelled and a button clicked instead."""
+        free = sorted(set(PLACES) - self.used)
+        if (not free or self.ctl("find", DIALOG_CLASS)[0] == 0
+                or self.ctl("foreground")[1].strip() != MAIN_CLASS):
+            return self.click()
+        shown = [i for i in free if PLACES[i][0] == self.page]
+        index = self.rng.choice(shown if shown and self.rng.random() < 0.8 else free)
+        tray = TRAY[index % 28]
+        self.xdo("mousemove %d 41 click 1 mousemove %d %d click 1" % (
+            TAB_XS[STICKABLE_GROUP] + 30, tray[0] + 30, tray[1] + 30))
+        try:
+            wait_until(lambda: self.ctl("cursor")[1].split()[2] == "0", 5, 0.05)
+        except harness.Timeout:
+            return self.note("took %d, but no carry began" % index)
+        if self.rng.random() < 0.2:
+            self.ctl("post", PAGE_CLASS, WM_CANCELMODE, 0, 0)
+            self.note("took %d, WM_CANCELMODE" % index)
+            return self.button()
+        page, px, py = PLACES[index]
+        dx, dy = self.rng.randint(-24, 24), self.rng.randint(-24, 24)
+        x, y = screen_point(index, (px + dx, py + dy))
+        self.xdo("mousemove %d %d mousemove %d %d click 1" % (x + 1, y, x, y))
+        self.note("took %d, dropped at %d,%d (page %d)" % (index, x, y, page + 1))
+        self.dropped = (index, max(abs(dx), abs(dy)) < SNAP)
+
+    def learn_page(self):
+        """A sticker dropped near enough shows which page is shown."""
+        if self.dropped:
+            index, near = self.dropped
+            if index in self.used:
+                self.page = PLACES[index][0]
+            elif near:
+                self.page = 1 - PLACES[index][0]
+            self.dropped = None
+
+    def away(self):
+        if self.ctl("find", OTHER_CLASS)[0] != 0:
+            self.s._spawn(["wine", "winemine"])
+            wait_until(lambda: self.ctl("find", OTHER_CLASS)[0] == 0, 60, 0.1, OTHER_CLASS)
+        self.ctl("restore", OTHER_CLASS)
+        self.back_in = self.rng.randrange(4)
+        self.note("another program in front")
+
+    def back(self):
+        self.back_in = None
+        self.ctl("restore", MAIN_CLASS)
+        self.note("the book brought back")
+
+    EVENTS = ((click, 20), (right_click, 8), (button, 20), (drag, 8), (key, 25), (stick, 15),
+              (away, 4))
+
+    def run(self, events):
+        self.start()
+        actions, weights = zip(*self.EVENTS)
+        for _ in range(events):
+            self.figures["events"] += 1
+            if self.back_in == 0:
+                self.back()
+            else:
+                if self.back_in:
+                    self.back_in -= 1
+                self.rng.choices(actions, weights)[0](self)
+            self.check()
+        # The end: open dialogs answered, the book closed through its ending
+        # screen, and its files checked.
+        wait_until(self.towards_the_end, 60, 0.2, "the book closed")
+        if self.program.returncode != 0:
+            self.fail("the book crashed at the end: exit code %d" % self.program.returncode)
+        self.check_files()
+        self.save_log()
+
+    def towards_the_end(self):
+        if self.program.poll() is not None:
+            return True
+        if self.ctl("find", DIALOG_CLASS)[0] == 0:
+            self.ctl("command", DIALOG_CLASS, 1)
+        elif self.ctl("title", MAIN_CLASS)[0] == 0 and not self.closing:
+            self.ctl("close", MAIN_CLASS)
+            self.closing = True
+        return False
+
+
+class MonkeyTest(SessionTest):
+    trace = os.environ.get("MOSSLEAF_MONKEY_TRACE") == "1"
+
+    def test_random_input_never_crashes_hangs_or_breaks_the_files(self):
+        seeds = [int(s) for s in os.environ.get("MOSSLEAF_MONKEY_SEEDS", "2").split(",")]
+        events = int(os.environ.get("MOSSLEAF_MONKEY_EVENTS", 60))
+        for seed in seeds:
+            session = self.s if seed == seeds[0] else self.fresh_session(seed)
+            begun = time.monotonic()
+            monkey = Monkey(session, seed)
+            self.addCleanup(monkey.errors.close)
+            monkey.run(events)
+            seconds = time.monotonic() - begun
+            sys.stderr.write("monkey: seed %d, %d events, %d starts, %d stickers stuck, "
+                             "0 crashes, 0 disagreements, %.0f s (%.1f events/s)\n" % (
+                                 seed, events, monkey.figures["starts"],
+                                 monkey.figures["stuck"], seconds, events / seconds))
+
+    def fresh_session(self, seed):
+        session = harness.Session("monkey-%d" % seed, trace=self.trace)
+        self.addCleanup(session.close)
+        return session
+
+
+if __name__ == "__main__":
+    parser = argparse.ArgumentParser(add_help=False)
+    parser.add_argument("--seed")
+    parser.add_argument("--events", type=int)
+    options, rest = parser.parse_known_args()
+    if options.seed:
+        os.environ["MOSSLEAF_MONKEY_SEEDS"] = options.seed
+    if options.events:
+        os.environ["MOSSLEAF_MONKEY_EVENTS"] = str(options.events)
+    sys.argv = [sys.argv[0]] + rest
+    harness.main()
