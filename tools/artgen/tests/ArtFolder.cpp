@@ -1,40 +1,23 @@
 #include "ArtFolder.h"
 
 #include "Fonts.h"
-#include "Generator.h"
 
-#include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <random>
 
 namespace {
-struct Run {
-    std::string folder;
-    Run()
-    {
-        std::random_device random;
-        folder = (std::filesystem::temp_directory_path() / ("mossleaf-artgen-" + std::to_string(random()))).string();
-        if (!Generator::run(folder))
-            std::abort();
-    }
-    ~Run()
-    {
-        std::error_code ignored;
-        std::filesystem::remove_all(folder, ignored);
-        Fonts::release();
-    }
-};
+// The fonts the tests draw with are let go before the leak check at exit.
+struct FontsReleased {
+    ~FontsReleased() { Fonts::release(); }
+} fontsReleased;
 }
 
 namespace ArtFolder {
 const std::string& path()
 {
-    static Run run;
-    return run.folder;
+    static const std::string folder = ARTGEN_BUILD_ART_DIR;
+    return folder;
 }
-
 }
 
 Picture Picture::load(const std::string& relative)

@@ -1,5 +1,5 @@
-// One run of the generator into a fresh folder, shared by every test of the
-// binary, and a reader for the pictures it writes.
+// The art folder the build painted, which the program is built from, and a
+// reader for its pictures.
 #pragma once
 
 #include <cstdint>
@@ -7,7 +7,7 @@
 #include <vector>
 
 namespace ArtFolder {
-// The folder the generator wrote into for this test run.
+// The folder the build's run of the generator wrote into.
 const std::string& path();
 }
 
