@@ -31,7 +31,7 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."
 import harness  # noqa: E402
 from book import PLACES, STICKABLE_GROUP, Book, Script, linux_pid, screen_point, sticker_size  # noqa: E402
 from harness import MAIN_CLASS, Session, wait_until  # noqa: E402
-from test_screens import PAGE, START_BUTTON, TRAY, picture  # noqa: E402
+from screen import PAGE, START_BUTTON, TRAY, picture  # noqa: E402
 from xdisplay import XDisplay  # noqa: E402
 
 CLOCK_TICKS = os.sysconf("SC_CLK_TCK")

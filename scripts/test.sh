@@ -19,4 +19,6 @@ cleanup() {
 trap cleanup EXIT
 
 cd "$BUILD/win32"
-ctest --output-on-failure --timeout 1800 "$@"
+# The programs under test mostly wait for windows and files: twice as many
+# tests as processors keep the machine busy.
+ctest --output-on-failure --timeout 1800 -j"$((2 * JOBS))" "$@"

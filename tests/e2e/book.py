@@ -7,10 +7,10 @@ import subprocess
 import time
 
 from harness import MAIN_CLASS, wait_until
-from test_screens import DIALOG_CLASS, PAGE, TAB_XS, TRAY, VK_RETURN, picture
-from test_screens_play import OPTIONS_HINT_SHOWN, ledger, page_file
+from screen import (CLEAR_ALL, CLEAR_YES, DIALOG_CLASS, ENDING_QUIT, NEXT_PAGE, OPTIONS_HINT_SHOWN,
+                    PAGE, PAGE_CLASS, PREVIOUS_PAGE, TAB_XS, TRAY, VK_NEXT, VK_PRIOR, VK_RETURN,
+                    ledger, page_file, picture, sticker_name)
 
-PAGE_CLASS = "ChildWindowTemplateClass"
 STICKABLE_GROUP = 3
 # The stickers that have a place on one of the two pages, with that place:
 # page index 0 is page number 1.
@@ -18,11 +18,6 @@ PLACES = {84: (1, 100, 69), 85: (1, 140, 6), 86: (1, -7, 9), 87: (1, 338, 68),
           88: (1, 427, 26), 89: (1, 14, 205), 90: (1, 398, 186), 91: (1, 130, 360),
           92: (1, 367, 467), 93: (1, 614, 462), 106: (0, 332, 147), 107: (0, 124, 74),
           108: (0, 587, 63), 109: (0, 47, 346), 110: (0, 220, 448), 111: (0, 705, 388)}
-NEXT_PAGE = (609 + 32, 694 + 30)
-PREVIOUS_PAGE = (350 + 32, 694 + 30)
-CLEAR_ALL = (417 + 95, 11 + 17)
-CLEAR_YES = (370 + 64, 492 + 25)
-ENDING_QUIT = (450 + 62, 696 + 26)
 SAVE_NAMES = ("save004/page01.sav", "save004/page02.sav")
 LEDGER_NAME = "save004/page00.sav"
 PAGE_HEADER_SIZE = 16
@@ -33,7 +28,7 @@ _sizes = {}
 
 def sticker_size(index):
     if index not in _sizes:
-        pic = picture("s%02d%02d" % (index // 28 + 1, index % 28 + 1))
+        pic = picture(sticker_name("s", index))
         _sizes[index] = (pic.width, pic.height)
     return _sizes[index]
 
@@ -121,8 +116,8 @@ class Book:
             f.write(OPTIONS_HINT_SHOWN)
 
     # -- starting and closing --------------------------------------------
-    def start(self):
-        self.program = self.s.start()
+    def start(self, env=None):
+        self.program = self.s.start(env=env)
         self.s.winctl("key", MAIN_CLASS, VK_RETURN)
         wait_until(lambda: self.s.window_exists(PAGE_CLASS), 30, 0.2, "the play screen")
         # The first paint of the play screen comes after the page window.
@@ -158,9 +153,7 @@ class Book:
             time.sleep(0.25)
 
     def cursor_showing(self):
-        code, out = self.s.winctl("cursor")
-        self.t.assertEqual(0, code, out)
-        return out.split()[2] == "1"
+        return self.s.winctl("cursor")[1].split()[2] == "1"
 
     def drop_at(self, index, top_left, button):
         x, y = screen_point(index, top_left)
@@ -190,9 +183,13 @@ class Book:
         self.drop_at(index, top_left, button)
         time.sleep(0.15)
 
-    def turn(self, forward, wait=True):
+    def turn(self, forward, wait=True, key=False):
+        """With key, by Page Down or Page Up; else by the arrow buttons."""
         left = self.page
-        self.s.click(*(NEXT_PAGE if forward else PREVIOUS_PAGE))
+        if key:
+            self.s.winctl("key", MAIN_CLASS, VK_NEXT if forward else VK_PRIOR)
+        else:
+            self.s.click(*(NEXT_PAGE if forward else PREVIOUS_PAGE))
         self.page = 1 - self.page
         if wait:
             self.wait_page_file(left)
@@ -229,20 +226,9 @@ class Book:
         for page in (0, 1):
             self.wait_page_file(page)
 
-    def adopt_files(self):
-        """Takes the files as the model (after a kill), once they are found sound."""
-        used = read_ledger(self.s.read(LEDGER_NAME))
-        pages = [read_page(self.s.read(name)) for name in SAVE_NAMES]
-        self.t.assertIsNotNone(used, "a whole ledger")
-        self.t.assertTrue(all(p is not None for p in pages), "whole page files: %s" % pages)
-        self.model.used = used
-        self.model.pages = tuple(list(p) for p in pages)
-        return used, pages
-
     def resources(self):
         """GDI and USER figures of the program, and its memory as Linux sees it."""
-        code, out = self.s.winctl("resources", MAIN_CLASS)
-        self.t.assertEqual(0, code, out)
+        out = self.s.winctl("resources", MAIN_CLASS)[1]
         gdi, user, handles, windows, working_set, private = (int(v) for v in out.split())
         return {"gui_gdi": gdi, "gui_user": user, "gdi_handles": handles, "windows": windows,
                 "working_set_kib": working_set // 1024, "private_kib": private // 1024,

@@ -1,6 +1,6 @@
 """Drives the real program under Wine on a virtual display.
 
-Each Session owns a fresh program folder, an Xvfb server on a free display,
+Each Session owns a fresh program folder, an Xvfb server on a display of its own,
 its own Wine prefix (copied from the shared template) and every process it
 starts; closing it ends exactly those, plus `wineserver -k` for its prefix.
 """
@@ -29,6 +29,10 @@ class Timeout(AssertionError):
     pass
 
 
+class WindowGone(AssertionError):
+    """winctl found no window to act on: the program has died or closed it."""
+
+
 def wait_until(predicate, timeout=20.0, interval=0.1, what="condition"):
     deadline = time.monotonic() + timeout
     while True:
@@ -38,34 +42,6 @@ def wait_until(predicate, timeout=20.0, interval=0.1, what="condition"):
         if time.monotonic() > deadline:
             raise Timeout("timed out after %.1f s waiting for %s" % (timeout, what))
         time.sleep(interval)
-
-
-def display_files(number):
-    return "/tmp/.X%d-lock" % number, "/tmp/.X11-unix/X%d" % number
-
-
-def lock_is_stale(lock):
-    """A lock left by an X server that is no longer running."""
-    try:
-        with open(lock) as f:
-            pid = int(f.read().strip())
-    except (OSError, ValueError):
-        return False
-    return not os.path.exists("/proc/%d" % pid)
-
-
-def free_display():
-    for number in range(120, 400):
-        lock, socket = display_files(number)
-        if os.path.exists(lock) and lock_is_stale(lock):
-            for path in (lock, socket):
-                try:
-                    os.unlink(path)
-                except OSError:
-                    pass
-        if not os.path.exists(lock) and not os.path.exists(socket):
-            return number
-    raise RuntimeError("no free X display")
 
 
 class Image:
@@ -86,20 +62,9 @@ class Image:
         i = (y * self.width + x) * 3
         return tuple(self.pixels[i:i + 3])
 
-    def region_mean(self, x, y, w, h):
-        total = [0, 0, 0]
-        for yy in range(y, y + h):
-            for xx in range(x, x + w):
-                p = self.pixel(xx, yy)
-                for c in range(3):
-                    total[c] += p[c]
-        n = float(w * h)
-        return tuple(t / n for t in total)
-
 
 class Session:
-    def __init__(self, name, trace=True, screen="1024x768x24", folder_setup=None,
-                 extra_env=None):
+    def __init__(self, name, trace=True, screen="1024x768x24", folder_setup=None):
         self.name = name
         os.makedirs(ARTIFACTS, exist_ok=True)
         self.root = tempfile.mkdtemp(prefix="mossleaf-e2e-%s-" % name)
@@ -112,14 +77,19 @@ class Session:
         if folder_setup:
             folder_setup(self.folder)
         shutil.copytree(TEMPLATE_PREFIX, self.prefix, symlinks=True)
-        self.display = free_display()
+        # No window manager runs on the virtual display: Wine is told to expect
+        # none, or it waits 2 s for one to withdraw every dialog that closes.
+        with open(os.path.join(self.prefix, "user.reg"), "a") as f:
+            f.write('\n[Software\\\\Wine\\\\X11 Driver] 1700000000\n"Managed"="N"\n')
+        # Xvfb picks a free display itself and tells its number once it is ready.
+        ready, told = os.pipe()
+        self.xvfb = self._spawn(["Xvfb", "-displayfd", str(told), "-screen", "0", screen,
+                                 "-nolisten", "tcp"], cwd=self.root, pass_fds=(told,))
+        os.close(told)
+        with os.fdopen(ready) as f:
+            self.display = int(f.readline())
         self.env = dict(os.environ, WINEPREFIX=self.prefix, WINEDEBUG="-all",
-                        DISPLAY=":%d" % self.display, WINEDLLOVERRIDES="mscoree,mshtml=",
-                        **(extra_env or {}))
-        self.xvfb = self._spawn(["Xvfb", ":%d" % self.display, "-screen", "0", screen,
-                                 "-nolisten", "tcp"], cwd=self.root)
-        wait_until(lambda: os.path.exists("/tmp/.X11-unix/X%d" % self.display), 10,
-                   what="Xvfb :%d" % self.display)
+                        DISPLAY=":%d" % self.display, WINEDLLOVERRIDES="mscoree,mshtml=")
         self.wineserver = self._spawn(["wineserver", "-f", "-p"], cwd=self.root)
 
     # -- set-up -----------------------------------------------------------
@@ -131,17 +101,17 @@ class Session:
         exe = "Mossleaf4-trace.exe" if trace else "Mossleaf4.exe"
         shutil.copy(os.path.join(BIN_DIR, exe), os.path.join(self.folder, self.exe_name))
 
-    def _spawn(self, argv, cwd=None, **streams):
+    def _spawn(self, argv, cwd=None, env=None, **streams):
         streams = dict(dict.fromkeys(("stdin", "stdout", "stderr"), subprocess.DEVNULL),
                        **streams)
-        p = subprocess.Popen(argv, cwd=cwd or self.folder, env=getattr(self, "env", None),
+        p = subprocess.Popen(argv, cwd=cwd or self.folder, env=env or getattr(self, "env", None),
                              start_new_session=True, **streams)
         self.processes.append(p)
         return p
 
     # -- the program ------------------------------------------------------
-    def start(self, wait_window=True):
-        p = self._spawn(["wine", self.exe_name])
+    def start(self, wait_window=True, env=None):
+        p = self._spawn(["wine", self.exe_name], env=dict(self.env, **(env or {})))
         if wait_window:
             self.wait_window()
         return p
@@ -158,7 +128,11 @@ class Session:
             return r.returncode, out.read().decode("latin-1").replace("\r", "")
 
     def winctl(self, *args):
-        return self.run_wine([os.path.join(BIN_DIR, "winctl.exe")] + [str(a) for a in args])
+        """Runs winctl; its exit code 1 (no such window) raises, except for find."""
+        code, out = self.run_wine([os.path.join(BIN_DIR, "winctl.exe")] + [str(a) for a in args])
+        if code != 0 and args[0] != "find":
+            raise WindowGone("winctl %s: exit code %d %s" % (" ".join(map(str, args)), code, out))
+        return code, out
 
     def window_exists(self, cls=MAIN_CLASS):
         return self.winctl("find", cls)[0] == 0
@@ -167,10 +141,7 @@ class Session:
         wait_until(lambda: self.window_exists(cls), timeout, 0.3, "window %s" % cls)
 
     def window_rect(self, cls=MAIN_CLASS):
-        code, out = self.winctl("rect", cls)
-        if code != 0:
-            return None
-        return tuple(int(v) for v in out.split())
+        return tuple(int(v) for v in self.winctl("rect", cls)[1].split())
 
     def wait_exit(self, process, timeout=30):
         try:
@@ -248,14 +219,13 @@ class SessionTest(unittest.TestCase):
     """A test case with one Session per test; the program folder is fresh."""
     trace = True
     screen = "1024x768x24"
-    extra_env = None
 
     def folder_setup(self, folder):
         pass
 
     def setUp(self):
         self.s = Session(self.id().split(".")[-1], trace=self.trace, screen=self.screen,
-                         folder_setup=self.folder_setup, extra_env=self.extra_env)
+                         folder_setup=self.folder_setup)
         self.addCleanup(self.s.close)
 
 

@@ -1,5 +1,5 @@
-"""The Windows installer, in a fresh Wine prefix: a silent install lays out the
-zip's program folder, its shortcuts and its entry in the list of apps; the
+"""The Windows downloads, in a fresh Wine prefix: the zip is exactly the program
+folder, and a silent install of the installer lays it out, its shortcuts and its entry in the list of apps; the
 program runs from there and from anywhere; a reinstall and a silent uninstall
 keep the child's book. Also what the built program tells Windows about itself."""
 import glob
@@ -11,7 +11,7 @@ import zipfile
 import harness
 from book import PAGE_CLASS, Book
 from harness import MAIN_CLASS, wait_until
-from test_screens import VK_RETURN
+from screen import VK_RETURN
 
 UNINSTALL_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Mossleaf4"
 UNINSTALLER = "Uninstall Mossleaf 4.exe"
@@ -120,6 +120,7 @@ class Install(harness.SessionTest):
                        if not n.endswith("/")}
         self.assertEqual(read(os.path.join(harness.BIN_DIR, "Mossleaf4.exe")), program["Mossleaf4.exe"],
                          "the product, not the trace build")
+        self.assertEqual(self.folder_files(harness.DIST_DIR), set(program), "the zip is the program folder")
         self.assertEqual(set(program) | {UNINSTALLER}, self.folder_files(folder))
         for name, data in program.items():
             self.assertEqual(data, read(os.path.join(folder, name)), name)

@@ -89,13 +89,20 @@ class Kill(SessionTest):
             return
         # Timed from the first file the action writes, the page shown, so
         # that some kills land before the ledger is written.
+        # Two replacements in a row may hand the first inode number back: the
+        # modification time tells the file was written all the same.
         shown = self.s.file(SAVE_NAMES[book.page])
-        first = os.stat(shown).st_ino
+
+        def stamp():
+            status = os.stat(shown)
+            return status.st_ino, status.st_mtime_ns
+
+        first = stamp()
         if action == "stick":
             book.stick(rng.choice(stickable(book)), wait=False)
         else:
             book.clear_all(wait=False)
-        wait_until(lambda: os.stat(shown).st_ino != first, 20, 0.002, "%s writing" % action)
+        wait_until(lambda: stamp() != first, 20, 0.002, "%s writing" % action)
         time.sleep(rng.uniform(0.0, 0.01))
 
     def kill(self, book):

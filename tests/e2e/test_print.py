@@ -6,13 +6,15 @@ import subprocess
 import time
 
 import harness
-from harness import MAIN_CLASS, Image, wait_until
-from test_page import PLACE, STICKER, PageTest, sticker_picture
-from test_screens import DIALOG_CLASS, REST
+from book import PLACES, Book
+from harness import MAIN_CLASS, Image, SessionTest, wait_until
+from screen import DIALOG_CLASS, Screens, picture, sticker_name
 
 QUEUE = "MossleafPDF"
 PDF_FOLDER = os.path.expanduser("~/PDF")
 PRINT_BUTTON = 1002
+STICKER = 106
+PLACE = PLACES[STICKER][1:]
 IDOK = 1
 FRAMED = (848, 592)  # the 844 x 588 page with its 2-pixel border
 
@@ -65,16 +67,32 @@ def dark_box(image):
     return min(xs), min(ys), max(xs) + 1, max(ys) + 1
 
 
-class Printing(PageTest):
-    def setUp(self):
-        if os.geteuid() != 0:
-            self.skipTest("setting up the print queue needs root")
-        ensure_pdf_queue()
-        super().setUp()
+class Printing(SessionTest, Screens):
+    def folder_setup(self, folder):
+        Book.prepare(folder)
 
-    def test_the_page_prints_landscape_framed_centred_with_its_sticker(self):
-        self.start_play()
-        pic = self.stick()
+    def test_no_printer_changes_nothing_then_the_page_prints_on_a_pdf_queue(self):
+        self.assertEqual(0, os.geteuid(), "the print queue is set up as root (see the README)")
+        ensure_pdf_queue()
+        book = Book(self, self.s)
+        # A print system that cannot be reached: Wine finds no printer at all.
+        book.start(env={"CUPS_SERVER": "127.0.0.1:9"})
+        self.program = book.program
+        before = self.shot("before-print")
+        for press in (lambda: self.s.key("p"),
+                      lambda: self.s.winctl("command", MAIN_CLASS, PRINT_BUTTON)):
+            press()
+            time.sleep(2)
+            self.assertFalse(self.dialog_open(), "no dialog and no message box")
+        self.assertEqual(before.pixels, self.shot("after-print").pixels)
+        self.assertEqual(2, self.s.log_lines().count(
+            "CPrinter::CPrinter: Unable to get a printer DC"))
+        self.alive("print without a printer")
+        book.close()
+
+        book.start()
+        self.program = book.program
+        book.stick(STICKER)
         before = pdfs()
         self.s.key("p")
         wait_until(self.dialog_open, 20, 0.3, "the print dialog")
@@ -83,6 +101,8 @@ class Printing(PageTest):
         new = wait_until(lambda: pdfs() - before, 60, 0.5, "the printed PDF")
         path = sorted(new)[0]
         time.sleep(1)  # the PDF printer writes the file in one go, but let it close
+        self.alive("printing")
+        book.close()
 
         info = pdf_info(path)
         self.assertEqual("1", info["Pages"].strip())
@@ -104,6 +124,7 @@ class Printing(PageTest):
         self.assertTrue(dark(image.pixel((left + right) // 2, top)), "border along the top")
 
         # The stuck sticker is on the paper at its place.
+        pic = picture(sticker_name("s", STICKER))
         scale = width / FRAMED[0]
         close = checked = 0
         for y in range(pic.height // 4, 3 * pic.height // 4, 4):
@@ -118,29 +139,6 @@ class Printing(PageTest):
         self.assertGreater(checked, 10)
         self.assertGreater(close, 0.7 * checked, "sticker pixels on the paper: %d of %d in %s"
                            % (close, checked, path))
-        self.assertIn("CPrinter::CPrinter: Printer Dialog", self.s.log_lines())
-        self.quit_through_ending_screen()
-
-
-class NoPrinter(PageTest):
-    # A print system that cannot be reached: Wine finds no printer at all.
-    extra_env = {"CUPS_SERVER": "127.0.0.1:9"}
-
-    def test_print_without_a_printer_changes_nothing_and_the_program_goes_on(self):
-        self.start_play()
-        before = self.s.screenshot("before-print")
-        for press in (lambda: self.s.key("p"),
-                      lambda: self.s.winctl("command", MAIN_CLASS, PRINT_BUTTON)):
-            press()
-            time.sleep(2)
-            self.assertFalse(self.dialog_open(), "no dialog and no message box")
-        self.s.move(*REST)
-        time.sleep(0.8)
-        after = self.s.screenshot("after-print")
-        self.assertEqual(before.pixels, after.pixels)
-        self.assertEqual(2, self.s.log_lines().count(
-            "CPrinter::CPrinter: Unable to get a printer DC"))
-        self.quit_through_ending_screen()
 
 
 if __name__ == "__main__":

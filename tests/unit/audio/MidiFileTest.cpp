@@ -89,75 +89,57 @@ TEST(LoadMidiFile, BareAndRiffWrappedFilesReadAlike)
     }
 }
 
-TEST(LoadMidiFile, MissingFileAndShortHeaders)
+TEST(LoadMidiFile, EachDamageOfTheHeaderOrTheTrackChunksHasItsMessage)
 {
     TestFolder folder;
     MidiSong song;
     EXPECT_STREQ("File cannot be loaded for reading.", LoadMidiFile("absent.mid", &song));
-    EXPECT_STREQ("File cannot be loaded for reading.", LoadMidiFile(nullptr, &song));
-
     const Bytes smf = Smf(1, 96, {SimpleTrack()});
-    EXPECT_EQ(HEADER_READ_MESSAGE, LoadMessage(Bytes(smf.begin(), smf.begin() + 13)));
-    EXPECT_EQ(HEADER_READ_MESSAGE, LoadMessage({}));
     const Bytes riff = RiffWrapped(smf);
-    EXPECT_EQ(HEADER_READ_MESSAGE, LoadMessage(Bytes(riff.begin(), riff.begin() + 33)));
-    // Only one RIFF prefix is skipped.
-    EXPECT_EQ(HEADER_CHUNK_MESSAGE, LoadMessage(RiffWrapped(riff)));
-}
-
-TEST(LoadMidiFile, HeaderChecksInOrder)
-{
-    const Bytes track = SimpleTrack();
-    auto withHeader = [&](const Bytes& header, int tracks) {
+    auto withHeader = [](const Bytes& header, int tracks, Bytes track = SimpleTrack()) {
         Bytes out = header;
         for (int i = 0; i < tracks; ++i)
             AppendTrackChunk(out, track);
-        return LoadMessage(out);
+        return out;
     };
-    EXPECT_EQ(HEADER_CHUNK_MESSAGE, withHeader(HeaderChunk(1, 1, 96, 8), 1));
     Bytes wrongTag = HeaderChunk(1, 1, 96);
     wrongTag[3] = 'D';
-    EXPECT_EQ(HEADER_CHUNK_MESSAGE, withHeader(wrongTag, 1));
-    EXPECT_EQ("The SMPTE time codes used in this file are not supported by this program.",
-              withHeader(HeaderChunk(1, 1, 0xE728), 1));
-    // The division is checked before the format.
-    EXPECT_EQ("The SMPTE time codes used in this file are not supported by this program.",
-              withHeader(HeaderChunk(7, 1, 0xE728), 1));
-    EXPECT_EQ("", withHeader(HeaderChunk(1, 1, 96), 1));
-    EXPECT_EQ(INCONSISTENT_MESSAGE, withHeader(HeaderChunk(0, 2, 96), 2));
-    EXPECT_EQ(INCONSISTENT_MESSAGE, withHeader(HeaderChunk(3, 1, 96), 1));
-    EXPECT_EQ(INCONSISTENT_MESSAGE, withHeader(HeaderChunk(1, 0x8000, 96), 1));
-    EXPECT_EQ("The format of this MIDI file is not supported by this program.",
-              withHeader(HeaderChunk(2, 1, 96), 1));
-    EXPECT_EQ("", withHeader(HeaderChunk(0, 1, 96), 1));
-    EXPECT_EQ("", withHeader(HeaderChunk(1, 3, 96), 3));
-}
-
-TEST(LoadMidiFile, TrackChunkProblems)
-{
-    const Bytes header = HeaderChunk(1, 2, 96);
-    Bytes good = header;
-    AppendTrackChunk(good, SimpleTrack());
-
-    // Fewer tracks than the header counts.
-    EXPECT_EQ(TRACK_READ_MESSAGE, LoadMessage(good));
-    Bytes wrongTag = good;
-    AppendTrackChunk(wrongTag, SimpleTrack());
-    wrongTag[wrongTag.size() - SimpleTrack().size() - 5] = 'x';
-    EXPECT_EQ(TRACK_READ_MESSAGE, LoadMessage(wrongTag));
-    Bytes truncated = good;
-    AppendTrackChunk(truncated, SimpleTrack());
-    truncated.pop_back();
-    EXPECT_EQ(TRACK_READ_MESSAGE, LoadMessage(truncated));
-    // An absurd length is refused without trying to allocate it.
-    Bytes huge = good;
+    Bytes wrongTrackTag = withHeader(HeaderChunk(1, 2, 96), 2);
+    wrongTrackTag[wrongTrackTag.size() - SimpleTrack().size() - 5] = 'x';
+    Bytes cut = withHeader(HeaderChunk(1, 2, 96), 2);
+    cut.pop_back();
+    Bytes huge = withHeader(HeaderChunk(1, 2, 96), 1);
     huge.insert(huge.end(), {'M', 'T', 'r', 'k', 0xFF, 0xFF, 0xFF, 0xF0, 0x00});
-    EXPECT_EQ(TRACK_READ_MESSAGE, LoadMessage(huge));
-    // Whatever follows the last track is not read.
-    Bytes trailing = good;
-    AppendTrackChunk(trailing, SimpleTrack());
+    Bytes trailing = withHeader(HeaderChunk(1, 2, 96), 2);
     trailing.insert(trailing.end(), {'J', 'U', 'N', 'K', 1});
-    EXPECT_EQ("", LoadMessage(trailing));
+    const std::string smpte = "The SMPTE time codes used in this file are not supported by this program.";
+    const struct {
+        const char* what;
+        Bytes bytes;
+        std::string message;
+    } cases[] = {
+        {"empty", {}, HEADER_READ_MESSAGE},
+        {"13 bytes", Bytes(smf.begin(), smf.begin() + 13), HEADER_READ_MESSAGE},
+        {"wrapped, cut", Bytes(riff.begin(), riff.begin() + 33), HEADER_READ_MESSAGE},
+        {"wrapped twice", RiffWrapped(riff), HEADER_CHUNK_MESSAGE},
+        {"header length 8", withHeader(HeaderChunk(1, 1, 96, 8), 1), HEADER_CHUNK_MESSAGE},
+        {"wrong header tag", withHeader(wrongTag, 1), HEADER_CHUNK_MESSAGE},
+        {"time codes", withHeader(HeaderChunk(1, 1, 0xE728), 1), smpte},
+        {"time codes before the format", withHeader(HeaderChunk(7, 1, 0xE728), 1), smpte},
+        {"format 0, two tracks", withHeader(HeaderChunk(0, 2, 96), 2), INCONSISTENT_MESSAGE},
+        {"format 3", withHeader(HeaderChunk(3, 1, 96), 1), INCONSISTENT_MESSAGE},
+        {"32768 tracks", withHeader(HeaderChunk(1, 0x8000, 96), 1), INCONSISTENT_MESSAGE},
+        {"format 2", withHeader(HeaderChunk(2, 1, 96), 1),
+         "The format of this MIDI file is not supported by this program."},
+        {"a track missing", withHeader(HeaderChunk(1, 2, 96), 1), TRACK_READ_MESSAGE},
+        {"wrong track tag", wrongTrackTag, TRACK_READ_MESSAGE},
+        {"track cut", cut, TRACK_READ_MESSAGE},
+        {"track of 4 GB", huge, TRACK_READ_MESSAGE},
+        {"format 0", withHeader(HeaderChunk(0, 1, 96), 1), ""},
+        {"trailing bytes", trailing, ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.message, LoadMessage(c.bytes)) << c.what;
 }
 
 TEST(ScanTrack, EveryTrackMessageWithItsOffset)

@@ -1,12 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
 #include "FakeMidiPlatform.h"
 #include "SmfWriter.h"
 #include "audio/MidiManager.h"
-#include "support/Log.h"
 #include "testing/TestFolder.h"
 
 namespace {
@@ -54,14 +50,6 @@ TEST_F(ManagerTest, StartUpPlaysOnlyWhenActiveAndActivationBeforeItPlaysNothing)
     EXPECT_EQ(1, NotesStarted());
 }
 
-TEST_F(ManagerTest, InactiveAtStartUpWaitsForTheActivation)
-{
-    StartUp();
-    EXPECT_FALSE(fake.TimerRunning());
-    manager.ActivateApp(1, nullptr);
-    EXPECT_TRUE(fake.TimerRunning());
-}
-
 TEST_F(ManagerTest, DeactivationClosesAndActivationPlaysFromTheBeginning)
 {
     manager.ActivateApp(1, nullptr);
@@ -81,36 +69,6 @@ TEST_F(ManagerTest, DeactivationClosesAndActivationPlaysFromTheBeginning)
     EXPECT_FALSE(fake.TimerRunning());
     EXPECT_EQ(0, fake.strayMessages);
     EXPECT_EQ(fake.periodsBegun, fake.periodsEnded);
-}
-
-TEST_F(ManagerTest, UnreadableDirectoryFallsBackToTheBareName)
-{
-    fake.directoryReadable = false;
-    WriteBytes("ZEP04.mid", Smf(0, 96, {TrackWriter().NoteOn(0, 0, 60).EndOfTrack(9).bytes()}));
-    manager.ActivateApp(1, nullptr);
-    StartUp();
-    EXPECT_STREQ("ZEP04.mid", manager.SongPath());
-    EXPECT_TRUE(fake.TimerRunning());
-}
-
-TEST_F(ManagerTest, TraceLines)
-{
-    g_LogEnabled = 1;
-    manager.ActivateApp(1, nullptr);
-    StartUp();
-    manager.ActivateApp(0, nullptr);
-    manager.ActivateApp(1, nullptr);
-    g_LogEnabled = 0;
-    std::ifstream in("log.txt");
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line.substr(line.find('\t') + 1));
-    const std::vector<std::string> expected = {
-        "WM_ACTIVATEAPP 0",      "MIDI_MANAGER::ActivateApp 1", "PlayMIDI BattleMode 0",
-        "WM_ACTIVATEAPP 1",      "WM_ACTIVATEAPP 0",            "MIDI_MANAGER::ActivateApp 1",
-        "PlayMIDI BattleMode 0",
-    };
-    EXPECT_EQ(expected, lines);
 }
 
 } // namespace

@@ -45,18 +45,6 @@ protected:
     CMidiPlayer player{fake};
 };
 
-TEST_F(PlayerTest, QuarterNoteAtDivision96AndTempo500000TakesHalfASecond)
-{
-    Start(Smf(1, 96, {TrackWriter().NoteOn(0, 0, 60).NoteOff(96, 0, 60).EndOfTrack().bytes()}));
-    EXPECT_DOUBLE_EQ(0.192, player.Step());
-    fake.Ticks(player, 600);
-    ASSERT_EQ(1, TickOf(NoteOnMessage(0, 60)));
-    // 96 / 0.192 = 500 periods of 1 ms; float rounding may cost one more.
-    const int duration = TickOf(NoteOffMessage(0, 60)) - 1;
-    EXPECT_GE(duration, 500);
-    EXPECT_LE(duration, 501);
-}
-
 TEST_F(PlayerTest, TempoEventDoublesTheStepFromTheNextTick)
 {
     Start(Smf(1, 96,
@@ -162,23 +150,6 @@ TEST_F(PlayerTest, RunningStatusAndOneDataByteMessages)
     EXPECT_EQ(expected, messages);
 }
 
-TEST_F(PlayerTest, DataBeforeAnyStatusIsSteppedOverUnsent)
-{
-    Start(Smf(1, 96, {TrackWriter().Event(0, {0x3C, 0x40}).NoteOn(0, 0, 62).EndOfTrack(5).bytes()}));
-    fake.Tick(player);
-    ASSERT_EQ(1u, fake.Played().size());
-    EXPECT_EQ(NoteOnMessage(0, 62), fake.Played()[0].message);
-}
-
-TEST_F(PlayerTest, LongCuePointIsSkippedAsTheReaderValidatedIt)
-{
-    Bytes cue = {0xFF, 0x07, 0x81, 0x48};
-    cue.insert(cue.end(), 128, 0x00);
-    Start(Smf(1, 96, {TrackWriter().Event(0, cue).NoteOn(1, 0, 63).EndOfTrack(50).bytes()}));
-    fake.Ticks(player, 20);
-    EXPECT_EQ(7, TickOf(NoteOnMessage(0, 63)));
-}
-
 TEST(PlayerLoop, TheSongLoopsFromMemoryOnItsOwnTimerWithNotesOffAtTheEnd)
 {
     // Division 125 at tempo 500000: a quarter of a tick per timer tick.
@@ -256,19 +227,6 @@ TEST(PlayerDevice, FirstDeviceWithout401InItsNameElseTheMapper)
         EXPECT_EQ(c.chosen, player.DeviceId());
         EXPECT_EQ(c.chosen, fake.openedId);
     }
-}
-
-TEST_F(PlayerTest, OpeningResetsAndSetsProgramZeroOnEveryChannelOnce)
-{
-    player.InitPlayer(nullptr);
-    ASSERT_TRUE(player.IsOpen());
-    ASSERT_EQ(16u, fake.sent.size());
-    for (int channel = 0; channel < 16; ++channel)
-        EXPECT_EQ(DWORD(0xC0 + channel), fake.sent[channel].message);
-    EXPECT_EQ(1, fake.resets);
-    EXPECT_EQ(160u, fake.slept);
-    player.InitPlayer(nullptr);
-    EXPECT_EQ(1, fake.opens);
 }
 
 TEST_F(PlayerTest, ClosingStopsNotesClosesTheDeviceAndPlaysFromTheStartAgain)

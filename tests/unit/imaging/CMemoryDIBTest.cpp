@@ -1,3 +1,5 @@
+// Memory pictures: the reader's refusals, pixels out of range, and the
+// rectangle copies the page is composed with.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -6,7 +8,6 @@
 #include "imaging/CMemoryDIB.h"
 #include "imaging/CMemoryFile.h"
 #include "testing/PictureBytes.h"
-#include "testing/TestFolder.h"
 #include "testing/TraceCapture.h"
 
 namespace {
@@ -39,102 +40,8 @@ void PaintPattern(CMemoryDIB& picture)
 
 class MemoryDIBTest : public ::testing::Test {
 protected:
-    TestFolder folder_;
     TraceCapture trace_;
 };
-
-TEST_F(MemoryDIBTest, BlankPicturesHaveTheirHeaderAndStride)
-{
-    const int widths[] = {1, 2, 3, 4, 5, 844};
-    const int strides[] = {4, 8, 12, 12, 16, 2532};
-    for (int k = 0; k < 6; ++k) {
-        CMemoryDIB picture(widths[k], 3);
-        EXPECT_EQ(strides[k], picture.GetStride()) << "width " << widths[k];
-        EXPECT_EQ(static_cast<DWORD>(strides[k] * 3), picture.GetImageSize());
-        const BITMAPINFOHEADER& header = picture.GetBitmapInfo()->bmiHeader;
-        EXPECT_EQ(40u, header.biSize);
-        EXPECT_EQ(widths[k], header.biWidth);
-        EXPECT_EQ(3, header.biHeight);
-        EXPECT_EQ(1, header.biPlanes);
-        EXPECT_EQ(24, header.biBitCount);
-        EXPECT_EQ(static_cast<DWORD>(BI_RGB), header.biCompression);
-    }
-    CMemoryDIB picture(7, 2);
-    RECT rect;
-    picture.GetRect(&rect);
-    EXPECT_EQ(0, rect.left);
-    EXPECT_EQ(0, rect.top);
-    EXPECT_EQ(7, rect.right);
-    EXPECT_EQ(2, rect.bottom);
-}
-
-TEST_F(MemoryDIBTest, RowsAreStoredBottomUp)
-{
-    CMemoryDIB picture(5, 4);
-    BYTE* bits = picture.GetBits();
-    EXPECT_EQ(bits + 3 * 16, picture.PixelAddress(0, 0)) << "the top row is the last one stored";
-    EXPECT_EQ(bits + 3 * 16 + 12, picture.PixelAddress(4, 0));
-    EXPECT_EQ(bits, picture.PixelAddress(0, 3));
-    EXPECT_EQ(bits + 3 * 16 + 12, picture.MirroredPixelAddress(0, 0));
-    EXPECT_EQ(bits + 1 * 16, picture.MirroredPixelAddress(4, 2));
-
-    Paint(picture, 1, 0, RGB(10, 20, 30));
-    EXPECT_EQ(30, picture.PixelAddress(1, 0)[0]) << "blue is stored first";
-    EXPECT_EQ(RGB(10, 20, 30), At(picture, 1, 0));
-    COLORREF mirrored = 0;
-    EXPECT_TRUE(picture.GetMirroredPixel(3, 0, &mirrored));
-    EXPECT_EQ(RGB(10, 20, 30), mirrored);
-}
-
-TEST_F(MemoryDIBTest, AddressesOutsideThePictureAreRefused)
-{
-    CMemoryDIB picture(5, 4);
-    const int outside[][2] = {{5, 0}, {0, 4}, {-1, 0}, {0, -1}, {1000000, 2}};
-    for (const auto& xy : outside) {
-        EXPECT_EQ(nullptr, picture.PixelAddress(xy[0], xy[1])) << xy[0] << ", " << xy[1];
-        EXPECT_EQ(nullptr, picture.MirroredPixelAddress(xy[0], xy[1])) << xy[0] << ", " << xy[1];
-    }
-    COLORREF colour = 0xDEADBEEF;
-    EXPECT_FALSE(picture.GetPixel(5, 0, &colour));
-    EXPECT_EQ(0u, colour);
-    colour = 0xDEADBEEF;
-    EXPECT_FALSE(picture.GetMirroredPixel(0, 4, &colour));
-    EXPECT_EQ(0u, colour);
-    const std::vector<std::string> expected = {"Out of range pixel coords", "Out of range pixel coords"};
-    EXPECT_EQ(expected, trace_.Take());
-}
-
-TEST_F(MemoryDIBTest, CreateBlankRefusesImpossibleSizesAndKeepsThePicture)
-{
-    CMemoryDIB picture(3, 2);
-    Paint(picture, 2, 1, RGB(1, 2, 3));
-    EXPECT_FALSE(picture.CreateBlank(-1, 5));
-    EXPECT_FALSE(picture.CreateBlank(5, 100000));
-    EXPECT_EQ(3, picture.GetWidth());
-    EXPECT_EQ(RGB(1, 2, 3), At(picture, 2, 1));
-    EXPECT_TRUE(picture.CreateBlank(0, 0)) << "an empty picture is allowed";
-    EXPECT_EQ(0, picture.GetWidth());
-    EXPECT_EQ(nullptr, picture.PixelAddress(0, 0));
-    EXPECT_TRUE(picture.CreateBlank(9, 9));
-    EXPECT_EQ(9, picture.GetHeight());
-}
-
-TEST_F(MemoryDIBTest, AttachBitsUsesMemoryItDoesNotOwn)
-{
-    CMemoryDIB source(6, 2);
-    PaintPattern(source);
-    std::vector<BYTE> rows(source.GetBits(), source.GetBits() + source.GetImageSize());
-    CMemoryDIB picture(1, 1);
-    EXPECT_FALSE(picture.AttachBits(nullptr, rows.data()));
-    EXPECT_FALSE(picture.AttachBits(source.GetBitmapInfo(), nullptr));
-    ASSERT_TRUE(picture.AttachBits(source.GetBitmapInfo(), rows.data()));
-    EXPECT_EQ(6, picture.GetWidth());
-    EXPECT_EQ(2, picture.GetHeight());
-    EXPECT_EQ(rows.data(), picture.GetBits());
-    EXPECT_EQ(At(source, 5, 1), At(picture, 5, 1));
-    // Replacing the attached rows must not free them (the sanitizer sees it).
-    EXPECT_TRUE(picture.CreateBlank(2, 2));
-}
 
 TEST_F(MemoryDIBTest, ReadFromTakesA24BitPictureWithItsTopRowLast)
 {
@@ -202,63 +109,6 @@ TEST_F(MemoryDIBTest, ReadFromRefusesDamagedFilesAndKeepsThePicture)
     }
 }
 
-TEST_F(MemoryDIBTest, LoadFileTracesWhyItFailed)
-{
-    CMemoryDIB picture(1, 1);
-    EXPECT_FALSE(picture.LoadFile("missing.dat"));
-    EXPECT_EQ(std::vector<std::string>{"Failed to open file"}, trace_.Take());
-
-    PictureFields bm;
-    bm.magic[0] = 'B';
-    bm.magic[1] = 'M';
-    WriteBytes("bm.dat", PictureBytes(bm));
-    EXPECT_FALSE(picture.LoadFile("bm.dat"));
-    EXPECT_EQ((std::vector<std::string>{"Not a bitmap file", "Failed to load file"}), trace_.Take());
-
-    WriteBytes("good.dat", PictureBytes(PictureFields()));
-    EXPECT_TRUE(picture.LoadFile("good.dat"));
-    EXPECT_EQ(4, picture.GetWidth());
-}
-
-class CopyTest : public MemoryDIBTest {
-protected:
-    CopyTest() : source_(6, 5), dest_(8, 7)
-    {
-        PaintPattern(source_);
-        for (int y = 0; y < 7; ++y)
-            for (int x = 0; x < 8; ++x)
-                Paint(dest_, x, y, RGB(0, 0, 0));
-    }
-    CMemoryDIB source_;
-    CMemoryDIB dest_;
-};
-
-TEST_F(CopyTest, CopyToMovesExactlyTheRectangle)
-{
-    source_.CopyTo(&dest_, 3, 1, 4, 3, 1, 2, -1);
-    for (int y = 0; y < 7; ++y)
-        for (int x = 0; x < 8; ++x) {
-            const bool inside = x >= 3 && x < 7 && y >= 1 && y < 4;
-            const COLORREF expected = inside ? At(source_, x - 3 + 1, y - 1 + 2) : RGB(0, 0, 0);
-            EXPECT_EQ(expected, At(dest_, x, y)) << x << ", " << y;
-        }
-}
-
-TEST_F(CopyTest, TheKeyColourLeavesTheDestinationAlone)
-{
-    Paint(source_, 0, 0, MAGENTA);
-    Paint(source_, 2, 1, MAGENTA);
-    source_.CopyTo(&dest_, 0, 0, 6, 5, 0, 0, MAGENTA);
-    EXPECT_EQ(RGB(0, 0, 0), At(dest_, 0, 0));
-    EXPECT_EQ(RGB(0, 0, 0), At(dest_, 2, 1));
-    EXPECT_EQ(At(source_, 1, 1), At(dest_, 1, 1));
-    EXPECT_EQ(At(source_, 5, 4), At(dest_, 5, 4));
-
-    // A key no pixel can equal copies everything, magenta included.
-    source_.CopyTo(&dest_, 0, 0, 6, 5, 0, 0, static_cast<int>(0xFFFF00FF));
-    EXPECT_EQ(MAGENTA, At(dest_, 0, 0));
-}
-
 TEST_F(MemoryDIBTest, KeyedCopiesFollowThePixelRuleForEveryRunPattern)
 {
     // Widths with and without row padding; key pixels in runs of every length.
@@ -283,6 +133,19 @@ TEST_F(MemoryDIBTest, KeyedCopiesFollowThePixelRuleForEveryRunPattern)
             }
     }
 }
+
+class CopyTest : public MemoryDIBTest {
+protected:
+    CopyTest() : source_(6, 5), dest_(8, 7)
+    {
+        PaintPattern(source_);
+        for (int y = 0; y < 7; ++y)
+            for (int x = 0; x < 8; ++x)
+                Paint(dest_, x, y, RGB(0, 0, 0));
+    }
+    CMemoryDIB source_;
+    CMemoryDIB dest_;
+};
 
 TEST_F(CopyTest, CopyMirroredToGivesTheMirrorImage)
 {

@@ -61,25 +61,6 @@ TEST_F(DIBSectionInfoTest, AcceptsUncompressedDepthsWithTheirRowSizes)
     }
 }
 
-TEST_F(DIBSectionInfoTest, ClearsTheFieldsThatWouldShortenTheColourTable)
-{
-    PictureFields fields;
-    fields.bitCount = 8;
-    fields.colours = 256;
-    std::vector<uint8_t> bytes = PictureBytes(fields);
-    for (int at = 14 + 24; at < 14 + 40; ++at)
-        bytes[at] = 0x11;
-    bool ok = false;
-    std::vector<BYTE> info;
-    Read(bytes, &ok, nullptr, &info);
-    ASSERT_TRUE(ok);
-    const BITMAPINFOHEADER* header = reinterpret_cast<const BITMAPINFOHEADER*>(info.data());
-    EXPECT_EQ(0, header->biXPelsPerMeter);
-    EXPECT_EQ(0, header->biYPelsPerMeter);
-    EXPECT_EQ(0u, header->biClrUsed);
-    EXPECT_EQ(0u, header->biClrImportant);
-}
-
 TEST_F(DIBSectionInfoTest, AShortColourTableIsFilledRatherThanOverread)
 {
     PictureFields fields;

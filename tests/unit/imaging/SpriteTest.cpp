@@ -1,3 +1,5 @@
+// Sprites: their order and depths, the rectangles their changes mark, drawing
+// with the key colour, mirrored and clipped, and frame sprites' cells.
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -58,20 +60,6 @@ protected:
     CSpriteList list;
 };
 
-TEST_F(SpriteListTest, EachNewSpriteGoesOnTopAndDepthsRenumberFromEleven)
-{
-    CSprite* p = MakeSprite(4, 4);
-    CSprite* q = MakeSprite(4, 4);
-    CSprite* r = MakeSprite(4, 4);
-    for (CSprite* s : {p, q, r})
-        list.Insert(s);
-    EXPECT_EQ((std::vector<CSprite*>{r, q, p}), Order());
-    EXPECT_EQ((std::vector<int>{11, 12, 13}), Depths());
-    EXPECT_EQ(r, list.GetFirst());
-    EXPECT_EQ(p, list.GetLast()) << "the bottom-most is drawn first";
-    EXPECT_TRUE(view.Dirty().empty()) << "inserting marks nothing dirty";
-}
-
 TEST_F(SpriteListTest, DepthChangesReSortAndMarkTheOldPlaceDirty)
 {
     CSprite* p = MakeSprite(4, 4, RED, 1, 2);
@@ -93,66 +81,6 @@ TEST_F(SpriteListTest, DepthChangesReSortAndMarkTheOldPlaceDirty)
     r->SetDepth(12);
     EXPECT_TRUE(view.Dirty().empty()) << "the same depth sends no notice";
     EXPECT_EQ((std::vector<CSprite*>{p, q, r}), Order());
-}
-
-TEST_F(SpriteListTest, MovesMarkOldAndNewRectanglesWhichMergeOnlyWhenTheyOverlap)
-{
-    CSprite* s = MakeSprite(20, 20, RED, 10, 10);
-    list.Insert(s);
-    s->SetPosition(20, 10);
-    EXPECT_EQ((std::vector<RECT>{{10, 10, 40, 30}}), view.Dirty());
-
-    view.FlushDirty(nullptr);
-    s->SetPosition(10, 10);
-    s->SetPosition(10, 10); // unchanged, still reported
-    view.FlushDirty(nullptr);
-    s->SetPosition(30, 10);
-    EXPECT_EQ((std::vector<RECT>{{30, 10, 50, 30}, {10, 10, 30, 30}}), view.Dirty());
-}
-
-TEST_F(SpriteListTest, RemoveHandsTheSpriteBackOnceAndDetachesIt)
-{
-    CSprite* s = MakeSprite(4, 4);
-    list.Insert(s);
-    EXPECT_EQ(s, list.Remove(s));
-    EXPECT_EQ(nullptr, list.Remove(s));
-    EXPECT_TRUE(list.IsEmpty());
-    s->SetPosition(50, 50);
-    EXPECT_TRUE(view.Dirty().empty()) << "a removed sprite reaches no view";
-    list.Reorder(s); // only logs
-    EXPECT_TRUE(list.IsEmpty());
-    delete s;
-}
-
-TEST_F(SpriteListTest, AWalkVisitsEverySpriteOnceFromBottomToTop)
-{
-    EXPECT_EQ(nullptr, list.GetLast());
-    EXPECT_EQ(nullptr, list.GetPrevious());
-    EXPECT_EQ(nullptr, list.GetFirst());
-    CSprite* only = MakeSprite(2, 2);
-    list.Insert(only);
-    EXPECT_EQ(only, list.GetLast());
-    EXPECT_EQ(nullptr, list.GetPrevious());
-    EXPECT_EQ(nullptr, list.GetPrevious());
-    list.DeleteAllSprites();
-    EXPECT_TRUE(list.IsEmpty());
-}
-
-TEST(SpriteTest, HitTestExcludesTheLeftAndTopEdgesAndTheKeyColour)
-{
-    CSprite* s = MakeSprite(10, 10, RED, 100, 50);
-    PutPixel(*s, 2, 2, MAGENTA);
-    EXPECT_FALSE(s->HitTest(100, 50));
-    EXPECT_TRUE(s->HitTest(101, 51));
-    EXPECT_FALSE(s->HitTest(102, 52)) << "magenta is transparent";
-    EXPECT_TRUE(s->HitTest(109, 59));
-    EXPECT_FALSE(s->HitTest(110, 55));
-    EXPECT_FALSE(s->HitTest(105, 60));
-
-    s->SetMirror(true); // the magenta pixel now shows at column 7
-    EXPECT_TRUE(s->HitTest(102, 52));
-    EXPECT_FALSE(s->HitTest(107, 52));
-    delete s;
 }
 
 TEST(SpriteTest, DrawSkipsTheKeyMirrorsAndStaysInsideTheDestination)
@@ -187,20 +115,6 @@ TEST(SpriteTest, DrawSkipsTheKeyMirrorsAndStaysInsideTheDestination)
     delete s;
 }
 
-TEST(SpriteTest, ASpriteThatWasNeverLoadedCopiesEveryPixel)
-{
-    CMemoryDIB page(4, 4);
-    FillPicture(page, BLUE);
-    POINT at = {0, 0};
-    CSprite s(1, 2, &at);
-    s.CreateBlank(2, 2);
-    FillPicture(s, MAGENTA);
-    EXPECT_EQ(CSprite::KeyNone, s.GetKey());
-    s.Draw(&page, nullptr);
-    EXPECT_EQ(MAGENTA, PixelOf(page, 1, 1));
-    EXPECT_EQ(CSprite::KeyMagenta, CSprite().GetKey());
-}
-
 TEST(FrameSpriteTest, ShowsOneCellOfTheGridAndRefusesCellsTooSmall)
 {
     DirtyView view;
@@ -232,9 +146,6 @@ TEST(FrameSpriteTest, ShowsOneCellOfTheGridAndRefusesCellsTooSmall)
     EXPECT_TRUE(f->SetColumn(2));
     EXPECT_EQ((std::vector<RECT>{{10, 20, 12, 22}}), view.Dirty());
 
-    RECT rect;
-    f->GetRect(&rect);
-    EXPECT_EQ((RECT{10, 20, 12, 22}), rect);
     CMemoryDIB page(16, 24);
     FillPicture(page, 0);
     f->Draw(&page, nullptr);
@@ -242,10 +153,6 @@ TEST(FrameSpriteTest, ShowsOneCellOfTheGridAndRefusesCellsTooSmall)
     EXPECT_EQ(BLUE, PixelOf(page, 11, 21));
     EXPECT_EQ(0u, PixelOf(page, 12, 20)) << "only one cell is drawn";
 
-    f->SetColumn(3);
-    EXPECT_FALSE(f->HitTest(11, 21)) << "the shown cell's pixel is magenta there";
-    f->SetColumn(2);
-    EXPECT_TRUE(f->HitTest(11, 21));
 }
 
 } // namespace

@@ -3,7 +3,6 @@
 #include <string>
 #include <vector>
 
-#include "persist/DeSerializer.h"
 #include "support/CInitialization.h"
 #include "testing/PictureBytes.h"
 #include "testing/TestFolder.h"
@@ -91,28 +90,6 @@ TEST_F(InitializationTest, RejectedFilesAreRewrittenWithTheHintOn)
         EXPECT_EQ(OptionsFile(1024, 1), Saved());
         EXPECT_EQ(c.trace, trace_.Take());
     }
-}
-
-TEST_F(InitializationTest, ARejectedFileLeavesTheOptionAlone)
-{
-    CInitialization options;
-    WriteBytes("options04.dta", OptionsFile(1023, 0));
-    CInitialization::ms_ShowNewStickerHint = 0;
-    try {
-        DeSerializer in("options04.dta");
-        options.DeSerialize(in);
-        ADD_FAILURE() << "version 1023 must be rejected";
-    } catch (const char* text) {
-        EXPECT_STREQ("CInitialization::DeSerialize: file version number is wrong", text);
-    }
-    EXPECT_EQ(0, CInitialization::ms_ShowNewStickerHint);
-}
-
-TEST_F(InitializationTest, AWriteFailureIsIgnored)
-{
-    CInitialization options(folder_.path().string() + "\\no-such-folder");
-    EXPECT_EQ(1, CInitialization::ms_ShowNewStickerHint) << "the option lives on in memory";
-    CInitialization().Save();
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <filesystem>
+#include <initializer_list>
 
 #include "controls/ChildWindow.h"
 #include "controls/ControlLayout.h"
@@ -19,10 +20,58 @@
 #include "sticker/PageStartup.h"
 #include "sticker/StickersUsed.h"
 #include "support/CInitialization.h"
-#include "testing/PageWindowTesting.h"
+#include "testing/Pictures.h"
 #include "testing/TestFolder.h"
 
 namespace {
+
+// The current directory becomes the program folder, with both page
+// backgrounds, the corner pieces and a 60 x 40 picture of each sticker.
+void WritePageFolder(std::initializer_list<int> stickers)
+{
+    CFileManager::SetProgramFolderPath(".");
+    std::filesystem::create_directory("data004");
+    std::filesystem::create_directory("save004");
+    for (int page = 0; page < 2; ++page)
+        WritePictureFile(PageBackgroundName(page).substr(1), PAGE_WIDTH, PAGE_HEIGHT, 0x00306090);
+    WritePictureFile(CornerStripName().substr(1), 32, 8, 0x0000FF00);
+    for (int sticker : stickers)
+        WritePictureFile(StickerPictureName(sticker).substr(1), 60, 40, 0x000000FF);
+}
+
+// A visible screen-sized popup with the default window procedure.
+HWND CreateMainWindow(const char* className)
+{
+    WNDCLASSA windowClass = {};
+    windowClass.lpfnWndProc = DefWindowProcA;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = className;
+    RegisterClassA(&windowClass);
+    return CreateWindowExA(0, className, "", WS_POPUP | WS_VISIBLE, 0, 0, 1024, 768, nullptr,
+                           nullptr, GetModuleHandleA(nullptr), nullptr);
+}
+
+// The system cursor's display count of this thread.
+int CursorCount()
+{
+    const int count = ShowCursor(TRUE) - 1;
+    ShowCursor(FALSE);
+    return count;
+}
+
+// A mouse message's position; negative values arrive as the system sends them.
+LPARAM At(int x, int y)
+{
+    return static_cast<LPARAM>(static_cast<WORD>(x) |
+                               (static_cast<DWORD>(static_cast<WORD>(y)) << 16));
+}
+
+void Pump()
+{
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+        DispatchMessageA(&msg);
+}
 
 // The rainbow group holds the stickers that have pictures here.
 const int RAINBOW_TAB = 1010;
@@ -112,8 +161,9 @@ TEST(CarryEnd, LostCaptureDeactivationAndEveryCommandThrowTheCarriedStickerAway)
             ASSERT_TRUE(PageFilesHoldNoSticker());
             // Taking another sticker carries that one.
             ASSERT_EQ(command == OTHER_BUTTON, AnimView.IsCarrying());
-            if (CSprite* carried = AnimView.GetCarriedSprite())
+            if (CSprite* carried = AnimView.GetCarriedSprite()) {
                 EXPECT_EQ(107, carried->GetStickerIndex());
+            }
             SendMessageA(page, WM_MOUSEMOVE, 0, At(300, 300));
             SendMessageA(page, WM_RBUTTONDOWN, MK_RBUTTON, At(300, 300));
             Pump();

@@ -1,5 +1,5 @@
-// One run of the generator into a fresh folder, shared by every test of the
-// binary, and small readers for what it writes.
+// The art folder the build painted, which the program is built from, and a
+// reader for its pictures.
 #pragma once
 
 #include <cstdint>
@@ -7,19 +7,14 @@
 #include <vector>
 
 namespace ArtFolder {
-// The folder the generator wrote into for this test run.
+// The folder the build's run of the generator wrote into.
 const std::string& path();
-std::vector<unsigned char> read(const std::string& relative);
-uint32_t little(const std::vector<unsigned char>& bytes, size_t at, int width);
-uint32_t big(const std::vector<unsigned char>& bytes, size_t at, int width);
 }
 
-// A bitmap file as written: header fields and 0xRRGGBB pixels, y from the top.
+// A 24-bit picture as written: its size and 0xRRGGBB pixels, y from the top;
+// no pixels when it is not one.
 struct Picture {
-    std::string magic;
-    uint32_t fileSize = 0, dataOffset = 0, headerSize = 0, planes = 0, bitCount = 0, compression = 0, imageSize = 0;
     int32_t width = 0, height = 0;
-    size_t bytesInFile = 0;
     std::vector<uint32_t> pixels;
 
     uint32_t at(int x, int y) const { return pixels[size_t(y) * width + x]; }

@@ -1,56 +1,30 @@
-// The counter rule: a label tile, and for most counts a number tile drawn
-// over it, must read as one clean line "N stickers left".
+// The program's counter rule on the painted pictures: a label tile, and for
+// most counts a number tile over it, must read as one line "N stickers left".
 #include "ArtFolder.h"
 
 #include "Counter.h"
 #include "PictureFile.h"
 #include "PlayFrame.h"
+#include "controls/PlayFrame.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
 namespace {
-// Rows of the number picture from the top: 223 down to 2, without 99 and 9.
-int rowOf(int count)
-{
-    int row = 0;
-    for (int n = 223; n >= 2; --n) {
-        if (n == 99 || n == 9)
-            continue;
-        if (n == count)
-            return row;
-        ++row;
-    }
-    return -1;
-}
-
-// What the program draws at (417, 52) for a count, relative to that point.
+// What the program draws at the counter's place for a count, by its own rule.
 std::vector<uint32_t> shown(int count, const Picture& labels, const Picture& digits)
 {
-    int tile, digitX = -1;
-    if (count == 224)
-        tile = 0;
-    else if (count >= 100)
-        tile = 0, digitX = 440;
-    else if (count == 99)
-        tile = 1;
-    else if (count >= 10)
-        tile = 1, digitX = 436;
-    else if (count == 9)
-        tile = 2;
-    else if (count >= 2)
-        tile = 2, digitX = 433;
-    else
-        tile = count == 1 ? 3 : 4;
+    const CounterTiles tiles = GetCounterTiles(count);
     std::vector<uint32_t> out(190 * 24);
     for (int y = 0; y < 24; ++y)
         for (int x = 0; x < 190; ++x)
-            out[y * 190 + x] = labels.at(x, tile * 24 + y);
-    if (digitX >= 0)
+            out[y * 190 + x] = labels.at(x, tiles.labelTile * 24 + y);
+    if (tiles.digitTile >= 0)
         for (int y = 0; y < 24; ++y)
             for (int x = 0; x < 30; ++x)
-                out[y * 190 + digitX - 417 + x] = digits.at(x, rowOf(count) * 24 + y);
+                out[y * 190 + tiles.digitAt.x - COUNTER_LABEL_POINT.x + x] =
+                    digits.at(x, CounterDigitTile(count).y + y);
     return out;
 }
 

@@ -1,0 +1,153 @@
+// The rules behind the buttons and the frame: which face a button shows,
+// where a press counts, which counter tiles show, and the dialog templates.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <utility>
+#include <vector>
+
+#include "controls/ButtonFaceState.h"
+#include "controls/ButtonHitTest.h"
+#include "controls/ControlLayout.h"
+#include "controls/DialogTemplate.h"
+#include "controls/PlayFrame.h"
+#include "controls/TrayRules.h"
+
+namespace {
+
+TEST(ButtonFaceState, LatchAndDisableHoldUntilResetAndNoStateLeavesTheFace)
+{
+    struct Step {
+        int requested, state, tile;
+    };
+    const std::vector<Step> five = {
+        {StateReset, StateUp, 0},      {StateHover, StateHover, 1},   {StateDown, StateDown, 2},
+        {StateLatched, StateLatched, 3}, {StateUp, StateLatched, 3},  {StateDown, StateLatched, 3},
+        {StateReset, StateUp, 0},      {StateDisabled, StateDisabled, 4}, {StateDown, StateDown, 2},
+        {5, 5, 2},                     {-3, -3, 2},                   {StateUp, StateUp, 0},
+    };
+    const std::vector<Step> two = {
+        {StateDown, StateDown, 1},     {StateHover, StateHover, 1},   {StateUp, StateUp, 0},
+        {StateLatched, StateLatched, 0}, {StateDown, StateLatched, 0}, {StateReset, StateUp, 0},
+    };
+    for (const auto& [tiles, steps] : {std::make_pair(5, five), std::make_pair(2, two)}) {
+        ButtonFaceState face;
+        for (size_t i = 0; i < steps.size(); ++i) {
+            SCOPED_TRACE(testing::Message() << tiles << " tiles, step " << i);
+            EXPECT_EQ(steps[i].tile, face.Request(steps[i].requested, tiles));
+            EXPECT_EQ(steps[i].state, face.GetState());
+        }
+    }
+}
+
+TEST(TrayRules, TheUsedFaceWinsAndTheSelectedTabShowsDown)
+{
+    EXPECT_EQ(84, StickerGraphicIndex(1010, 1015));
+    EXPECT_EQ(223, StickerGraphicIndex(1014, 1042));
+    for (int hover : {StateUp, StateHover, StateDown, StateLatched})
+        EXPECT_EQ(StateDisabled, StickerButtonRequest(true, ODA_DRAWENTIRE, 0, hover));
+    EXPECT_EQ(StateReset, StickerButtonRequest(false, ODA_SELECT, ODS_SELECTED, StateLatched));
+    EXPECT_EQ(StateLatched, StickerButtonRequest(false, ODA_SELECT, ODS_SELECTED | ODS_FOCUS, StateLatched));
+
+    PageTabFields fields = {1009, NO_BUTTON_ID, 0};
+    EXPECT_EQ(StateDown, PageTabRequest(ODA_DRAWENTIRE, 0, 1009, fields));
+    EXPECT_EQ(StateReset, PageTabRequest(ODA_DRAWENTIRE, 0, 1007, fields));
+    EXPECT_EQ(NO_DRAW, PageTabRequest(ODA_SELECT, 0, 1008, fields));
+    fields = {1007, NO_BUTTON_ID, 1};
+    EXPECT_EQ(StateDown, PageTabRequest(ODA_FOCUS, ODS_FOCUS, 1011, fields));
+    EXPECT_EQ(1011, fields.focusTab) << "the focused tab follows the held mouse";
+    fields.tabHeld = 0;  // dragged off the tab
+    EXPECT_EQ(StateReset, PageTabRequest(ODA_SELECT, 0, 1011, fields));
+}
+
+TEST(ButtonHitTest, FarEdgesAreInsideAndNegativeCapturedMovesOutside)
+{
+    auto point = [](int x, int y) {
+        return (static_cast<uint32_t>(static_cast<uint16_t>(y)) << 16) | static_cast<uint16_t>(x);
+    };
+    const struct {
+        int x, y;
+        bool tab, inside;
+    } cases[] = {
+        {0, 0, false, true},   {60, 60, false, true}, {61, 30, false, false}, {30, 61, false, false},
+        {60, 65, true, true},  {60, 66, true, false}, {-1, 10, false, false}, {10, -1, false, false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.inside, IsInsideButton(point(c.x, c.y), c.tab ? PAGE_TAB_MAX_X : STICKER_BUTTON_MAX_X,
+                                           c.tab ? PAGE_TAB_MAX_Y : STICKER_BUTTON_MAX_Y))
+            << c.x << ", " << c.y;
+}
+
+TEST(ControlLayout, IdsAreContiguousAndEveryFaceTileIsTheSizeOfItsButton)
+{
+    const struct {
+        const ButtonRecord* records;
+        int count;
+        const TileLayout* layouts;
+        bool oneFace;  // every sticker button shows the faces of the group's stickers
+    } groups[] = {
+        {StartButtonRecords, 1, StartButtonLayouts(), false},
+        {CommandButtonRecords, NUMBER_OF_COMMAND_BUTTONS, CommandButtonLayouts(), false},
+        {PageTabRecords, NUMBER_OF_PAGE_TABS, PageTabLayouts(), false},
+        {StickerButtonRecords, NUMBER_OF_STICKER_BUTTONS, StickerButtonLayouts(), true},
+    };
+    std::set<int> ids;
+    for (const auto& g : groups)
+        for (int i = 0; i < g.count; ++i) {
+            ids.insert(g.records[i].id);
+            const TileLayout& layout = g.layouts[g.oneFace ? 0 : i];
+            for (int tile = 0; tile < layout.GetTileCount(); ++tile) {
+                EXPECT_EQ(g.records[i].width, layout.GetTile(tile).width) << layout.GetFileName();
+                EXPECT_EQ(g.records[i].height, layout.GetTile(tile).height) << layout.GetFileName();
+            }
+        }
+    EXPECT_EQ(43u, ids.size());
+    EXPECT_EQ(1000, *ids.begin());
+    EXPECT_EQ(1042, *ids.rbegin());
+}
+
+TEST(PlayFrame, TheCounterShowsOneLabelAndANumberImageFor2To223But9And99)
+{
+    const struct {
+        int left, label, digit;
+    } cases[] = {{224, 0, -1}, {223, 0, 223}, {99, 1, -1}, {98, 1, 98}, {9, 2, -1}, {8, 2, 8}, {1, 3, -1}, {0, 4, -1}};
+    for (const auto& c : cases) {
+        const CounterTiles tiles = GetCounterTiles(c.left);
+        EXPECT_EQ(c.label, tiles.labelTile) << c.left;
+        EXPECT_EQ(c.digit, tiles.digitTile) << c.left;
+    }
+    std::set<int> rows;
+    for (int n = 0; n <= 224; ++n) {
+        const bool shown = n >= 2 && n <= 223 && n != 9 && n != 99;
+        if (shown)
+            rows.insert(CounterDigitTile(n).y / 24);
+        else
+            EXPECT_EQ(0, CounterDigitTile(n).y) << "count " << n << " has no number image";
+    }
+    EXPECT_EQ(220u, rows.size()) << "every row of the picture once, no gaps";
+    const TileLayout& digits = FrameLayouts()[FRAME_COUNTER_DIGITS];
+    ASSERT_EQ(225, digits.GetTileCount());
+    for (int n = 0; n <= 224; ++n)
+        EXPECT_EQ(CounterDigitTile(n).y, digits.GetTile(n).y) << "the layout follows the rule at " << n;
+    EXPECT_EQ(219, *rows.rbegin());
+}
+
+TEST(DialogTemplate, EveryKindFitsItsBlockAndWhatCannotBeWrittenIsRefused)
+{
+    FillDialogKindTable();
+    std::vector<BYTE> block(DIALOG_TEMPLATE_BLOCK_SIZE, 0);
+    for (int kind = 0; kind < NUMBER_OF_DIALOG_KINDS; ++kind) {
+        const size_t used = WriteDialogTemplate(kind, 8, 16, block.data(), block.size());
+        EXPECT_GT(used, 18u) << "kind " << kind;
+        EXPECT_LT(used, DIALOG_TEMPLATE_BLOCK_SIZE / 8) << "kind " << kind;
+    }
+    EXPECT_EQ(0u, WriteDialogTemplate(NUMBER_OF_DIALOG_KINDS, 8, 16, block.data(), block.size()));
+    EXPECT_EQ(0u, WriteDialogTemplate(-1, 8, 16, block.data(), block.size()));
+    EXPECT_EQ(0u, WriteDialogTemplate(DialogKindOk, 0, 16, block.data(), block.size()));
+    std::vector<BYTE> tiny(40, 0);
+    EXPECT_EQ(0u, WriteDialogTemplate(DialogKindYesNo, 8, 16, tiny.data(), 30));
+    EXPECT_EQ(std::vector<BYTE>(10, 0), std::vector<BYTE>(tiny.begin() + 30, tiny.end()))
+        << "nothing written past a block too small";
+}
+
+} // namespace

@@ -1,0 +1,79 @@
+// The trace log and the assertion box.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "support/Assert.h"
+#include "support/Log.h"
+#include "testing/TestFolder.h"
+
+namespace {
+
+unsigned long g_FakeMilliseconds = 0;
+std::vector<std::string> g_Shown;
+bool g_AnswerCancel = false;
+int g_Destroyed = 0;
+int g_ExitCode = -1;
+
+TEST(LogTest, OffWritesNoFileOnLinesAppendWithTheirTimeAndArgumentsUnchanged)
+{
+    TestFolder folder;
+    SetLogClock([] { return g_FakeMilliseconds; });
+    EXPECT_EQ(1, LogMessage("WM_Create END"));
+    EXPECT_FALSE(std::filesystem::exists("log.txt")) << "off by default";
+    std::ofstream("log.txt", std::ios::binary) << "earlier line\n";
+    g_LogEnabled = 1;
+    g_FakeMilliseconds = 4200;
+    EXPECT_EQ(1, LogMessage("WM_Create hWnd %i", 77));
+    g_FakeMilliseconds = 4300;
+    EXPECT_EQ(1, LogMessage("%s", "100% sure"));
+    g_LogEnabled = 0;
+    SetLogClock(nullptr);
+    std::stringstream text;
+    text << std::ifstream("log.txt", std::ios::binary).rdbuf();
+    EXPECT_EQ("earlier line\n00042:\tWM_Create hWnd 77\n00043:\t100% sure\n", text.str());
+
+    const struct {
+        unsigned long milliseconds;
+        const char* prefix;
+    } prefixes[] = {{0, "00000:\t"}, {987654321, "9876543:\t"}, {0xFFFFFF9Cul, "-00001:\t"}};
+    for (const auto& p : prefixes) {
+        char prefix[32];
+        FormatLogPrefix(prefix, sizeof prefix, p.milliseconds);
+        EXPECT_STREQ(p.prefix, prefix) << "tenths of seconds, signed 32-bit milliseconds";
+    }
+}
+
+TEST(AssertTest, TheBoxNamesLineFileAndExpressionCancelClosesAndTheFatalFormExits)
+{
+    SetAssertUi(AssertUi{[](const char* text) {
+                             g_Shown.push_back(text);
+                             return g_AnswerCancel;
+                         },
+                         [] { ++g_Destroyed; },
+                         [](int code) {
+                             g_ExitCode = code;
+                             throw code;
+                         }});
+    DoAssert("(stickersUsed) != NULL", "WM_Messages.cpp", 412);
+    EXPECT_EQ(0, g_Destroyed);
+    g_AnswerCancel = true;
+    DoAssert("animView", "AnimView.cpp", 9);
+    EXPECT_EQ(1, g_Destroyed) << "Cancel destroys the main window";
+    EXPECT_THROW(DoAssertFatal("ButtonSubclass.cpp", 30), int);
+    SetAssertUi(AssertUi{nullptr, nullptr, nullptr});
+    EXPECT_EQ(1, g_ExitCode);
+    ASSERT_EQ(3u, g_Shown.size());
+    EXPECT_EQ("at line 412 in file WM_Messages.cpp: \"(stickersUsed) != NULL\": OK to continue.", g_Shown[0]);
+    EXPECT_NE(std::string::npos, g_Shown[2].find("\"x\""));
+
+    char buffer[2048];
+    FormatAssertMessage(buffer, sizeof buffer, std::string(3000, 'e').c_str(), "f.cpp", 1);
+    EXPECT_EQ(1024u, std::string(buffer).size()) << "a long text is cut";
+}
+
+} // namespace
