@@ -9,23 +9,19 @@
 
 #include "imaging/CMemoryDIB.h"
 
-inline void FillPicture(CMemoryDIB& picture, COLORREF colour)
-{
-    for (int y = 0; y < picture.GetHeight(); ++y)
-        for (int x = 0; x < picture.GetWidth(); ++x) {
-            BYTE* p = picture.PixelAddress(x, y);
-            p[0] = GetBValue(colour);
-            p[1] = GetGValue(colour);
-            p[2] = GetRValue(colour);
-        }
-}
-
 inline void PutPixel(CMemoryDIB& picture, int x, int y, COLORREF colour)
 {
     BYTE* p = picture.PixelAddress(x, y);
     p[0] = GetBValue(colour);
     p[1] = GetGValue(colour);
     p[2] = GetRValue(colour);
+}
+
+inline void FillPicture(CMemoryDIB& picture, COLORREF colour)
+{
+    for (int y = 0; y < picture.GetHeight(); ++y)
+        for (int x = 0; x < picture.GetWidth(); ++x)
+            PutPixel(picture, x, y, colour);
 }
 
 inline COLORREF PixelOf(const CMemoryDIB& picture, int x, int y)

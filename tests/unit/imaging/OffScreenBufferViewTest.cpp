@@ -1,5 +1,5 @@
 // The off-screen page buffer: dirty rectangles composed before any is shown,
-// and the framed image that goes to the printer.
+// only the buffer's part shown, and the framed image that goes to the printer.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -12,8 +12,10 @@
 
 namespace {
 
-// Composes by painting the rectangle a colour, and remembers how many blits
-// had happened when each rectangle was composed.
+using Rects = std::vector<RECT>;
+
+// Composes by painting the rectangle grey, and remembers how many blits had
+// happened when each rectangle was composed.
 class RecordingView : public COffScreenBufferView {
 public:
     explicit RecordingView(FakeBufferSurface::Record* record) : m_Record(record)
@@ -22,38 +24,30 @@ public:
     }
     void RenderRect(const RECT* clip) override
     {
-        rendered.push_back(*clip);
         blitsWhenRendered.push_back(m_Record->blits.size());
-        if (!GetBuffer())
-            return;
         for (int y = clip->top; y < clip->bottom; ++y)
             for (int x = clip->left; x < clip->right; ++x)
-                if (BYTE* p = GetBuffer()->PixelAddress(x, y))
+                if (BYTE* p = GetBuffer() ? GetBuffer()->PixelAddress(x, y) : nullptr)
                     p[0] = p[1] = p[2] = 0x80;
     }
-    std::vector<RECT> rendered;
+    Rects Dirty() const { return Rects(GetDirtyRects().begin(), GetDirtyRects().end()); }
     std::vector<size_t> blitsWhenRendered;
 
 private:
     FakeBufferSurface::Record* m_Record;
 };
 
-std::vector<RECT> Dirty(const COffScreenBufferView& view)
-{
-    return std::vector<RECT>(view.GetDirtyRects().begin(), view.GetDirtyRects().end());
-}
-
 class BufferViewTest : public ::testing::Test {
 protected:
-    void MakeBuffer(int w, int h)
+    bool MakeBuffer(int w, int h)
     {
         CMemoryDIB source(w, h);
-        ASSERT_TRUE(view.CreateBuffer(nullptr, &source));
+        return view.CreateBuffer(nullptr, &source);
     }
-    void Add(int l, int t, int r, int b)
+    void Add(const Rects& rects)
     {
-        RECT rect = {l, t, r, b};
-        view.AddDirtyRect(&rect);
+        for (RECT r : rects)
+            view.AddDirtyRect(&r);
     }
     FakeBufferSurface::Record record;
     RecordingView view{&record};
@@ -61,59 +55,45 @@ protected:
 
 TEST_F(BufferViewTest, OnlyTheNewestRectangleAbsorbsAnOverlappingOne)
 {
-    Add(0, 0, 10, 10);
-    Add(5, 5, 20, 20);
-    EXPECT_EQ((std::vector<RECT>{{0, 0, 20, 20}}), Dirty(view));
-
-    view.FlushDirty(nullptr);
-    Add(0, 0, 10, 10);
-    Add(30, 30, 40, 40);
-    Add(5, 5, 12, 12); // overlaps only the older entry
-    EXPECT_EQ((std::vector<RECT>{{5, 5, 12, 12}, {30, 30, 40, 40}, {0, 0, 10, 10}}), Dirty(view));
-
-    view.FlushDirty(nullptr);
-    Add(0, 0, 10, 10);
-    Add(10, 0, 20, 10); // touching is not overlapping
-    EXPECT_EQ((std::vector<RECT>{{10, 0, 20, 10}, {0, 0, 10, 10}}), Dirty(view));
+    const struct {
+        const char* why;
+        Rects added, dirty;
+    } cases[] = {
+        {"overlapping the newest", {{0, 0, 10, 10}, {5, 5, 20, 20}}, {{0, 0, 20, 20}}},
+        {"overlapping only an older one",
+         {{0, 0, 10, 10}, {30, 30, 40, 40}, {5, 5, 12, 12}},
+         {{5, 5, 12, 12}, {30, 30, 40, 40}, {0, 0, 10, 10}}},
+        {"touching is not overlapping", {{0, 0, 10, 10}, {10, 0, 20, 10}}, {{10, 0, 20, 10}, {0, 0, 10, 10}}},
+    };
+    for (const auto& c : cases) {
+        Add(c.added);
+        EXPECT_EQ(c.dirty, view.Dirty()) << c.why;
+        view.FlushDirty(nullptr);
+    }
 }
 
 TEST_F(BufferViewTest, FlushComposesEveryRectangleBeforeShowingAnyThenForgetsThem)
 {
-    MakeBuffer(100, 80);
-    Add(0, 0, 10, 10);
-    Add(30, 30, 40, 40);
-    Add(60, 0, 70, 5);
+    ASSERT_TRUE(MakeBuffer(100, 80));
+    Add({{0, 0, 10, 10}, {30, 30, 40, 40}, {60, 0, 70, 5}});
     view.FlushDirty(nullptr);
-
-    ASSERT_EQ(3u, view.rendered.size());
-    for (size_t blits : view.blitsWhenRendered)
-        EXPECT_EQ(0u, blits) << "a rectangle was shown before all were composed";
-    EXPECT_EQ((std::vector<RECT>{{60, 0, 70, 5}, {30, 30, 40, 40}, {0, 0, 10, 10}}),
-              record.blits);
-    EXPECT_TRUE(view.GetDirtyRects().empty());
-
     view.FlushDirty(nullptr);
-    EXPECT_EQ(3u, view.rendered.size()) << "a flush with nothing dirty composes nothing";
-}
+    EXPECT_EQ(std::vector<size_t>(3, 0), view.blitsWhenRendered)
+        << "all composed before any is shown, and once only";
+    EXPECT_EQ((Rects{{60, 0, 70, 5}, {30, 30, 40, 40}, {0, 0, 10, 10}}), record.blits);
 
-TEST_F(BufferViewTest, OnlyThePartInsideTheBufferIsShown)
-{
-    MakeBuffer(100, 80);
-    RECT partly = {90, 70, 130, 120};
-    view.BlitToWindow(nullptr, &partly);
-    RECT outside = {200, 0, 300, 50};
-    view.BlitToWindow(nullptr, &outside);
+    record.blits.clear();
+    for (RECT r : Rects{{90, 70, 130, 120}, {200, 0, 300, 50}})
+        view.BlitToWindow(nullptr, &r);
     view.BlitToWindow(nullptr, nullptr);
-    EXPECT_EQ((std::vector<RECT>{{90, 70, 100, 80}, {0, 0, 100, 80}}), record.blits);
+    EXPECT_EQ((Rects{{90, 70, 100, 80}, {0, 0, 100, 80}}), record.blits) << "only the part inside is shown";
 }
 
 TEST_F(BufferViewTest, WithoutABufferNothingIsShownOrPrinted)
 {
     record.failCreate = true;
-    CMemoryDIB source(50, 50);
-    EXPECT_FALSE(view.CreateBuffer(nullptr, &source));
-    EXPECT_EQ(nullptr, view.GetBuffer());
-    Add(0, 0, 10, 10);
+    EXPECT_FALSE(MakeBuffer(50, 50));
+    Add({{0, 0, 10, 10}});
     view.FlushDirty(nullptr);
     const int place[4] = {0, 0, 100, 100};
     view.PrintTo(nullptr, place);
@@ -130,7 +110,7 @@ COLORREF Pixel(const CMemoryDIB& picture, int x, int y)
 
 TEST_F(BufferViewTest, ThePrintedImageHasARoundedBlackBorderAndBlackenedCorners)
 {
-    MakeBuffer(640, 480);
+    ASSERT_TRUE(MakeBuffer(640, 480));
     const int place[4] = {10, 20, 3000, 2000};
     view.PrintTo(nullptr, place);
     ASSERT_NE(nullptr, record.printed);
@@ -153,8 +133,7 @@ TEST_F(BufferViewTest, ThePrintedImageHasARoundedBlackBorderAndBlackenedCorners)
     };
     for (const auto& p : pixels)
         EXPECT_EQ(p.colour, Pixel(image, p.x, p.y)) << p.x << ", " << p.y;
-    // The on-screen buffer keeps its blackened corners until recomposed.
-    EXPECT_EQ(black, Pixel(*view.GetBuffer(), 0, 0));
+    EXPECT_EQ(black, Pixel(*view.GetBuffer(), 0, 0)) << "the screen buffer keeps its corners until recomposed";
     EXPECT_EQ(frame, Pixel(*view.GetBuffer(), 7, 0));
 }
 
