@@ -16,26 +16,19 @@ namespace {
 using Bytes = std::vector<uint8_t>;
 const Bytes TWELVE = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
 
-// Seeks of a twelve-byte file, each from where the one before left it; a cut
-// read at the end, reported as failed by the mapped reads only.
+// Reads and seeks of a twelve-byte file, each seek from where the one before
+// left it; a read cut by the end is reported as failed by the mapped reads only.
 void ExpectSeeksAndReads(CFile& file, bool cutReported)
 {
-    std::vector<uint8_t> got(12, 0xEE);
+    Bytes got(12, 0xEE);
     DWORD count = 0;
     EXPECT_TRUE(file.Read(got.data(), 12, &count));
     EXPECT_EQ(TWELVE, got);
     EXPECT_FALSE(file.Read(got.data(), 1, &count)) << "nothing is left";
     EXPECT_EQ(0u, count);
-    const struct {
-        const char* why;
-        long offset;
-        int origin;
-        bool ok;
-        DWORD position;
-    } seeks[] = {
-        {"back from the end", 4, 2, true, 8},   {"back from here", -3, 1, true, 5},
-        {"past the end", 20, 0, false, 12},     {"before the start", -20, 1, false, 0},
-        {"unknown origin", 1, 3, false, 0},     {"from the start", 8, 0, true, 8},
+    const struct { const char* why; long offset; int origin; bool ok; DWORD position; } seeks[] = {
+        {"back from the end", 4, 2, true, 8}, {"back from here", -3, 1, true, 5}, {"past the end", 20, 0, false, 12},
+        {"before the start", -20, 1, false, 0}, {"unknown origin", 1, 3, false, 0}, {"from the start", 8, 0, true, 8},
     };
     for (const auto& s : seeks) {
         EXPECT_EQ(s.ok, file.Seek(s.offset, s.origin)) << s.why;
@@ -70,9 +63,7 @@ TEST_P(FileManagerTest, ReadsSeeksAndWritesStayInsideTheFile)
     EXPECT_TRUE(file.Close());
 
     ASSERT_NE(nullptr, file.OpenWrite("written.bin"));
-    EXPECT_TRUE(file.Write("abcdef", 6, &count));
-    EXPECT_TRUE(file.Write("gh", 2, nullptr));
-    EXPECT_TRUE(file.Close());
+    EXPECT_TRUE(file.Write("abcdef", 6, &count) && file.Write("gh", 2, nullptr) && file.Close());
     EXPECT_EQ((Bytes{'a', 'b', 'c', 'd', 'e', 'f', 'g', 'h'}), ReadBytes("written.bin"));
     EXPECT_FALSE(file.Write("x", 1, nullptr)) << "nothing is open";
     EXPECT_EQ(nullptr, file.OpenWrite("no-such-folder\\x.bin"));
@@ -102,9 +93,7 @@ TEST(MemoryFileTest, ReadsLikeAMappedFileAndWritesOverItsBytes)
     CMemoryFile written;
     ASSERT_NE(nullptr, written.OpenWrite("ignored"));
     DWORD count = 0;
-    EXPECT_TRUE(written.Write("abc", 3, &count));
-    EXPECT_TRUE(written.Seek(1, 0));
-    EXPECT_TRUE(written.Write("XYZ", 3, nullptr));
+    EXPECT_TRUE(written.Write("abc", 3, &count) && written.Seek(1, 0) && written.Write("XYZ", 3, nullptr));
     EXPECT_EQ((std::vector<BYTE>{'a', 'X', 'Y', 'Z'}), written.Bytes());
 }
 

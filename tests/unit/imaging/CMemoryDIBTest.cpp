@@ -13,11 +13,7 @@ namespace {
 
 const COLORREF MAGENTA = 0xFF00FF;
 
-struct Copy {
-    const char* why;
-    int dx, dy, w, h, sx, sy;
-    bool refused;
-};
+struct Copy { const char* why; int dx, dy, w, h, sx, sy; bool refused; };
 
 // Random colours with the key in runs of every length, the last column keyed:
 // the top row is stored last, so its final pixel ends the picture's memory.
@@ -74,14 +70,10 @@ TEST(MemoryDIBTest, WholeKeyedCopiesFollowThePixelRuleForEveryRunPattern)
 TEST(MemoryDIBTest, PartsAreCopiedAndRectanglesOutsideEitherPictureRefused)
 {
     const Copy copies[] = {
-        {"a part, moved", 2, 2, 3, 2, 1, 2, false},
-        {"nothing to copy", 0, 0, 0, 3, 0, 0, false},
-        {"wider than the source", 0, 0, 7, 1, 0, 0, true},
-        {"past the destination's right edge", 5, 0, 4, 1, 0, 0, true},
-        {"past the destination's bottom", 0, 6, 1, 2, 0, 0, true},
-        {"before the destination", -1, 0, 2, 2, 0, 0, true},
-        {"before the source", 0, 0, 2, 2, -1, 0, true},
-        {"negative width", 0, 0, -2, 2, 0, 0, true},
+        {"a part, moved", 2, 2, 3, 2, 1, 2, false}, {"nothing to copy", 0, 0, 0, 3, 0, 0, false},
+        {"wider than the source", 0, 0, 7, 1, 0, 0, true}, {"past the destination's right", 5, 0, 4, 1, 0, 0, true},
+        {"past the destination's bottom", 0, 6, 1, 2, 0, 0, true}, {"before the destination", -1, 0, 2, 2, 0, 0, true},
+        {"before the source", 0, 0, 2, 2, -1, 0, true}, {"negative width", 0, 0, -2, 2, 0, 0, true},
     };
     CMemoryDIB source(6, 5);
     CMemoryDIB dest(8, 7);

@@ -8,6 +8,7 @@
 #include "imaging/CMemoryDIB.h"
 #include "imaging/COffScreenBufferView.h"
 #include "testing/FakeBufferSurface.h"
+#include "testing/Pictures.h"
 #include "testing/Rects.h"
 
 namespace {
@@ -27,8 +28,13 @@ public:
         blitsWhenRendered.push_back(m_Record->blits.size());
         for (int y = clip->top; y < clip->bottom; ++y)
             for (int x = clip->left; x < clip->right; ++x)
-                if (BYTE* p = GetBuffer() ? GetBuffer()->PixelAddress(x, y) : nullptr)
-                    p[0] = p[1] = p[2] = 0x80;
+                if (GetBuffer() && GetBuffer()->PixelAddress(x, y))
+                    PutPixel(*GetBuffer(), x, y, 0x808080);
+    }
+    void Add(const Rects& rects)
+    {
+        for (RECT r : rects)
+            AddDirtyRect(&r);
     }
     Rects Dirty() const { return Rects(GetDirtyRects().begin(), GetDirtyRects().end()); }
     std::vector<size_t> blitsWhenRendered;
@@ -44,68 +50,51 @@ protected:
         CMemoryDIB source(w, h);
         return view.CreateBuffer(nullptr, &source);
     }
-    void Add(const Rects& rects)
-    {
-        for (RECT r : rects)
-            view.AddDirtyRect(&r);
-    }
     FakeBufferSurface::Record record;
     RecordingView view{&record};
 };
 
 TEST_F(BufferViewTest, OnlyTheNewestRectangleAbsorbsAnOverlappingOne)
 {
-    const struct {
-        const char* why;
-        Rects added, dirty;
-    } cases[] = {
+    const struct { const char* why; Rects added, dirty; } cases[] = {
         {"overlapping the newest", {{0, 0, 10, 10}, {5, 5, 20, 20}}, {{0, 0, 20, 20}}},
-        {"overlapping only an older one",
-         {{0, 0, 10, 10}, {30, 30, 40, 40}, {5, 5, 12, 12}},
+        {"overlapping only an older one", {{0, 0, 10, 10}, {30, 30, 40, 40}, {5, 5, 12, 12}},
          {{5, 5, 12, 12}, {30, 30, 40, 40}, {0, 0, 10, 10}}},
         {"touching is not overlapping", {{0, 0, 10, 10}, {10, 0, 20, 10}}, {{10, 0, 20, 10}, {0, 0, 10, 10}}},
     };
     for (const auto& c : cases) {
-        Add(c.added);
+        view.Add(c.added);
         EXPECT_EQ(c.dirty, view.Dirty()) << c.why;
         view.FlushDirty(nullptr);
     }
 }
 
-TEST_F(BufferViewTest, FlushComposesEveryRectangleBeforeShowingAnyThenForgetsThem)
+TEST_F(BufferViewTest, FlushComposesEveryRectangleBeforeShowingAnyAndShowsOnlyTheBuffersPart)
 {
     ASSERT_TRUE(MakeBuffer(100, 80));
-    Add({{0, 0, 10, 10}, {30, 30, 40, 40}, {60, 0, 70, 5}});
+    view.Add({{0, 0, 10, 10}, {30, 30, 40, 40}, {60, 0, 70, 5}});
     view.FlushDirty(nullptr);
     view.FlushDirty(nullptr);
-    EXPECT_EQ(std::vector<size_t>(3, 0), view.blitsWhenRendered)
-        << "all composed before any is shown, and once only";
+    EXPECT_EQ(std::vector<size_t>(3, 0), view.blitsWhenRendered) << "all composed before any is shown, once";
     EXPECT_EQ((Rects{{60, 0, 70, 5}, {30, 30, 40, 40}, {0, 0, 10, 10}}), record.blits);
 
     record.blits.clear();
     for (RECT r : Rects{{90, 70, 130, 120}, {200, 0, 300, 50}})
         view.BlitToWindow(nullptr, &r);
     view.BlitToWindow(nullptr, nullptr);
-    EXPECT_EQ((Rects{{90, 70, 100, 80}, {0, 0, 100, 80}}), record.blits) << "only the part inside is shown";
+    EXPECT_EQ((Rects{{90, 70, 100, 80}, {0, 0, 100, 80}}), record.blits);
 }
 
 TEST_F(BufferViewTest, WithoutABufferNothingIsShownOrPrinted)
 {
     record.failCreate = true;
     EXPECT_FALSE(MakeBuffer(50, 50));
-    Add({{0, 0, 10, 10}});
+    view.Add({{0, 0, 10, 10}});
     view.FlushDirty(nullptr);
     const int place[4] = {0, 0, 100, 100};
     view.PrintTo(nullptr, place);
     EXPECT_TRUE(record.blits.empty());
     EXPECT_EQ(nullptr, record.printed);
-}
-
-COLORREF Pixel(const CMemoryDIB& picture, int x, int y)
-{
-    COLORREF colour = 0xDEAD;
-    picture.GetPixel(x, y, &colour);
-    return colour;
 }
 
 TEST_F(BufferViewTest, ThePrintedImageHasARoundedBlackBorderAndBlackenedCorners)
@@ -118,23 +107,18 @@ TEST_F(BufferViewTest, ThePrintedImageHasARoundedBlackBorderAndBlackenedCorners)
     ASSERT_EQ(644, image.GetWidth());
     ASSERT_EQ(484, image.GetHeight());
     EXPECT_EQ(0, std::memcmp(place, record.place, sizeof place));
-
-    const COLORREF white = 0xFFFFFF, black = 0, frame = 0x808080;
     // Outside the outer curve at the corners, the border, and the frame's own
     // blackened corner inside it.
-    const struct {
-        int x, y;
-        COLORREF colour;
-    } pixels[] = {
-        {0, 0, white},     {5, 0, white},   {6, 0, black},   {643, 0, white}, {0, 483, white},
-        {643, 483, white}, {0, 5, white},   {0, 6, black},   {322, 0, black}, {1, 200, black},
-        {2, 2, black},     {8, 2, black},   {9, 2, frame},   {641, 481, black}, {322, 2, frame},
-        {3, 9, frame},
+    const COLORREF white = 0xFFFFFF, black = 0, frame = 0x808080;
+    const struct { int x, y; COLORREF colour; } pixels[] = {
+        {0, 0, white}, {5, 0, white}, {6, 0, black}, {643, 0, white}, {0, 483, white}, {643, 483, white},
+        {0, 5, white}, {0, 6, black}, {322, 0, black}, {1, 200, black}, {2, 2, black}, {8, 2, black},
+        {9, 2, frame}, {641, 481, black}, {322, 2, frame}, {3, 9, frame},
     };
     for (const auto& p : pixels)
-        EXPECT_EQ(p.colour, Pixel(image, p.x, p.y)) << p.x << ", " << p.y;
-    EXPECT_EQ(black, Pixel(*view.GetBuffer(), 0, 0)) << "the screen buffer keeps its corners until recomposed";
-    EXPECT_EQ(frame, Pixel(*view.GetBuffer(), 7, 0));
+        EXPECT_EQ(p.colour, PixelOf(image, p.x, p.y)) << p.x << ", " << p.y;
+    EXPECT_EQ(black, PixelOf(*view.GetBuffer(), 0, 0)) << "the screen buffer keeps its corners until recomposed";
+    EXPECT_EQ(frame, PixelOf(*view.GetBuffer(), 7, 0));
 }
 
 } // namespace
