@@ -72,6 +72,7 @@ TEST_F(PictureReaderTest, EachDamageIsRefusedForItsReason)
     // keep: bytes kept of the file; offset: of the pixels, 0 as written.
     const struct { const char* what; PictureFields fields; const char* memory, *section; size_t keep = SIZE_MAX;
                    uint32_t offset = 0; } cases[] = {
+        {"empty", {}, "Not a bitmap file", "Bad file read", 0},
         {"13 bytes", {}, "Not a bitmap file", "Bad file read", 13},
         {"BM magic", {4, 3, 24, 0, 40, 0, {'B', 'M'}}, "Not a bitmap file", "Not the correct file type"},
         {"header cut", {}, "ReadFrom: Bad file read", "Bad file read", 30},

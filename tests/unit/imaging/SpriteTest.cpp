@@ -98,6 +98,8 @@ TEST_F(SpriteTest, AFrameSpriteShowsOneCellOfTheGridAndRefusesCellsTooSmall)
     EXPECT_FALSE(f->SetRows(0));
     EXPECT_FALSE(f->SetColumns(9));
     ASSERT_TRUE(f->SetColumns(4) && f->SetRows(1));
+    EXPECT_EQ(2, f->GetFrameWidth());
+    EXPECT_EQ(2, f->GetFrameHeight());
     FlushDirty(nullptr);
     EXPECT_FALSE(f->SetColumn(4));
     EXPECT_FALSE(f->SetColumn(0)) << "already shown";
