@@ -48,39 +48,27 @@ protected:
 
 TEST_P(FileManagerTest, ReadsSeeksAndWritesStayInsideTheFile)
 {
-    WriteBytes("twelve.bin", TWELVE);
+    std::filesystem::create_directory("data004");
+    WriteBytes("data004/twelve.bin", TWELVE);
     WriteBytes("empty.bin", {});
+    CFileManager::SetProgramFolderPath(folder_.path().string());
     CFileManager file(GetParam());
-    EXPECT_EQ(nullptr, file.OpenRead("missing.bin"));
-    ASSERT_NE(nullptr, file.OpenRead("twelve.bin"));
+    EXPECT_EQ(nullptr, file.OpenRead("\\data004\\missing.bin"));
+    ASSERT_NE(nullptr, file.OpenRead("\\data004\\twelve.bin")) << "a name under the program folder";
     EXPECT_EQ(12u, file.GetSize());
     ExpectSeeksAndReads(file, GetParam());
     EXPECT_TRUE(file.Close());
-    ASSERT_NE(nullptr, file.OpenRead("empty.bin"));
+    ASSERT_NE(nullptr, file.OpenRead("\\empty.bin"));
     DWORD count = 0;
     BYTE byte = 0;
     EXPECT_FALSE(file.Read(&byte, 1, &count));
     EXPECT_TRUE(file.Close());
 
-    ASSERT_NE(nullptr, file.OpenWrite("written.bin"));
+    ASSERT_NE(nullptr, file.OpenWrite("\\written.bin"));
     EXPECT_TRUE(file.Write("abcdef", 6, &count) && file.Write("gh", 2, nullptr) && file.Close());
     EXPECT_EQ((Bytes{'a', 'b', 'c', 'd', 'e', 'f', 'g', 'h'}), ReadBytes("written.bin"));
     EXPECT_FALSE(file.Write("x", 1, nullptr)) << "nothing is open";
-    EXPECT_EQ(nullptr, file.OpenWrite("no-such-folder\\x.bin"));
-}
-
-TEST_P(FileManagerTest, NamesAreTakenFromTheProgramFolder)
-{
-    std::filesystem::create_directory("data004");
-    WriteBytes("data004/s0101.dat", TWELVE);
-    const std::string folder = folder_.path().string();
-    CFileManager::SetProgramFolderPath(folder);
-    std::string full;
-    CFileManager::GetFullPath(full, "\\data004\\s0101.dat");
-    EXPECT_EQ(folder + "\\data004\\s0101.dat", full);
-    CFileManager file(GetParam());
-    ASSERT_NE(nullptr, file.OpenRead("\\data004\\s0101.dat"));
-    EXPECT_EQ(12u, file.GetSize());
+    EXPECT_EQ(nullptr, file.OpenWrite("\\no-such-folder\\x.bin"));
 }
 
 INSTANTIATE_TEST_SUITE_P(MappedAndPlain, FileManagerTest, ::testing::Bool());
