@@ -12,20 +12,17 @@
 
 namespace {
 
-// A little of everything a caller does with a picture it has read.
+// A little of everything a caller does with a picture it has read: its far
+// corners, keyed and mirrored copies out of them.
 void UsePicture(const CMemoryDIB& picture)
 {
-    const int width = picture.GetWidth();
-    const int height = picture.GetHeight();
+    const int width = picture.GetWidth(), height = picture.GetHeight();
     COLORREF colour = 0;
     picture.GetPixel(width - 1, 0, &colour);
-    picture.GetPixel(0, height - 1, &colour);
     picture.GetMirroredPixel(width - 1, height - 1, &colour);
-    const int w = width < 48 ? width : 48;
-    const int h = height < 48 ? height : 48;
+    const int w = width < 48 ? width : 48, h = height < 48 ? height : 48;
     CMemoryDIB target(w, h);
-    picture.CopyTo(&target, 0, 0, w, h, width - w, height - h, -1);
-    picture.CopyTo(&target, 0, 0, w, h, 0, 0, 0xFF00FF);
+    picture.CopyTo(&target, 0, 0, w, h, width - w, height - h, 0xFF00FF);
     picture.CopyMirroredTo(&target, 0, 0, w, h, width - w, 0, 0xFF00FF);
 }
 
@@ -54,12 +51,10 @@ void CheckSectionInfo(const uint8_t* data, size_t size)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    {
-        CMemoryFile file(data, size);
-        CMemoryDIB picture(2, 2);
-        if (picture.ReadFrom(file))
-            UsePicture(picture);
-    }
+    CMemoryFile file(data, size);
+    CMemoryDIB picture(2, 2);
+    if (picture.ReadFrom(file))
+        UsePicture(picture);
     CheckSectionInfo(data, size);
     return 0;
 }

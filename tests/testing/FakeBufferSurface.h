@@ -15,7 +15,6 @@ public:
         // The last printed image, as the printer received it.
         std::unique_ptr<CMemoryDIB> printed;
         int place[4] = {0, 0, 0, 0};
-        int creates = 0;
         bool failCreate = false;
     };
 
@@ -23,7 +22,6 @@ public:
 
     BYTE* Create(HWND, const BITMAPINFO* info) override
     {
-        ++m_Record->creates;
         if (m_Record->failCreate)
             return nullptr;
         const BITMAPINFOHEADER& header = info->bmiHeader;

@@ -21,23 +21,13 @@ struct PictureFields {
     int64_t pixelBytes = -1;
 };
 
-inline uint32_t RowBytes(const PictureFields& fields)
-{
-    return static_cast<uint32_t>((static_cast<int64_t>(fields.width) * fields.bitCount + 31) / 32 * 4);
-}
-
-// For sensible sizes only.
-inline int64_t NeededPixelBytes(const PictureFields& fields)
-{
-    const int64_t rows = fields.height < 0 ? -static_cast<int64_t>(fields.height) : fields.height;
-    return fields.width > 0 ? static_cast<int64_t>(RowBytes(fields)) * rows : 0;
-}
-
 // Pixel byte i of the data gets (i * 7 + 1) & 0xFF, so every row differs.
 inline std::vector<uint8_t> PictureBytes(const PictureFields& fields)
 {
     const uint32_t offset = 14 + fields.headerSize + 4 * fields.colours;
-    const int64_t pixels = fields.pixelBytes >= 0 ? fields.pixelBytes : NeededPixelBytes(fields);
+    const int64_t rowBytes = (static_cast<int64_t>(fields.width) * fields.bitCount + 31) / 32 * 4;
+    const int64_t rows = fields.height < 0 ? -static_cast<int64_t>(fields.height) : fields.height;
+    const int64_t pixels = fields.pixelBytes >= 0 ? fields.pixelBytes : rowBytes * rows;
     std::vector<uint8_t> bytes(offset + static_cast<size_t>(pixels), 0);
     auto put32 = [&](size_t at, uint32_t v) {
         for (int i = 0; i < 4; ++i)
@@ -62,17 +52,6 @@ inline std::vector<uint8_t> PictureBytes(const PictureFields& fields)
     for (size_t i = offset; i < bytes.size(); ++i)
         bytes[i] = static_cast<uint8_t>((i - offset) * 7 + 1);
     return bytes;
-}
-
-// Sets pixel (x, y), y from the top, of a 24-bit picture's bytes.
-inline void PutPictureColour(std::vector<uint8_t>& bytes, const PictureFields& fields, int x, int y,
-                             uint32_t colour)
-{
-    const size_t offset = 14 + fields.headerSize + 4 * fields.colours;
-    uint8_t* p = &bytes[offset + static_cast<size_t>(fields.height - 1 - y) * RowBytes(fields) + 3 * x];
-    p[0] = static_cast<uint8_t>(colour >> 16);
-    p[1] = static_cast<uint8_t>(colour >> 8);
-    p[2] = static_cast<uint8_t>(colour);
 }
 
 inline bool WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes)

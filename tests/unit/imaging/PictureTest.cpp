@@ -1,0 +1,196 @@
+// Pictures: both readers on good and damaged files (the memory picture's, and
+// the header checks of the DIB-section reader that decide what GDI may read),
+// and the memory picture's rectangle copies the page is composed with, plain
+// and mirrored, keyed, in part, and refused outside either picture, each
+// checked pixel by pixel against what the copy should have done.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <vector>
+
+#include "imaging/CDIBSection.h"
+#include "imaging/CMemoryDIB.h"
+#include "imaging/CMemoryFile.h"
+#include "testing/PictureBytes.h"
+#include "testing/Pictures.h"
+#include "testing/TraceCapture.h"
+
+namespace {
+
+class PictureReaderTest : public ::testing::Test {
+protected:
+    // The section's verdict on the bytes; its trace joined into *trace.
+    bool ReadSection(const std::vector<uint8_t>& bytes, std::vector<BYTE>* info, DWORD* size, std::string* trace)
+    {
+        CMemoryFile file(bytes);
+        const bool ok = CDIBSection::ReadInfo(file, info, size);
+        if (ok) {
+            EXPECT_EQ(bytes.size() - *size, file.GetPosition()) << "the file stands at the pixel data";
+        }
+        *trace = Joined(trace_.Take());
+        return ok;
+    }
+    TraceCapture trace_;
+};
+
+TEST_F(PictureReaderTest, TheMemoryPictureTakesA24BitFileWithItsTopRowLast)
+{
+    const std::vector<uint8_t> bytes = PictureBytes({3, 2});
+    CMemoryFile file(bytes);
+    CMemoryDIB picture(1, 1);
+    ASSERT_TRUE(picture.ReadFrom(file)) << Joined(trace_.Take());
+    EXPECT_EQ(0, std::memcmp(&bytes[54 + 12], picture.PixelAddress(0, 0), 12)) << "the top row comes last";
+    COLORREF colour = 0;
+    EXPECT_TRUE(picture.GetPixel(2, 1, &colour));
+    EXPECT_EQ(RGB(bytes[54 + 8], bytes[54 + 7], bytes[54 + 6]), colour) << "stored blue first";
+}
+
+TEST_F(PictureReaderTest, TheSectionTakesUncompressedDepthsAndFillsAShortColourTable)
+{
+    const struct { PictureFields fields; DWORD pixelSize; } cases[] = {
+        {{5, 3}, 16 * 3}, {{5, 3, 8, 0, 40, 256}, 8 * 3}, {{5, 3, 8, 0, 40, 4}, 8 * 3},
+        {{9, 3, 4, 0, 40, 16}, 8 * 3}, {{33, 3, 1, 0, 40, 2}, 8 * 3}, {{3, 3, 32}, 12 * 3},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.fields.bitCount << " bits, " << c.fields.colours << " colours");
+        std::vector<BYTE> info;
+        DWORD size = 0;
+        std::string trace;
+        ASSERT_TRUE(ReadSection(PictureBytes(c.fields), &info, &size, &trace)) << trace;
+        EXPECT_EQ(c.pixelSize, size);
+        const size_t table = c.fields.bitCount <= 8 ? size_t(1) << c.fields.bitCount : 0;
+        ASSERT_EQ(40 + 4 * table, info.size());
+        for (size_t k = 0; k < table; ++k)
+            EXPECT_EQ(k < c.fields.colours ? k : 0, info[40 + 4 * k]) << "colour " << k << ": given, or black";
+    }
+}
+
+// Each damage is refused for its own reason, and a memory picture keeps what
+// it held. The memory reader ignores the pixel offset (its rows follow the
+// header) and is not asked about those; the section takes 8 bits.
+TEST_F(PictureReaderTest, EachDamageIsRefusedForItsReason)
+{
+    const char* not24 = "Not a 24-bit";
+    // keep: bytes kept of the file; offset: of the pixels, 0 as written.
+    const struct { const char* what; PictureFields fields; const char* memory, *section; size_t keep = SIZE_MAX;
+                   uint32_t offset = 0; } cases[] = {
+        {"empty", {}, "Not a bitmap file", "Bad file read", 0},
+        {"13 bytes", {}, "Not a bitmap file", "Bad file read", 13},
+        {"BM magic", {4, 3, 24, 0, 40, 0, {'B', 'M'}}, "Not a bitmap file", "Not the correct file type"},
+        {"header cut", {}, "ReadFrom: Bad file read", "Bad file read", 30},
+        {"8 bits", {4, 3, 8, 0, 40, 256}, not24, nullptr},
+        {"bit fields", {4, 3, 16, 3, 40, 3}, not24, "Not an uncompressed format"},
+        {"compressed 24", {4, 3, 24, 1}, not24, "Not an uncompressed format"},
+        {"OS/2 header", {4, 3, 24, 0, 12}, not24, "probably an OS/2 bitmap"},
+        {"offset inside the file header", {}, nullptr, "BITMAPINFOHEADER size problem", SIZE_MAX, 14},
+        {"offset far away", {}, nullptr, "BITMAPINFOHEADER size problem", SIZE_MAX, 0x7F000036},
+        {"zero width", {0}, "Bad picture size 0 x 3", "Bad size 0 x 3 or bit count 24"},
+        {"top-down", {4, -3}, "Bad picture size 4 x -3", "Bad size 4 x -3 or bit count 24"},
+        {"huge", {0x40000000, 0x40000000, 24, 0, 40, 0, {'Y', '5'}, 8}, "Bad picture size 1073741824 x 1073741824",
+         "Bad size 1073741824 x 1073741824 or bit count 24"},
+        {"7 bits", {4, 3, 7}, not24, "Bad size 4 x 3 or bit count 7"},
+        {"short rows", {4, 3, 24, 0, 40, 0, {'Y', '5'}, 35}, "Picture data is short", "Bad bitmap image read"},
+        {"rows missing", {8000, 8000, 24, 0, 40, 0, {'Y', '5'}, 0}, "Picture data is short", "Bad bitmap image read"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::vector<uint8_t> bytes = PictureBytes(c.fields);
+        bytes.resize(std::min(bytes.size(), c.keep));
+        if (c.offset)
+            std::memcpy(&bytes[10], &c.offset, 4);
+        if (c.memory) {
+            CMemoryFile file(bytes);
+            CMemoryDIB picture(2, 2);
+            picture.PixelAddress(1, 1)[0] = 9;
+            EXPECT_FALSE(picture.ReadFrom(file));
+            const std::string trace = Joined(trace_.Take());
+            EXPECT_NE(std::string::npos, trace.find(c.memory)) << trace;
+            EXPECT_EQ(9, picture.PixelAddress(1, 1)[0]) << "the picture is kept";
+        }
+        std::vector<BYTE> info;
+        DWORD size = 0;
+        std::string trace;
+        if (c.section) {
+            EXPECT_FALSE(ReadSection(bytes, &info, &size, &trace));
+            EXPECT_NE(std::string::npos, trace.find(c.section)) << trace;
+        }
+    }
+}
+
+const COLORREF MAGENTA = 0xFF00FF;
+
+struct Copy { const char* why; int dx, dy, w, h, sx, sy; bool refused; };
+
+// Random colours with the key in runs of every length, the last column keyed:
+// the top row is stored last, so its final pixel ends the picture's memory.
+void PaintPattern(CMemoryDIB& picture)
+{
+    unsigned seed = 12345;
+    for (int y = 0; y < picture.GetHeight(); ++y)
+        for (int x = 0; x < picture.GetWidth(); ++x) {
+            seed = seed * 1103515245u + 12345u;
+            const bool key = (seed >> 16) % 3 == 0 || x == picture.GetWidth() - 1;
+            PutPixel(picture, x, y, key ? MAGENTA : static_cast<COLORREF>(seed >> 8 & 0xFFFFFF));
+        }
+}
+
+void ExpectCopy(const CMemoryDIB& source, CMemoryDIB& dest, const Copy& c, bool mirror, int key)
+{
+    SCOPED_TRACE(testing::Message() << c.why << (mirror ? ", mirrored" : ""));
+    std::vector<COLORREF> before;
+    for (int y = 0; y < dest.GetHeight(); ++y)
+        for (int x = 0; x < dest.GetWidth(); ++x)
+            before.push_back(PixelOf(dest, x, y));
+    TraceCapture trace;
+    if (mirror)
+        source.CopyMirroredTo(&dest, c.dx, c.dy, c.w, c.h, c.sx, c.sy, key);
+    else
+        source.CopyTo(&dest, c.dx, c.dy, c.w, c.h, c.sx, c.sy, key);
+    EXPECT_EQ(c.refused ? 1u : 0u, trace.Take().size()) << "a refused rectangle is traced";
+    for (int y = 0; y < dest.GetHeight(); ++y)
+        for (int x = 0; x < dest.GetWidth(); ++x) {
+            const int i = x - c.dx, j = y - c.dy;
+            COLORREF want = before[y * dest.GetWidth() + x];
+            if (!c.refused && i >= 0 && i < c.w && j >= 0 && j < c.h) {
+                const COLORREF from = PixelOf(source, mirror ? source.GetWidth() - 1 - (c.sx + i) : c.sx + i, c.sy + j);
+                if (static_cast<int>(from) != key)
+                    want = from;
+            }
+            ASSERT_EQ(want, PixelOf(dest, x, y)) << x << ", " << y;
+        }
+}
+
+TEST(MemoryDIBTest, WholeKeyedCopiesFollowThePixelRuleForEveryRunPattern)
+{
+    // Widths with and without row padding.
+    for (int width : {4, 9, 17, 37}) {
+        CMemoryDIB source(width, 3);
+        CMemoryDIB dest(width, 3);
+        PaintPattern(source);
+        const Copy whole = {"whole", 0, 0, width, 3, 0, 0, false};
+        ExpectCopy(source, dest, whole, false, MAGENTA);
+        ExpectCopy(source, dest, whole, true, MAGENTA);
+    }
+}
+
+TEST(MemoryDIBTest, PartsAreCopiedAndRectanglesOutsideEitherPictureRefused)
+{
+    const Copy copies[] = {
+        {"a part, moved", 2, 2, 3, 2, 1, 2, false}, {"nothing to copy", 0, 0, 0, 3, 0, 0, false},
+        {"wider than the source", 0, 0, 7, 1, 0, 0, true}, {"past the destination's right", 5, 0, 4, 1, 0, 0, true},
+        {"past the destination's bottom", 0, 6, 1, 2, 0, 0, true}, {"before the destination", -1, 0, 2, 2, 0, 0, true},
+        {"before the source", 0, 0, 2, 2, -1, 0, true}, {"negative width", 0, 0, -2, 2, 0, 0, true},
+    };
+    CMemoryDIB source(6, 5);
+    CMemoryDIB dest(8, 7);
+    PaintPattern(source);
+    for (const Copy& c : copies)
+        for (bool mirror : {false, true})
+            for (int key : {-1, static_cast<int>(MAGENTA)})
+                ExpectCopy(source, dest, c, mirror, key);
+    source.CopyTo(nullptr, 0, 0, 1, 1, 0, 0, -1);
+}
+
+} // namespace
