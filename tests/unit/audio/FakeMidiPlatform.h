@@ -25,13 +25,16 @@ public:
     std::vector<std::string> devices;
     bool openSucceeds = true;
 
-    int openedId = -2, opens = 0, closes = 0, resets = 0;
+    int openedId = -2, resets = 0;
     int periods = 0; // begun and not ended
     int strayMessages = 0; // sent with a handle that is not the open device
     std::vector<SentMessage> sent;
     int tick = 0;
 
-    UINT OutDeviceCount() override { return Outside("midiOutGetNumDevs"), UINT(devices.size()); }
+    UINT OutDeviceCount() override
+    {
+        return Outside("midiOutGetNumDevs"), static_cast<UINT>(devices.size());
+    }
     bool OutDeviceName(UINT id, char* name, size_t size) override
     {
         Outside("midiOutGetDevCaps");
@@ -43,7 +46,6 @@ public:
     MidiOutHandle OpenOut(int id) override
     {
         Outside("midiOutOpen");
-        ++opens;
         openedId = id;
         open_ = openSucceeds;
         return open_ ? &device_ : nullptr;
@@ -56,7 +58,7 @@ public:
     }
     void CloseOut(MidiOutHandle out) override
     {
-        Outside("midiOutClose"), Check(out), ++closes;
+        Outside("midiOutClose"), Check(out);
         open_ = false;
     }
     UINT MinTimerPeriod() override { return Outside("timeGetDevCaps"), 1; }

@@ -19,6 +19,15 @@ Bytes SimpleTrack()
     return TrackWriter().NoteOn(0, 0, 60).NoteOff(96, 0, 60).EndOfTrack();
 }
 
+// Deltas of 0x3FFFFFFF, five bytes each.
+Bytes LongTrack(int notes, uint32_t last)
+{
+    TrackWriter track;
+    for (int i = 0; i < notes; ++i)
+        track.NoteOn(0x3FFFFFFF, 0, 60);
+    return track.EndOfTrack(last);
+}
+
 Bytes RiffWrapped(const Bytes& smf)
 {
     Bytes form = {'R', 'M', 'I', 'D'}, out;
@@ -47,9 +56,7 @@ std::string LoadMessage(const Bytes& bytes)
 TEST(LoadMidiFile, BareAndRiffWrappedFilesReadAlike)
 {
     TestFolder folder;
-    // Deltas summing to the largest total; 0x3FFFFFFF takes five bytes.
-    const Bytes longest = TrackWriter().NoteOn(0x3FFFFFFF, 0, 60).NoteOff(0x3FFFFFFF, 0, 60).EndOfTrack(1);
-    const Bytes smf = Smf(1, 96, {SimpleTrack(), longest});
+    const Bytes smf = Smf(1, 96, {SimpleTrack(), LongTrack(2, 1)}); // the largest total
     WriteBytes("bare.mid", smf);
     WriteBytes("riff.mid", RiffWrapped(smf));
     for (const char* name : {"bare.mid", "riff.mid"}) {
@@ -59,7 +66,8 @@ TEST(LoadMidiFile, BareAndRiffWrappedFilesReadAlike)
         EXPECT_EQ(1, song.format);
         EXPECT_EQ(2, song.trackCount);
         EXPECT_EQ(96, song.division);
-        EXPECT_EQ(SimpleTrack(), Bytes(song.tracks[0].data, song.tracks[0].data + song.tracks[0].length));
+        const MidiTrack& first = song.tracks[0];
+        EXPECT_EQ(SimpleTrack(), Bytes(first.data, first.data + first.length));
         EXPECT_EQ(96, song.tracks[0].totalTicks);
         EXPECT_EQ(0x7FFFFFFF, song.tracks[1].totalTicks);
         FreeSong(&song);
@@ -82,7 +90,8 @@ TEST(LoadMidiFile, EachDamageOfTheHeaderOrTheTrackChunksHasItsMessage)
     wrongTrackTag[wrongTrackTag.size() - SimpleTrack().size() - 5] = 'x';
     Bytes cut = withHeader(HeaderChunk(1, 2, 96), 2);
     cut.pop_back();
-    const Bytes huge = Cat(withHeader(HeaderChunk(1, 2, 96), 1), 0, 0, {'M', 'T', 'r', 'k', 0xFF, 0xFF, 0xFF, 0xF0, 0});
+    const Bytes huge = Cat(withHeader(HeaderChunk(1, 2, 96), 1), 0, 0,
+                           {'M', 'T', 'r', 'k', 0xFF, 0xFF, 0xFF, 0xF0, 0});
     const Bytes trailing = Cat(withHeader(HeaderChunk(1, 2, 96), 2), 0, 0, {'J', 'U', 'N', 'K', 1});
     const Bytes badSecond = Smf(1, 96, {SimpleTrack(), {0x00, 0x90, 0x3C, 0x40, 0x60, 0xF4}});
     const struct {
@@ -145,8 +154,7 @@ TEST(ScanTrack, EveryTrackMessageWithItsOffset)
         // Running status at the very start is a two-data-byte message.
         {{0x00, 0x3C}, "Offset 2: Message second data byte problem."},
         // Deltas that sum past 2147483647.
-        {TrackWriter().NoteOn(0x3FFFFFFF, 0, 60).NoteOff(0x3FFFFFFF, 0, 60).NoteOn(0x3FFFFFFF, 0, 60).EndOfTrack(),
-         "Offset 21: Total ticks can't fit in integer."},
+        {LongTrack(3, 0), "Offset 21: Total ticks can't fit in integer."},
         // Running status of a one-data-byte message needs no second byte.
         {{0x00, 0xC0, 0x05, 0x00, 0x06, 0x00, 0xFF, 0x2F}, nullptr},
         {{0x00, 0xD3, 0x05, 0x00, 0xFF, 0x2F}, nullptr},
@@ -156,14 +164,14 @@ TEST(ScanTrack, EveryTrackMessageWithItsOffset)
         {{0x00, 0xFF, 0x2F}, nullptr},
         {{0x81, 0x80, 0x80, 0x80, 0x00, 0xFF, 0x2F}, nullptr},
         // A cue point's 81 48 is one length byte (129), not the number 200.
-        {Cat({0x00, 0xFF, 0x07, 0x81, 0x48}, 128, 0, TrackWriter().NoteOn(0, 0, 60).EndOfTrack()), nullptr},
+        {Cat({0x00, 0xFF, 0x07, 0x81, 0x48}, 128, 0, SimpleTrack()), nullptr},
         // A sequence name's length is variable-length: 81 00 is 128.
         {Cat({0x00, 0xFF, 0x03, 0x81, 0x00}, 128, 'a', end), nullptr},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::PrintToString(c.track));
-        const std::string expected = c.message ? std::string("Error encountered in file: Track 0 ") + c.message : "";
-        EXPECT_EQ(expected, LoadMessage(Smf(1, 96, {c.track})));
+        const std::string prefix = "Error encountered in file: Track 0 ";
+        EXPECT_EQ(c.message ? prefix + c.message : "", LoadMessage(Smf(1, 96, {c.track})));
     }
 }
 

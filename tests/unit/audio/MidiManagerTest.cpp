@@ -17,13 +17,14 @@ TEST(MidiManager, PlaysOnlyWhenActiveAfterStartUpAndFromTheBeginningOnEachActiva
     MIDI_MANAGER manager{player, fake};
     // The manager looks for "<directory>\ZEP04.mid"; with the directory "."
     // that is one odd file name here, which is all the host needs.
-    WriteBytes(".\\ZEP04.mid", Smf(1, 125, {TrackWriter().NoteOn(0, 0, 60).NoteOff(8, 0, 60).EndOfTrack()}));
+    WriteBytes(".\\ZEP04.mid",
+               Smf(1, 125, {TrackWriter().NoteOn(0, 0, 60).NoteOff(8, 0, 60).EndOfTrack()}));
     auto notesStarted = [&] {
         return std::count_if(fake.sent.begin(), fake.sent.end(),
                              [](const SentMessage& m) { return m.message == 0x643C90; });
     };
     manager.ActivateApp(1, nullptr);
-    EXPECT_EQ(0, fake.opens) << "activation before start-up plays nothing";
+    EXPECT_FALSE(fake.DeviceOpen()) << "activation before start-up plays nothing";
     manager.Play(MUSIC_FILES, nullptr);
     manager.InitializedMIDI();
     fake.Ticks(player, 20); // past the first note

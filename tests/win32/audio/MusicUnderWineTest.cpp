@@ -7,11 +7,11 @@
 #include <mmsystem.h>
 
 #include <atomic>
-#include <cstdio>
 
 #include "audio/MidiManager.h"
 #include "audio/WinMidiPlatform.h"
 #include "testing/TestFolder.h"
+#include "unit/audio/SmfWriter.h"
 
 namespace {
 
@@ -36,8 +36,16 @@ public:
         ++timers;
         return CWinMidiPlatform::StartTimer(period, player);
     }
-    void BeginTimerPeriod(UINT period) override { ++periods, CWinMidiPlatform::BeginTimerPeriod(period); }
-    void EndTimerPeriod(UINT period) override { --periods, CWinMidiPlatform::EndTimerPeriod(period); }
+    void BeginTimerPeriod(UINT period) override
+    {
+        ++periods;
+        CWinMidiPlatform::BeginTimerPeriod(period);
+    }
+    void EndTimerPeriod(UINT period) override
+    {
+        --periods;
+        CWinMidiPlatform::EndTimerPeriod(period);
+    }
 };
 
 TEST(MusicWithoutDevice, LoopsSilentlyThroughAThousandActivationChangesAndStopsCleanly)
@@ -45,12 +53,8 @@ TEST(MusicWithoutDevice, LoopsSilentlyThroughAThousandActivationChangesAndStopsC
     ASSERT_EQ(0u, midiOutGetNumDevs()) << "these checks are for a system without a MIDI device";
     TestFolder folder;
     // A song of about 50 ms at 1 ms periods, so it loops many times.
-    const unsigned char song[] = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 1, 0, 1, 0, 96,
-                                  'M', 'T', 'r', 'k', 0, 0, 0, 12, 0x00, 0x90, 0x3C, 0x64,
-                                  0x0A, 0x80, 0x3C, 0x00, 0x00, 0xFF, 0x2F, 0x00};
-    std::FILE* file = std::fopen("ZEP04.mid", "wb");
-    ASSERT_EQ(1u, std::fwrite(song, sizeof song, 1, file));
-    std::fclose(file);
+    WriteBytes("ZEP04.mid",
+               Smf(1, 96, {TrackWriter().NoteOn(0, 0, 60).NoteOff(10, 0, 60).EndOfTrack()}));
     CountingPlatform platform;
     CMidiPlayer player{platform};
     MIDI_MANAGER manager{player, platform};
