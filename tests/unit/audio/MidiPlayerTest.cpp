@@ -80,14 +80,10 @@ TEST(PlayerLoop, MessagesOnTimeLoopingFromMemoryOnTheirOwnTimerWithNotesOffAtThe
     } cases[] = {
         {"running status, one-data-byte messages; system, meta and malformed tempo events skipped",
          TrackWriter()
-             .Event(0, {0x91, 0x3C, 0x40})
-             .Event(0, {0x3E, 0x41})
-             .Event(0, {0xC5, 0x07})
-             .Event(0, {0x08})
-             .Event(0, {0xD5, 0x33})
+             .Event(0, {0x91, 0x3C, 0x40}).Event(0, {0x3E, 0x41})
+             .Event(0, {0xC5, 0x07}).Event(0, {0x08}).Event(0, {0xD5, 0x33})
              .Event(0, {0xE2, 0x00, 0x40})
-             .Event(0, {0xF0, 0x03, 0x7E, 0x7F, 0xF7})
-             .Event(0, {0xFF, 0x01, 0x02, 'h', 'i'})
+             .Event(0, {0xF0, 0x03, 0x7E, 0x7F, 0xF7}).Event(0, {0xFF, 0x01, 0x02, 'h', 'i'})
              .Event(0, {0x3C, 0x00})
              .Event(0, {0xFF, 0x51, 0x03, 0, 0, 0}) // would make the step infinite
              .Event(0, {0xFF, 0x51, 0x02, 0x03, 0xD0}) // too short to hold a tempo
