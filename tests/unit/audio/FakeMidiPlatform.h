@@ -10,14 +10,10 @@
 #include <atomic>
 #include <cstdio>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "audio/MidiPlayer.h"
-
-struct SentMessage {
-    int tick;
-    DWORD message;
-};
 
 class FakeMidiPlatform : public MidiPlatform {
 public:
@@ -28,7 +24,9 @@ public:
     int openedId = -2, resets = 0;
     int periods = 0; // begun and not ended
     int strayMessages = 0; // sent with a handle that is not the open device
-    std::vector<SentMessage> sent;
+    // Tick and message of what was sent once the timer ticked: not the
+    // program changes of opening.
+    std::vector<std::pair<int, DWORD>> sent;
     int tick = 0;
 
     UINT OutDeviceCount() override
@@ -38,10 +36,8 @@ public:
     bool OutDeviceName(UINT id, char* name, size_t size) override
     {
         Outside("midiOutGetDevCaps");
-        if (id >= devices.size() || devices[id].empty())
-            return false;
-        std::snprintf(name, size, "%s", devices[id].c_str());
-        return true;
+        return id < devices.size() && !devices[id].empty() &&
+               std::snprintf(name, size, "%s", devices[id].c_str()) >= 0;
     }
     MidiOutHandle OpenOut(int id) override
     {
@@ -54,7 +50,8 @@ public:
     void SendShort(MidiOutHandle out, DWORD message) override
     {
         Check(out);
-        sent.push_back({tick, message});
+        if (tick > 0)
+            sent.push_back({tick, message});
     }
     void CloseOut(MidiOutHandle out) override
     {
@@ -91,15 +88,6 @@ public:
                 player.OnTimer(runningTimer_);
             inTick_ = false;
         }
-    }
-    // The messages of the ticks, without the program changes of opening.
-    std::vector<SentMessage> Played() const
-    {
-        std::vector<SentMessage> played;
-        for (const SentMessage& m : sent)
-            if (m.tick > 0)
-                played.push_back(m);
-        return played;
     }
 
 private:

@@ -21,7 +21,7 @@ TEST(MidiManager, PlaysOnlyWhenActiveAfterStartUpAndFromTheBeginningOnEachActiva
                Smf(1, 125, {TrackWriter().NoteOn(0, 0, 60).NoteOff(8, 0, 60).EndOfTrack()}));
     auto notesStarted = [&] {
         return std::count_if(fake.sent.begin(), fake.sent.end(),
-                             [](const SentMessage& m) { return m.message == 0x643C90; });
+                             [](const auto& m) { return m.second == 0x643C90; });
     };
     manager.ActivateApp(1, nullptr);
     EXPECT_FALSE(fake.DeviceOpen()) << "activation before start-up plays nothing";

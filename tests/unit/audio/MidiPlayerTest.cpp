@@ -31,9 +31,9 @@ struct Player {
     // The tick on which a message first went out, -1 if never.
     int TickOf(DWORD message) const
     {
-        for (const SentMessage& m : fake.Played())
-            if (m.message == message)
-                return m.tick;
+        for (const auto& [tick, sent] : fake.sent)
+            if (sent == message)
+                return tick;
         return -1;
     }
 };
@@ -59,7 +59,7 @@ TEST(PlayerTiming, EventsAreNeverEarlyAndAtMostOnePeriodLate)
         const double step = p.player.Step();
         EXPECT_DOUBLE_EQ(expectedStep, step);
         p.fake.Ticks(p.player, 6000);
-        ASSERT_EQ(due.size(), p.fake.Played().size());
+        ASSERT_EQ(due.size(), p.fake.sent.size());
         for (const auto& [message, songTick] : due) {
             // Tick 1 stands at song position 0.
             const double position = (p.TickOf(message) - 1) * step;
@@ -109,7 +109,7 @@ TEST(PlayerLoop, MessagesOnTimeLoopingFromMemoryOnTheirOwnTimerWithNotesOffAtThe
         std::remove("song.mid"); // the loop needs no file
         const int loops = 3;
         p.fake.Ticks(p.player, loops * c.loopTicks);
-        std::vector<std::pair<int, DWORD>> expected, played;
+        std::vector<std::pair<int, DWORD>> expected;
         for (int loop = 0; loop < loops; ++loop) {
             const int first = 1 + loop * c.loopTicks;
             for (const auto& [at, message] : c.song)
@@ -118,9 +118,7 @@ TEST(PlayerLoop, MessagesOnTimeLoopingFromMemoryOnTheirOwnTimerWithNotesOffAtThe
                 for (DWORD controller : {64, 123}) // pedal up, all notes off
                     expected.push_back({first + c.loopTicks - 1, 0xB0 | channel | controller << 8});
         }
-        for (const SentMessage& m : p.fake.Played())
-            played.push_back({m.tick, m.message});
-        EXPECT_EQ(expected, played);
+        EXPECT_EQ(expected, p.fake.sent);
         EXPECT_EQ(1u, p.fake.LastTimerId());
         EXPECT_EQ(1, p.fake.resets) << "only the opening's";
     }
@@ -174,7 +172,7 @@ TEST(PlayerClose, StopsNotesAndTheTimerWithOrWithoutADeviceAndPlaysFromTheStartA
         p.player.InitPlayer(nullptr);
         p.player.StartSong("song.mid");
         p.fake.Ticks(p.player);
-        EXPECT_EQ(device, !p.fake.sent.empty() && p.fake.sent.back().message == NoteOn(0, 60));
+        EXPECT_EQ(device, !p.fake.sent.empty() && p.fake.sent.back().second == NoteOn(0, 60));
         EXPECT_EQ(0, p.fake.strayMessages);
     }
 }
