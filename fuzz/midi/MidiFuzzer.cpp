@@ -13,13 +13,12 @@ namespace {
 class SilentPlatform : public MidiPlatform {
 public:
     UINT timer = 0, timersStarted = 0;
-    DWORD checksum = 0;
 
     UINT OutDeviceCount() override { return 0; }
     bool OutDeviceName(UINT, char*, size_t) override { return false; }
     MidiOutHandle OpenOut(int) override { return &device_; }
     void ResetOut(MidiOutHandle) override {}
-    void SendShort(MidiOutHandle, DWORD message) override { checksum += message; }
+    void SendShort(MidiOutHandle, DWORD) override {}
     void CloseOut(MidiOutHandle) override {}
     UINT MinTimerPeriod() override { return 16; }
     void BeginTimerPeriod(UINT) override {}
