@@ -30,15 +30,10 @@ TEST(MidiManager, PlaysOnlyWhenActiveAfterStartUpAndFromTheBeginningOnEachActiva
     fake.Ticks(player, 20); // past the first note
     ASSERT_EQ(1, notesStarted());
     manager.ActivateApp(0, nullptr);
-    EXPECT_FALSE(fake.TimerRunning());
-    EXPECT_FALSE(fake.DeviceOpen());
+    EXPECT_FALSE(fake.TimerRunning() || fake.DeviceOpen()) << "deactivation closes the music";
     manager.ActivateApp(1, nullptr);
     fake.Ticks(player);
     EXPECT_EQ(2, notesStarted());
-    manager.StopMusic();
-    EXPECT_FALSE(fake.TimerRunning());
-    EXPECT_EQ(0, fake.strayMessages);
-    EXPECT_EQ(0, fake.periods);
 }
 
 } // namespace
