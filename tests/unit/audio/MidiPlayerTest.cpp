@@ -52,7 +52,8 @@ TEST(PlayerTiming, EventsAreNeverEarlyAndAtMostOnePeriodLate)
                 track.NoteOn(delta, t, 20 + t * 25 + n, 1 + t);
                 due[NoteOn(t, 20 + t * 25 + n, 1 + t)] = at += delta;
             }
-            tracks.push_back(track.EndOfTrack(6000)); // not to end within the ticks played
+            // The first track outlasts the ticks played, the others end early.
+            tracks.push_back(track.EndOfTrack(t == 0 ? 6000 : 0));
         }
         Player p;
         p.Start(Smf(1, division, tracks));
@@ -164,13 +165,15 @@ TEST(PlayerClose, StopsNotesAndTheTimerWithOrWithoutADeviceAndPlaysFromTheStartA
         EXPECT_FALSE(p.fake.TimerRunning());
         EXPECT_EQ(nullptr, p.player.Song().tracks);
         EXPECT_EQ(0, p.fake.periods);
-        const size_t sent = p.fake.sent.size();
+        size_t sent = p.fake.sent.size();
         p.player.OnTimer(p.fake.LastTimerId()); // a tick already due
         p.player.ClosePlayer(); // closes nothing twice: no stray messages
         EXPECT_EQ(sent, p.fake.sent.size());
-
         p.player.InitPlayer(nullptr);
         p.player.StartSong("song.mid");
+        sent = p.fake.sent.size();
+        p.player.OnTimer(1); // a late tick of the first timer
+        EXPECT_EQ(sent, p.fake.sent.size());
         p.fake.Ticks(p.player);
         EXPECT_EQ(device, !p.fake.sent.empty() && p.fake.sent.back().second == NoteOn(0, 60));
         EXPECT_EQ(0, p.fake.strayMessages);
