@@ -96,14 +96,12 @@ TEST(ControlLayout, IdsAreContiguousAndEveryFaceTileIsTheSizeOfItsButton)
         for (int i = 0; i < g.count; ++i) {
             ids.insert(g.records[i].id);
             const TileLayout& layout = g.layouts[g.oneFace ? 0 : i];
-            for (int tile = 0; tile < layout.GetTileCount(); ++tile) {
-                EXPECT_EQ(g.records[i].width, layout.GetTile(tile).width) << layout.GetFileName();
-                EXPECT_EQ(g.records[i].height, layout.GetTile(tile).height) << layout.GetFileName();
-            }
+            for (int tile = 0; tile < layout.GetTileCount(); ++tile)
+                EXPECT_TRUE(g.records[i].width == layout.GetTile(tile).width &&
+                            g.records[i].height == layout.GetTile(tile).height)
+                    << layout.GetFileName() << " tile " << tile;
         }
-    EXPECT_EQ(43u, ids.size());
-    EXPECT_EQ(1000, *ids.begin());
-    EXPECT_EQ(1042, *ids.rbegin());
+    EXPECT_EQ(static_cast<size_t>(*ids.rbegin() - *ids.begin() + 1), ids.size());
 }
 
 TEST(PlayFrame, TheCounterShowsOneLabelAndANumberImageFor2To223But9And99)
@@ -116,19 +114,19 @@ TEST(PlayFrame, TheCounterShowsOneLabelAndANumberImageFor2To223But9And99)
         EXPECT_EQ(c.label, tiles.labelTile) << c.left;
         EXPECT_EQ(c.digit, tiles.digitTile) << c.left;
     }
+    // The counter picture: every row once, no gaps, and its layout follows the rule.
     std::set<int> rows;
+    const TileLayout& digits = FrameLayouts()[FRAME_COUNTER_DIGITS];
+    ASSERT_EQ(225, digits.GetTileCount());
     for (int n = 0; n <= 224; ++n) {
         const bool shown = n >= 2 && n <= 223 && n != 9 && n != 99;
+        EXPECT_EQ(CounterDigitTile(n).y, digits.GetTile(n).y) << n;
         if (shown)
             rows.insert(CounterDigitTile(n).y / 24);
         else
             EXPECT_EQ(0, CounterDigitTile(n).y) << "count " << n << " has no number image";
     }
-    EXPECT_EQ(220u, rows.size()) << "every row of the picture once, no gaps";
-    const TileLayout& digits = FrameLayouts()[FRAME_COUNTER_DIGITS];
-    ASSERT_EQ(225, digits.GetTileCount());
-    for (int n = 0; n <= 224; ++n)
-        EXPECT_EQ(CounterDigitTile(n).y, digits.GetTile(n).y) << "the layout follows the rule at " << n;
+    EXPECT_EQ(220u, rows.size());
     EXPECT_EQ(219, *rows.rbegin());
 }
 
@@ -141,9 +139,9 @@ TEST(DialogTemplate, EveryKindFitsItsBlockAndWhatCannotBeWrittenIsRefused)
         EXPECT_GT(used, 18u) << "kind " << kind;
         EXPECT_LT(used, DIALOG_TEMPLATE_BLOCK_SIZE / 8) << "kind " << kind;
     }
-    EXPECT_EQ(0u, WriteDialogTemplate(NUMBER_OF_DIALOG_KINDS, 8, 16, block.data(), block.size()));
-    EXPECT_EQ(0u, WriteDialogTemplate(-1, 8, 16, block.data(), block.size()));
-    EXPECT_EQ(0u, WriteDialogTemplate(DialogKindOk, 0, 16, block.data(), block.size()));
+    const int refused[][2] = {{NUMBER_OF_DIALOG_KINDS, 8}, {-1, 8}, {DialogKindOk, 0}}; // kind, size
+    for (const auto& r : refused)
+        EXPECT_EQ(0u, WriteDialogTemplate(r[0], r[1], 16, block.data(), block.size())) << r[0];
     std::vector<BYTE> tiny(40, 0);
     EXPECT_EQ(0u, WriteDialogTemplate(DialogKindYesNo, 8, 16, tiny.data(), 30));
     EXPECT_EQ(std::vector<BYTE>(10, 0), std::vector<BYTE>(tiny.begin() + 30, tiny.end()))
