@@ -2,6 +2,7 @@
 // where a press counts, which counter tiles show, and the dialog templates.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <set>
 #include <utility>
 #include <vector>
@@ -17,25 +18,20 @@ namespace {
 
 TEST(ButtonFaceState, LatchAndDisableHoldUntilResetAndNoStateLeavesTheFace)
 {
-    struct Step {
-        int requested, state, tile;
+    // Per button of 5 or 2 tiles, the steps: requested, state after, tile shown.
+    const std::pair<int, std::vector<std::array<int, 3>>> buttons[] = {
+        {5, {{StateReset, StateUp, 0}, {StateHover, StateHover, 1}, {StateDown, StateDown, 2},
+             {StateLatched, StateLatched, 3}, {StateUp, StateLatched, 3}, {StateDown, StateLatched, 3},
+             {StateReset, StateUp, 0}, {StateDisabled, StateDisabled, 4}, {StateDown, StateDown, 2},
+             {5, 5, 2}, {-3, -3, 2}, {StateUp, StateUp, 0}}},
+        {2, {{StateDown, StateDown, 1}, {StateHover, StateHover, 1}, {StateUp, StateUp, 0},
+             {StateLatched, StateLatched, 0}, {StateDown, StateLatched, 0}, {StateReset, StateUp, 0}}},
     };
-    const std::vector<Step> five = {
-        {StateReset, StateUp, 0},      {StateHover, StateHover, 1},   {StateDown, StateDown, 2},
-        {StateLatched, StateLatched, 3}, {StateUp, StateLatched, 3},  {StateDown, StateLatched, 3},
-        {StateReset, StateUp, 0},      {StateDisabled, StateDisabled, 4}, {StateDown, StateDown, 2},
-        {5, 5, 2},                     {-3, -3, 2},                   {StateUp, StateUp, 0},
-    };
-    const std::vector<Step> two = {
-        {StateDown, StateDown, 1},     {StateHover, StateHover, 1},   {StateUp, StateUp, 0},
-        {StateLatched, StateLatched, 0}, {StateDown, StateLatched, 0}, {StateReset, StateUp, 0},
-    };
-    for (const auto& [tiles, steps] : {std::make_pair(5, five), std::make_pair(2, two)}) {
+    for (const auto& [tiles, steps] : buttons) {
         ButtonFaceState face;
         for (size_t i = 0; i < steps.size(); ++i) {
-            SCOPED_TRACE(testing::Message() << tiles << " tiles, step " << i);
-            EXPECT_EQ(steps[i].tile, face.Request(steps[i].requested, tiles));
-            EXPECT_EQ(steps[i].state, face.GetState());
+            EXPECT_EQ(steps[i][2], face.Request(steps[i][0], tiles)) << tiles << " tiles, step " << i;
+            EXPECT_EQ(steps[i][1], face.GetState()) << tiles << " tiles, step " << i;
         }
     }
 }
@@ -62,18 +58,16 @@ TEST(TrayRules, TheUsedFaceWinsAndTheSelectedTabShowsDown)
 
 TEST(ButtonHitTest, FarEdgesAreInsideAndNegativeCapturedMovesOutside)
 {
-    auto point = [](int x, int y) {
-        return (static_cast<uint32_t>(static_cast<uint16_t>(y)) << 16) | static_cast<uint16_t>(x);
-    };
     const struct {
         int x, y;
         bool tab, inside;
     } cases[] = {
-        {0, 0, false, true},   {60, 60, false, true}, {61, 30, false, false}, {30, 61, false, false},
-        {60, 65, true, true},  {60, 66, true, false}, {-1, 10, false, false}, {10, -1, false, false},
+        {0, 0, false, true},  {60, 60, false, true}, {61, 30, false, false}, {30, 61, false, false},
+        {60, 65, true, true}, {60, 66, true, false}, {-1, 10, false, false}, {10, -1, false, false},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(c.inside, IsInsideButton(point(c.x, c.y), c.tab ? PAGE_TAB_MAX_X : STICKER_BUTTON_MAX_X,
+        EXPECT_EQ(c.inside, IsInsideButton(static_cast<uint32_t>(static_cast<uint16_t>(c.y)) << 16 | static_cast<uint16_t>(c.x),
+                                           c.tab ? PAGE_TAB_MAX_X : STICKER_BUTTON_MAX_X,
                                            c.tab ? PAGE_TAB_MAX_Y : STICKER_BUTTON_MAX_Y))
             << c.x << ", " << c.y;
 }
@@ -106,14 +100,10 @@ TEST(ControlLayout, IdsAreContiguousAndEveryFaceTileIsTheSizeOfItsButton)
 
 TEST(PlayFrame, TheCounterShowsOneLabelAndANumberImageFor2To223But9And99)
 {
-    const struct {
-        int left, label, digit;
-    } cases[] = {{224, 0, -1}, {223, 0, 223}, {99, 1, -1}, {98, 1, 98}, {9, 2, -1}, {8, 2, 8}, {1, 3, -1}, {0, 4, -1}};
-    for (const auto& c : cases) {
-        const CounterTiles tiles = GetCounterTiles(c.left);
-        EXPECT_EQ(c.label, tiles.labelTile) << c.left;
-        EXPECT_EQ(c.digit, tiles.digitTile) << c.left;
-    }
+    // Stickers left, label tile, number tile.
+    const int cases[][3] = {{224, 0, -1}, {223, 0, 223}, {99, 1, -1}, {98, 1, 98}, {9, 2, -1}, {8, 2, 8}, {1, 3, -1}, {0, 4, -1}};
+    for (const auto& c : cases)
+        EXPECT_TRUE(GetCounterTiles(c[0]).labelTile == c[1] && GetCounterTiles(c[0]).digitTile == c[2]) << c[0];
     // The counter picture: every row once, no gaps, and its layout follows the rule.
     std::set<int> rows;
     const TileLayout& digits = FrameLayouts()[FRAME_COUNTER_DIGITS];
