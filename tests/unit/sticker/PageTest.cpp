@@ -175,22 +175,14 @@ protected:
         return sprite;
     }
 
-    // Stickers from the bottom up, the corner pieces left out.
-    std::vector<CSprite*> Stickers()
-    {
-        std::vector<CSprite*> out;
-        CSpriteList& list = doc.GetSprites();
-        for (CSprite* s = list.GetLast(); s; s = list.GetPrevious())
-            if (s->GetDepth() >= CSprite::DefaultDepth)
-                out.push_back(s);
-        return out;
-    }
-
+    // The stickers from the bottom up, the corner pieces left out.
     std::vector<long> Indexes()
     {
         std::vector<long> indexes;
-        for (CSprite* s : Stickers())
-            indexes.push_back(s->GetStickerIndex());
+        CSpriteList& list = doc.GetSprites();
+        for (CSprite* s = list.GetLast(); s; s = list.GetPrevious())
+            if (s->GetDepth() >= CSprite::DefaultDepth)
+                indexes.push_back(s->GetStickerIndex());
         return indexes;
     }
 
@@ -217,15 +209,14 @@ TEST_F(PageTest, PagesAreWrittenBottomFirstAndReadBackAcrossPageTurns)
     doc.GoToPage(CAnimDoc::GoNext);
     EXPECT_EQ(PageBytes({{106, 332, 147, 12, 0}, {107, 124, 74, 11, 1}}), Read(PAGE1))
         << "saved on turning; nothing below depth ten";
-    EXPECT_TRUE(Stickers().empty());
+    EXPECT_TRUE(Indexes().empty());
     EXPECT_EQ(4, static_cast<int>(doc.GetSprites().GetCount())) << "the corner pieces";
 
     doc.GoToPage(CAnimDoc::GoPrevious);
     EXPECT_EQ(PageBytes(), Read(PAGE2)) << "an empty page is the header alone";
-    EXPECT_EQ((std::vector<long>{106, 107}), Indexes());
-    EXPECT_FALSE(Stickers()[0]->IsMirrored());
-    EXPECT_TRUE(Stickers()[1]->IsMirrored());
+    std::filesystem::remove(Native(PAGE1));
     doc.GoToPage(CAnimDoc::GoNext);
+    EXPECT_EQ(PageBytes({{106, 332, 147, 12, 0}, {107, 124, 74, 11, 1}}), Read(PAGE1)) << "read back whole";
     doc.GoToPage(CAnimDoc::GoNext);
     EXPECT_EQ(0, PageCycle.CurrentPage) << "two pages wrap round";
     EXPECT_EQ(0, doc.WriteSprites(FullPath("\\nofolder\\page01.sav")));
@@ -270,7 +261,7 @@ TEST_F(PageTest, AnUnreadableBackgroundTurnsToPlainPaperWithoutThePreviousPagesS
     ShowFirstPage();
     doc.AddSticker(StickerPictureName(106), 106, POINT{332, 147});
     EXPECT_EQ(0, doc.ShowPage(nullptr, "\\data004\\none.dat", CORNER_PIECES));
-    EXPECT_TRUE(Stickers().empty()) << "the sticker belonged to the page before";
+    EXPECT_TRUE(Indexes().empty()) << "the sticker belonged to the page before";
     ASSERT_NE(nullptr, view.GetBuffer());
     view.FlushDirty(nullptr);
     EXPECT_EQ(0xFFFFFFu, PixelOf(*view.GetBuffer(), 400, 300));
@@ -345,7 +336,7 @@ TEST_F(PageTest, EveryEndOfACarryRestoresTheCursorOnce)
         EXPECT_FALSE(surface.blits.empty());
         EXPECT_EQ(SU_USED, ledger->GetStickerUsed(106));
         EXPECT_EQ(PageBytes({{106, 332, 147, 11, 0}}), Read(PAGE1));
-        EXPECT_EQ(1u, Stickers().size()) << "a stuck sticker stays whatever is clicked";
+        EXPECT_EQ(1u, Indexes().size()) << "a stuck sticker stays whatever is clicked";
     }
     EXPECT_TRUE(doc.GetSprites().IsEmpty()) << "clearing took the stuck one and the corners";
 }
@@ -370,7 +361,6 @@ TEST_F(PageTest, ThePageIsComposedBackgroundCornersThenStickersBottomToTop)
 
 TEST_F(PageTest, EveryStickIsInTheLedgerAtOnceAndReadBackWithThePagesLeft)
 {
-    EXPECT_EQ(LedgerBytes({}), Read(LEDGER));
     for (int index : {0, 223, -1, 224})
         ledger->SetStickerUsed(index);
     EXPECT_EQ(LedgerBytes({0, 223}), Read(LEDGER)) << "indexes outside the table change nothing";
@@ -475,12 +465,6 @@ TEST_F(PageTest, SavesReplaceTheFilesInTheOrderThatSurvivesAKill)
          },
          {"page01.sav", "page00.sav"}},
         {"clear-all", [&] { ledger->ResetAndClearPages(); }, {"page01.sav", "page02.sav", "page00.sav"}},
-        {"a damaged ledger read",
-         [&] {
-             Write(LEDGER, {});
-             ledger->ReadStickersUsed();
-         },
-         {"page01.sav", "page02.sav", "page00.sav"}},
         {"a start that mends both",
          [&] {
              Write(LEDGER, LedgerBytes({84}));
