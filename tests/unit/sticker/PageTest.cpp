@@ -96,8 +96,9 @@ Bytes PageBytes(const Records& records = {}, const std::string& text = "MORVEN04
     return bytes;
 }
 
-Bytes LedgerBytes(const std::vector<int>& used, const std::string& ver = "TV",
-                  const std::string& text = "MORVEN04", int number = 1024, size_t states = 224)
+// The ledger, or its first bytes.
+Bytes LedgerBytes(const std::vector<int>& used, const std::string& ver = "TV", const std::string& text = "MORVEN04",
+                  int number = 1024, size_t states = 224, size_t size = 918)
 {
     Bytes bytes;
     PutString(bytes, ver);
@@ -105,12 +106,7 @@ Bytes LedgerBytes(const std::vector<int>& used, const std::string& ver = "TV",
     PutLong(bytes, number);
     for (size_t i = 0; i < states; ++i)
         PutLong(bytes, std::count(used.begin(), used.end(), static_cast<int>(i)) ? 1 : 0);
-    return bytes;
-}
-
-Bytes Cut(Bytes bytes, size_t size)
-{
-    bytes.resize(size);
+    bytes.resize(std::min(size, bytes.size()));
     return bytes;
 }
 
@@ -159,11 +155,7 @@ protected:
         CursorIndex = CURSOR_ARROW;
         CursorHidden = 0;
         ledger->ResetAll();
-    }
-
-    void ShowFirstPage()
-    {
-        doc.ShowPage(nullptr, PageBackgroundName(PageCycle.CurrentPage), CORNER_PIECES);
+        doc.ShowPage(nullptr, PageBackgroundName(0), CORNER_PIECES);
         doc.LoadPage();
     }
 
@@ -202,7 +194,6 @@ protected:
 
 TEST_F(PageTest, PagesAreWrittenBottomFirstAndReadBackAcrossPageTurns)
 {
-    ShowFirstPage();
     doc.AddSticker(StickerPictureName(106), 106, POINT{332, 147});
     doc.AddSticker(StickerPictureName(107), 107, POINT{124, 74})->SetMirror(true);
     doc.AddSticker(StickerPictureName(111), 111, POINT{9, 9})->SetDepth(7);
@@ -233,8 +224,6 @@ TEST_F(PageTest, DamagedOrForeignPageFilesGiveOnlyTheStickersThatCanBeShown)
         {111, 705, 388, 12, 0}, {107, 124, 74, 12, 0},
     });
     damaged.resize(damaged.size() - 2); // its last number cut short
-    Bytes shortText;
-    PutString(shortText, "MORVEN0");
     const struct {
         const char* what;
         Bytes bytes;
@@ -244,7 +233,7 @@ TEST_F(PageTest, DamagedOrForeignPageFilesGiveOnlyTheStickersThatCanBeShown)
         {"records that could not have been stuck there", damaged, 1, {106, 111}},
         {"another name", PageBytes({{84, 1, 2, 11, 0}}, "MORVEN05"), 0, {}},
         {"another number", PageBytes({{84, 1, 2, 11, 0}}, "MORVEN04", 1025), 0, {}},
-        {"a short name", shortText, 0, {}},
+        {"a short name", PageBytes({}, "MORVEN0"), 0, {}},
     };
     EXPECT_EQ(0, doc.ReadSprites(FullPath(PAGE1))) << "missing";
     for (const auto& c : cases) {
@@ -258,7 +247,6 @@ TEST_F(PageTest, DamagedOrForeignPageFilesGiveOnlyTheStickersThatCanBeShown)
 
 TEST_F(PageTest, AnUnreadableBackgroundTurnsToPlainPaperWithoutThePreviousPagesStickers)
 {
-    ShowFirstPage();
     doc.AddSticker(StickerPictureName(106), 106, POINT{332, 147});
     EXPECT_EQ(0, doc.ShowPage(nullptr, "\\data004\\none.dat", CORNER_PIECES));
     EXPECT_TRUE(Indexes().empty()) << "the sticker belonged to the page before";
@@ -270,7 +258,6 @@ TEST_F(PageTest, AnUnreadableBackgroundTurnsToPlainPaperWithoutThePreviousPagesS
 // The carried sticker is centred on the pointer, which keeps to the page.
 TEST_F(PageTest, AStickerSticksOnlyStrictlyWithinTwentyPixelsOfItsPlaceOnItsOwnPage)
 {
-    ShowFirstPage();
     StickerOverPosition check;
     EXPECT_EQ(0, check.Check()) << "nothing carried";
     const struct {
@@ -306,7 +293,6 @@ TEST_F(PageTest, AStickerSticksOnlyStrictlyWithinTwentyPixelsOfItsPlaceOnItsOwnP
 // A stick also saves, shows at once and stays whatever is clicked.
 TEST_F(PageTest, EveryEndOfACarryRestoresTheCursorOnce)
 {
-    ShowFirstPage();
     enum End { Stuck, Dropped, RightClick, Cleared };
     for (End end : {Stuck, Dropped, RightClick, Cleared}) {
         SCOPED_TRACE(end);
@@ -343,7 +329,6 @@ TEST_F(PageTest, EveryEndOfACarryRestoresTheCursorOnce)
 
 TEST_F(PageTest, ThePageIsComposedBackgroundCornersThenStickersBottomToTop)
 {
-    ShowFirstPage();
     WritePictureFile(Native(StickerPictureName(84)), 10, 10, 0x111111);
     doc.AddSticker(StickerPictureName(106), 106, POINT{100, 100});
     CSprite* top = doc.AddSticker(StickerPictureName(84), 84, POINT{95, 95});
@@ -391,8 +376,8 @@ TEST_F(PageTest, AMissingOrDamagedLedgerResetsEverythingAndEmptiesBothPages)
         LedgerBytes({3}, "TV", "MORVEN05"),
         LedgerBytes({3}, "TV", "MORVEN04", 1024, 100),
         LedgerBytes({3}, std::string(600, 'x')), // longer than the message buffer
-        Cut(LedgerBytes({3}), 914),
-        Cut(LedgerBytes({3}), 917), // the last state cut short
+        LedgerBytes({3}, "TV", "MORVEN04", 1024, 224, 914),
+        LedgerBytes({3}, "TV", "MORVEN04", 1024, 224, 917), // the last state cut short
     };
     TraceCapture trace;
     for (size_t i = 0; i < damaged.size(); ++i) {
@@ -459,8 +444,7 @@ TEST_F(PageTest, SavesReplaceTheFilesInTheOrderThatSurvivesAKill)
     } cases[] = {
         {"a stick",
          [&] {
-             ShowFirstPage();
-             PickUp(106, 362, 167);
+                      PickUp(106, 362, 167);
              view.OnLButtonDown(nullptr, 0, 362, 167);
          },
          {"page01.sav", "page00.sav"}},
