@@ -19,6 +19,7 @@
 #include "sticker/CAnimDoc.h"
 #include "sticker/CPageCycle.h"
 #include "sticker/Catalogue.h"
+#include "sticker/DeleteAll.h"
 #include "sticker/PageFile.h"
 #include "sticker/PlaceTable.h"
 #include "sticker/StickerOverPosition.h"
@@ -211,6 +212,7 @@ TEST_F(PageTest, PagesAreWrittenBottomFirstAndReadBackAcrossPageTurns)
     doc.GoToPage(CAnimDoc::GoNext);
     EXPECT_EQ(0, PageCycle.CurrentPage) << "two pages wrap round";
     EXPECT_EQ(0, doc.WriteSprites(FullPath("\\nofolder\\page01.sav")));
+    EXPECT_EQ(0, DeleteAll().WriteEmptyPage(FullPath("\\nofolder\\page01.sav")));
 }
 
 TEST_F(PageTest, DamagedOrForeignPageFilesGiveOnlyTheStickersThatCanBeShown)
