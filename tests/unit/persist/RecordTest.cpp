@@ -109,19 +109,13 @@ TEST_F(RecordTest, OpenFailuresThrowTheirTexts)
 // The old contents of "page" are what every interrupted save must leave.
 class InterruptedSaveTest : public RecordTest {
 protected:
-    void SetUp() override
-    {
-        Serializer out("page");
-        out.PutString("old");
-        out.Commit();
-        old_ = ReadBytes("page");
-    }
+    void SetUp() override { WriteBytes("page", old_); }
     void ExpectOldFileWhole()
     {
         EXPECT_EQ(old_, ReadBytes("page"));
         EXPECT_FALSE(std::filesystem::exists("page.tmp")) << "the temporary file is left behind";
     }
-    Bytes old_;
+    const Bytes old_ = {3, 0, 0, 0, 'o', 'l', 'd'};
 };
 
 TEST_F(InterruptedSaveTest, AnExceptionOrAFailedWriteKeepsTheOldFileACommitReplacesItOnce)
