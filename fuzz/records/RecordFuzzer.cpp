@@ -33,22 +33,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (size == 0)
         return 0;
     DeSerializer in(data + 1, size - 1);
+    const int page = data[0] / 3 % 2;
     try {
-        switch (data[0] % 3) {
-        case 0: {
-            CInitialization options;
-            options.DeSerialize(in);
-            break;
-        }
-        case 1:
+        if (data[0] % 3 == 0)
+            CInitialization().DeSerialize(in);
+        else if (data[0] % 3 == 1)
             StickersUsed::GetStickersUsed()->ReadFrom(in);
-            break;
-        default: {
-            const int page = data[0] / 3 % 2;
+        else
             CheckPage(ReadPageRecords(in, page), page);
-            break;
-        }
-        }
     } catch (const char*) {
     }
     return 0;

@@ -20,14 +20,10 @@ public:
     std::vector<std::string> Take()
     {
         std::vector<std::string> messages;
-        {
-            std::ifstream in("log.txt", std::ios::binary);
-            std::string line;
-            while (std::getline(in, line)) {
-                const size_t tab = line.find('\t');
-                messages.push_back(tab == std::string::npos ? line : line.substr(tab + 1));
-            }
-        }
+        std::ifstream in("log.txt", std::ios::binary);
+        for (std::string line; std::getline(in, line);)
+            messages.push_back(line.substr(line.find('\t') + 1)); // no tab: the whole line
+        in.close();
         std::remove("log.txt");
         return messages;
     }

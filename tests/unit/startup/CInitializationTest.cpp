@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 #include "support/CInitialization.h"
 #include "testing/PictureBytes.h"
 #include "testing/TestFolder.h"
@@ -12,18 +9,13 @@ namespace {
 
 typedef std::vector<uint8_t> Bytes;
 
-// "ZEPGOPTN", version, option: the whole file.
-Bytes OptionsFile(int32_t version, int32_t option)
+// "ZEPGOPTN", version, option: the whole file, or its first bytes.
+Bytes OptionsFile(int32_t version, int32_t option, size_t size = 20)
 {
     Bytes bytes = {8, 0, 0, 0, 'Z', 'E', 'P', 'G', 'O', 'P', 'T', 'N'};
     for (int32_t value : {version, option})
         for (int i = 0; i < 4; ++i)
             bytes.push_back(static_cast<uint8_t>(static_cast<uint32_t>(value) >> (8 * i)));
-    return bytes;
-}
-
-Bytes Cut(Bytes bytes, size_t size)
-{
     bytes.resize(size);
     return bytes;
 }
@@ -38,26 +30,17 @@ protected:
     TraceCapture trace_;
 };
 
-TEST_F(InitializationTest, AMissingFileIsCreatedWithTheHintOn)
+TEST_F(InitializationTest, AMissingFileIsCreatedWithTheHintOnAndASavedOptionIsKept)
 {
     Load();
     EXPECT_EQ(1, CInitialization::ms_ShowNewStickerHint);
     EXPECT_EQ(OptionsFile(1024, 1), Saved());
-    EXPECT_EQ(20u, Saved().size());
-}
-
-TEST_F(InitializationTest, TheSavedOptionIsReadBackAndKept)
-{
-    Load();
     CInitialization::ms_ShowNewStickerHint = 0;
     CInitialization().Save();
-    EXPECT_EQ(OptionsFile(1024, 0), Saved());
-
     CInitialization::ms_ShowNewStickerHint = 1;
     Load();
     EXPECT_EQ(0, CInitialization::ms_ShowNewStickerHint) << "the hint stays off after a restart";
     EXPECT_EQ(OptionsFile(1024, 0), Saved()) << "a good file is not rewritten";
-
     WriteBytes("options04.dta", OptionsFile(1024, 5));
     Load();
     EXPECT_EQ(5, CInitialization::ms_ShowNewStickerHint) << "other values are kept as they are";
@@ -67,22 +50,22 @@ TEST_F(InitializationTest, RejectedFilesAreRewrittenWithTheHintOn)
 {
     Bytes foreign = OptionsFile(1024, 0);
     foreign[11] = 'X';
-    Bytes shortHeader = {7, 0, 0, 0, 'Z', 'E', 'P', 'G', 'O', 'P', 'T', 0, 4, 0, 0, 0, 0, 0, 0};
-    struct Case {
+    const std::string version = "CInitialization::DeSerialize: file version number is wrong";
+    const std::string text = "CInitialization::DeSerialize: file text is wrong";
+    const struct {
         const char* what;
         Bytes bytes;
         std::vector<std::string> trace;
+    } cases[] = {
+        {"version 1023", OptionsFile(1023, 0), {version}},
+        {"foreign header", foreign, {text}},
+        {"7-character header", {7, 0, 0, 0, 'Z', 'E', 'P', 'G', 'O', 'P', 'T', 0, 4, 0, 0, 0, 0, 0, 0}, {text}},
+        {"19 bytes", OptionsFile(1024, 0, 19), {}},
+        {"16 bytes", OptionsFile(1024, 0, 16), {}},
+        {"empty", {}, {}},
+        {"absurd header length", {0xFF, 0xFF, 0xFF, 0x7F, 'Z'}, {}},
     };
-    const std::vector<Case> cases = {
-        {"version 1023", OptionsFile(1023, 0), {"CInitialization::DeSerialize: file version number is wrong"}},
-        {"foreign header", foreign, {"CInitialization::DeSerialize: file text is wrong"}},
-        {"7-character header", shortHeader, {"CInitialization::DeSerialize: file text is wrong"}},
-        {"19 bytes", Cut(OptionsFile(1024, 0), 19), {}},
-        {"16 bytes", Cut(OptionsFile(1024, 0), 16), {}},
-        {"empty", Bytes(), {}},
-        {"absurd header length", Bytes{0xFF, 0xFF, 0xFF, 0x7F, 'Z'}, {}},
-    };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         WriteBytes("options04.dta", c.bytes);
         Load();

@@ -1,17 +1,165 @@
-// The page as a child uses it: page files written and read back, the carried
-// sticker, where it sticks, what is written when, and the page composed.
-#include "PageTestSupport.h"
+// The page as a child uses it and its files: page files written and read
+// back, the carried sticker and where it sticks, the page composed, the
+// stickers-used ledger, the mend at start and the order saves replace files.
+#include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "imaging/CFileManager.h"
+#include "imaging/CSprite.h"
+#include "persist/DeSerializer.h"
+#include "persist/FileReplace.h"
+#include "persist/NativePath.h"
+#include "sticker/AnimView.h"
+#include "sticker/CAnimDoc.h"
+#include "sticker/CPageCycle.h"
+#include "sticker/Catalogue.h"
 #include "sticker/DeleteAll.h"
+#include "sticker/PageFile.h"
 #include "sticker/PlaceTable.h"
+#include "sticker/StickerOverPosition.h"
+#include "sticker/StickersUsed.h"
+#include "testing/FakeBufferSurface.h"
+#include "testing/PictureBytes.h"
+#include "testing/Pictures.h"
+#include "testing/TestFolder.h"
+#include "testing/TraceCapture.h"
 
 namespace {
 
+typedef std::vector<uint8_t> Bytes;
+typedef std::vector<std::array<int, 5>> Records; // index, x, y, depth, mirrored
+const COLORREF BACKGROUND_COLOUR = 0x204060;
+const COLORREF STICKER_COLOUR = 0x0000FF;
+const COLORREF CORNER_COLOUR = 0x00FF00;
+const int STICKER_W = 60;
+const int STICKER_H = 40;
+const std::string LEDGER = "\\save004\\page00.sav";
 const std::string PAGE1 = "\\save004\\page01.sav";
 const std::string PAGE2 = "\\save004\\page02.sav";
 
-class StickerTest : public PageTest {
+// What the view asked of the window system, with the cursor display count.
+class FakeCarryPlatform : public CarryPlatform {
+public:
+    struct Record {
+        int displayCount = 0;
+        int posted = 0;
+        std::vector<POINT> pointer;
+    };
+    explicit FakeCarryPlatform(Record* record) : r(record) {}
+    void CaptureMouse(HWND) override {}
+    void ReleaseMouse() override {}
+    void ShowSystemCursor(bool show) override { r->displayCount += show ? 1 : -1; }
+    void ShowArrow() override {}
+    void PutPointer(HWND, int x, int y) override { r->pointer.push_back(POINT{x, y}); }
+    void PostStuck(HWND) override { ++r->posted; }
+
+private:
+    Record* r;
+};
+
+std::string FullPath(const std::string& name)
+{
+    std::string full;
+    CFileManager::GetFullPath(full, name);
+    return full;
+}
+
+std::string Native(const std::string& name) { return NativePath(FullPath(name)); }
+Bytes Read(const std::string& name) { return ReadBytes(Native(name)); }
+void Write(const std::string& name, const Bytes& bytes) { WriteBytes(Native(name), bytes); }
+
+void PutLong(Bytes& bytes, int32_t value)
+{
+    for (int i = 0; i < 4; ++i)
+        bytes.push_back(static_cast<uint8_t>(static_cast<uint32_t>(value) >> (8 * i)));
+}
+
+void PutString(Bytes& bytes, const std::string& text)
+{
+    PutLong(bytes, static_cast<int32_t>(text.size()));
+    bytes.insert(bytes.end(), text.begin(), text.end());
+}
+
+Bytes PageBytes(const Records& records = {}, const std::string& text = "MORVEN04", int number = 1024)
+{
+    Bytes bytes;
+    PutString(bytes, text);
+    PutLong(bytes, number);
+    for (const auto& r : records)
+        for (int value : r)
+            PutLong(bytes, value);
+    return bytes;
+}
+
+// The ledger, or its first bytes.
+Bytes LedgerBytes(const std::vector<int>& used, const std::string& ver = "TV", const std::string& text = "MORVEN04",
+                  int number = 1024, size_t states = 224, size_t size = 918)
+{
+    Bytes bytes;
+    PutString(bytes, ver);
+    PutString(bytes, text);
+    PutLong(bytes, number);
+    for (size_t i = 0; i < states; ++i)
+        PutLong(bytes, std::count(used.begin(), used.end(), static_cast<int>(i)) ? 1 : 0);
+    bytes.resize(std::min(size, bytes.size()));
+    return bytes;
+}
+
+std::vector<long> IndexesOn(int page)
+{
+    std::vector<long> indexes;
+    DeSerializer in(FullPath(page == 0 ? PAGE1 : PAGE2));
+    for (const PageRecord& r : ReadPageRecords(in, page))
+        indexes.push_back(r.index);
+    return indexes;
+}
+
+// The file names every save replaces, in order, then the platform's replace.
+std::vector<std::string> g_Replaced;
+FileReplacer g_PlatformReplace;
+
+bool RecordingReplace(const std::string& temporary, const std::string& target)
+{
+    g_Replaced.push_back(std::filesystem::path(target).filename().string());
+    return g_PlatformReplace(temporary, target);
+}
+
+// A fresh program folder with the page's pictures, and the page document and
+// view linked as at start-up, drawing into memory.
+class PageTest : public ::testing::Test {
 protected:
+    PageTest()
+    {
+        // Relative, so every test's own folder is the program folder.
+        CFileManager::SetProgramFolderPath(".");
+        ledger = StickersUsed::GetStickersUsed(); // it takes its folder when first made
+        std::filesystem::create_directory("data004");
+        std::filesystem::create_directory("save004");
+        for (int page = 0; page < 2; ++page)
+            WritePictureFile(Native(PageBackgroundName(page)), PAGE_WIDTH, PAGE_HEIGHT,
+                             BACKGROUND_COLOUR);
+        WritePictureFile(Native(CornerStripName()), 32, 8, CORNER_COLOUR);
+        for (int index : {0, 84, 86, 106, 107, 111})
+            WritePictureFile(Native(StickerPictureName(index)), STICKER_W, STICKER_H,
+                             STICKER_COLOUR);
+        view.SetSurface(std::unique_ptr<BufferSurface>(new FakeBufferSurface(&surface)));
+        view.SetPlatform(std::unique_ptr<CarryPlatform>(new FakeCarryPlatform(&platform)));
+        doc.LinkView(&view);
+        StickerOverPosition::Init(&view, &doc);
+        PageCycle.CurrentPage = 0;
+        CursorIndex = CURSOR_ARROW;
+        CursorHidden = 0;
+        ledger->ResetAll();
+        doc.ShowPage(nullptr, PageBackgroundName(0), CORNER_PIECES);
+        doc.LoadPage();
+    }
+
     // As the sticker-button command does it.
     CSprite* PickUp(int index, int x, int y)
     {
@@ -19,142 +167,155 @@ protected:
         view.BeginCarry(nullptr, x, y, sprite);
         return sprite;
     }
+
+    // The stickers from the bottom up, the corner pieces left out.
     std::vector<long> Indexes()
     {
         std::vector<long> indexes;
-        for (CSprite* s : Stickers())
-            indexes.push_back(s->GetStickerIndex());
+        CSpriteList& list = doc.GetSprites();
+        for (CSprite* s = list.GetLast(); s; s = list.GetPrevious())
+            if (s->GetDepth() >= CSprite::DefaultDepth)
+                indexes.push_back(s->GetStickerIndex());
         return indexes;
     }
+
+    void FillPages()
+    {
+        Write(PAGE1, PageBytes({{84, 1, 2, 11, 0}}));
+        Write(PAGE2, PageBytes({{84, 1, 2, 11, 0}}));
+    }
+
+    TestFolder folder;
+    FakeBufferSurface::Record surface;
+    FakeCarryPlatform::Record platform;
+    CAnimView view;
+    CAnimDoc doc;
+    StickersUsed* ledger;
 };
 
-TEST_F(StickerTest, PagesAreWrittenBottomFirstAndReadBackAcrossPageTurns)
+TEST_F(PageTest, PagesAreWrittenBottomFirstAndReadBackAcrossPageTurns)
 {
-    ShowFirstPage();
-    doc.SavePage();
-    EXPECT_EQ(PageHeader(), ReadBytes(PAGE1)) << "an empty page is the header alone";
     doc.AddSticker(StickerPictureName(106), 106, POINT{332, 147});
     doc.AddSticker(StickerPictureName(107), 107, POINT{124, 74})->SetMirror(true);
     doc.AddSticker(StickerPictureName(111), 111, POINT{9, 9})->SetDepth(7);
     doc.GoToPage(CAnimDoc::GoNext);
-    std::vector<BYTE> expected = PageHeader();
-    PutRecord(expected, 106, 332, 147, 12, 0);
-    PutRecord(expected, 107, 124, 74, 11, 1);
-    EXPECT_EQ(expected, ReadBytes(PAGE1)) << "saved on turning; nothing below depth ten";
-    EXPECT_EQ(1, PageCycle.CurrentPage);
-    EXPECT_TRUE(Stickers().empty());
-    EXPECT_EQ(4, CornerCount());
+    EXPECT_EQ(PageBytes({{106, 332, 147, 12, 0}, {107, 124, 74, 11, 1}}), Read(PAGE1))
+        << "saved on turning; nothing below depth ten";
+    EXPECT_TRUE(Indexes().empty());
+    EXPECT_EQ(4, static_cast<int>(doc.GetSprites().GetCount())) << "the corner pieces";
 
     doc.GoToPage(CAnimDoc::GoPrevious);
-    EXPECT_EQ(PageHeader(), ReadBytes(PAGE2));
-    const std::vector<CSprite*> back = Stickers();
-    ASSERT_EQ(2u, back.size());
-    EXPECT_EQ(106, back[0]->GetStickerIndex());
-    EXPECT_FALSE(back[0]->IsMirrored());
-    EXPECT_EQ(124, back[1]->GetX());
-    EXPECT_TRUE(back[1]->IsMirrored());
-    EXPECT_EQ(4, CornerCount());
+    EXPECT_EQ(PageBytes(), Read(PAGE2)) << "an empty page is the header alone";
+    std::filesystem::remove(Native(PAGE1));
     doc.GoToPage(CAnimDoc::GoNext);
+    EXPECT_EQ(PageBytes({{106, 332, 147, 12, 0}, {107, 124, 74, 11, 1}}), Read(PAGE1)) << "read back whole";
     doc.GoToPage(CAnimDoc::GoNext);
     EXPECT_EQ(0, PageCycle.CurrentPage) << "two pages wrap round";
     EXPECT_EQ(0, doc.WriteSprites(FullPath("\\nofolder\\page01.sav")));
+    EXPECT_EQ(0, DeleteAll().WriteEmptyPage(FullPath("\\nofolder\\page01.sav")));
 }
 
-TEST_F(StickerTest, DamagedOrForeignPageFilesGiveOnlyTheStickersThatCanBeShown)
+TEST_F(PageTest, DamagedOrForeignPageFilesGiveOnlyTheStickersThatCanBeShown)
 {
-    std::vector<BYTE> damaged = PageHeader();
-    const int records[][3] = {
-        {106, 332, 147}, {224, 3, 4}, {-1, 3, 4},  // no such sticker
-        {108, 587, 63},                            // its picture is missing
-        {84, 100, 69},                             // it belongs on the other page
-        {107, 0x7FFFFFFF, 74},                     // not at its place
-        {106, 332, 147},                           // already there
-        {111, 705, 388}, {107, 124, 74},
-    };
-    for (const auto& r : records)
-        PutRecord(damaged, r[0], r[1], r[2], 12, 0);
-    damaged.resize(damaged.size() - 2);  // its last number cut short
-    std::vector<BYTE> foreign, version, shortText;
-    PutString(foreign, "MORVEN05");
-    PutLong(foreign, 1024);
-    PutString(version, "MORVEN04");
-    PutLong(version, 1025);
-    PutString(shortText, "MORVEN0");
-    for (std::vector<BYTE>* file : {&foreign, &version})
-        PutRecord(*file, 84, 1, 2, 11, 0);
+    Bytes damaged = PageBytes({
+        {106, 332, 147, 12, 0}, {224, 3, 4, 12, 0}, {-1, 3, 4, 12, 0}, // no such sticker
+        {108, 587, 63, 12, 0},                                         // its picture is missing
+        {84, 100, 69, 12, 0},         // it belongs on the other page
+        {107, 0x7FFFFFFF, 74, 12, 0}, // not at its place
+        {106, 332, 147, 12, 0},       // already there
+        {111, 705, 388, 12, 0}, {107, 124, 74, 12, 0},
+    });
+    damaged.resize(damaged.size() - 2); // its last number cut short
     const struct {
         const char* what;
-        std::vector<BYTE> bytes;
+        Bytes bytes;
         int read;
         std::vector<long> stickers;
     } cases[] = {
         {"records that could not have been stuck there", damaged, 1, {106, 111}},
-        {"another name", foreign, 0, {}},
-        {"another number", version, 0, {}},
-        {"a short name", shortText, 0, {}},
+        {"another name", PageBytes({{84, 1, 2, 11, 0}}, "MORVEN05"), 0, {}},
+        {"another number", PageBytes({{84, 1, 2, 11, 0}}, "MORVEN04", 1025), 0, {}},
+        {"a short name", PageBytes({}, "MORVEN0"), 0, {}},
     };
     EXPECT_EQ(0, doc.ReadSprites(FullPath(PAGE1))) << "missing";
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        WriteBytes(PAGE1, c.bytes);
+        Write(PAGE1, c.bytes);
         EXPECT_EQ(c.read, doc.ReadSprites(FullPath(PAGE1)));
         EXPECT_EQ(c.stickers, Indexes());
         view.RemoveAllSprites();
     }
 }
 
-TEST_F(StickerTest, AnUnreadableBackgroundTurnsToPlainPaperWithoutThePreviousPagesStickers)
+TEST_F(PageTest, AnUnreadableBackgroundTurnsToPlainPaperWithoutThePreviousPagesStickers)
 {
-    ShowFirstPage();
     doc.AddSticker(StickerPictureName(106), 106, POINT{332, 147});
     EXPECT_EQ(0, doc.ShowPage(nullptr, "\\data004\\none.dat", CORNER_PIECES));
-    EXPECT_EQ(4, static_cast<int>(doc.GetSprites().GetCount()))
-        << "only the corner pieces: the sticker belonged to the page before";
+    EXPECT_TRUE(Indexes().empty()) << "the sticker belonged to the page before";
     ASSERT_NE(nullptr, view.GetBuffer());
-    EXPECT_EQ(PAGE_WIDTH, view.GetBuffer()->GetWidth());
     view.FlushDirty(nullptr);
     EXPECT_EQ(0xFFFFFFu, PixelOf(*view.GetBuffer(), 400, 300));
-    doc.SavePage();
-    EXPECT_EQ(PageHeader(), ReadBytes(PAGE1));
 }
 
-TEST_F(StickerTest, TheCarriedStickerIsCentredFollowsThePointerAndTheStickerKeepsToThePage)
+// A carried sticker is centred on the pointer, which keeps to the page; it
+// sticks only strictly within twenty pixels of its place on its own page. Every
+// end of a carry restores the cursor once; a stick saves, shows at once and stays.
+TEST_F(PageTest, AStickerSticksOnlyNearItsPlaceAndEveryEndOfACarryRestoresTheCursor)
 {
-    ShowFirstPage();
     CSprite* s = PickUp(106, 100, 100);
-    EXPECT_EQ(70, s->GetX());
-    EXPECT_EQ(80, s->GetY());
-    EXPECT_EQ(CURSOR_NONE, CursorIndex);
-    EXPECT_EQ(-1, platform.displayCount);
     view.OnMouseMove(nullptr, 0, 900, -5);
-    ASSERT_EQ(1u, platform.pointer.size());
+    view.OnMouseMove(nullptr, 0, 844, 588);
+    ASSERT_EQ(1u, platform.pointer.size()) << "the page's own edges are inside";
     EXPECT_EQ(844, platform.pointer[0].x);
     EXPECT_EQ(0, platform.pointer[0].y);
-    view.OnMouseMove(nullptr, 0, 844, 588);
     EXPECT_EQ(814, s->GetX());
-    EXPECT_EQ(1u, platform.pointer.size()) << "the page's own edges are inside";
-}
+    view.OnRButtonDown(nullptr, 0, 0, 0);
 
-TEST_F(StickerTest, AStickerSticksOnlyStrictlyWithinTwentyPixelsOfItsPlaceOnItsOwnPage)
-{
-    ShowFirstPage();
     StickerOverPosition check;
     EXPECT_EQ(0, check.Check()) << "nothing carried";
+    enum End { Click, RightClick, Cleared };
     const struct {
         int index, x, y, sticks;
+        End end;
     } cases[] = {
-        {106, 351, 128, 1}, {106, 313, 166, 1}, {106, 352, 147, 0}, {106, 332, 167, 0},
-        {86, -7, 9, 0},  // its place, but on the second page
-        {0, 24, 77, 0},  // a sticker of no page of this book
+        {106, 313, 166, 1, RightClick}, {106, 352, 147, 0, Click}, {106, 332, 167, 0, RightClick},
+        {86, -7, 9, 0, Click}, // its place, but on the second page
+        {106, 351, 128, 1, Click},
+        {0, 24, 77, 0, Cleared}, // a sticker of no page of this book
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.index << " at " << c.x << ", " << c.y);
-        CSprite* s = doc.AddSticker(StickerPictureName(c.index), c.index, POINT{0, 0});
-        view.BeginCarry(nullptr, c.x + STICKER_W / 2, c.y + STICKER_H / 2, s);
+        SCOPED_TRACE(testing::Message() << c.index << " at " << c.x << ", " << c.y << ", end " << c.end);
+        const int x = c.x + STICKER_W / 2, y = c.y + STICKER_H / 2;
+        s = PickUp(c.index, x, y);
+        view.BeginCarry(nullptr, x, y, s); // a second begin hides nothing more
+        EXPECT_EQ(CURSOR_NONE, CursorIndex);
+        EXPECT_EQ(-1, platform.displayCount);
         EXPECT_EQ(c.sticks, check.Check());
         EXPECT_EQ(c.sticks ? STICKER_PLACES[c.index].x : c.x, s->GetX());
-        view.OnRButtonDown(nullptr, 0, 0, 0);
+        EXPECT_EQ(c.sticks ? STICKER_PLACES[c.index].y : c.y, s->GetY());
+        if (c.end == RightClick)
+            view.OnRButtonDown(nullptr, 0, x, y);
+        else if (c.end == Cleared)
+            view.RemoveAllSprites();
+        else
+            view.OnLButtonDown(nullptr, 0, x, y);
+        EXPECT_EQ(0, platform.displayCount);
+        EXPECT_EQ(0, CursorHidden);
+        EXPECT_EQ(CURSOR_ARROW, CursorIndex);
+        EXPECT_FALSE(view.IsCarrying());
+        view.OnRButtonDown(nullptr, 0, 340, 150);
+        view.OnLButtonDown(nullptr, 0, 340, 150);
+        EXPECT_EQ(0, platform.displayCount) << "a click with nothing carried changes nothing";
+        if (!c.sticks || c.end != Click)
+            continue;
+        EXPECT_EQ(1, platform.posted);
+        EXPECT_TRUE(view.GetDirtyRects().empty()) << "flushed at once";
+        EXPECT_FALSE(surface.blits.empty());
+        EXPECT_EQ(SU_USED, ledger->GetStickerUsed(106));
+        EXPECT_EQ(PageBytes({{106, 332, 147, 11, 0}}), Read(PAGE1));
+        EXPECT_EQ(std::vector<long>{106}, Indexes()) << "a stuck sticker stays whatever is clicked";
     }
+    EXPECT_TRUE(doc.GetSprites().IsEmpty()) << "clearing took the stuck one and the corners";
     CSprite* unknown = new CSprite(0, 224, nullptr);
     unknown->CreateBlank(10, 10);
     view.BeginCarry(nullptr, 5, 5, unknown);
@@ -162,58 +323,8 @@ TEST_F(StickerTest, AStickerSticksOnlyStrictlyWithinTwentyPixelsOfItsPlaceOnItsO
     view.OnRButtonDown(nullptr, 0, 5, 5);
 }
 
-TEST_F(StickerTest, AStickWritesThePageFileBeforeTheLedgerAndTheStickerStays)
+TEST_F(PageTest, ThePageIsComposedBackgroundCornersThenStickersBottomToTop)
 {
-    ShowFirstPage();
-    CSprite* s = PickUp(106, 332 + 30 + 19, 147 + 20 - 19);
-    view.OnLButtonDown(nullptr, 0, 381, 148);
-    EXPECT_FALSE(view.IsCarrying());
-    EXPECT_EQ(332, s->GetX());
-    EXPECT_EQ(147, s->GetY());
-    EXPECT_EQ(1, platform.posted);
-    EXPECT_TRUE(view.GetDirtyRects().empty()) << "flushed at once";
-    EXPECT_FALSE(surface.blits.empty());
-    std::vector<BYTE> ledger = ReadBytes("\\save004\\page00.sav");
-    ASSERT_EQ(918u, ledger.size());
-    EXPECT_EQ(1, ledger[22 + 4 * 106]);
-    EXPECT_EQ(223, StickersUsed::ms_StickersLeft);
-    std::vector<BYTE> page = PageHeader();
-    PutRecord(page, 106, 332, 147, 11, 0);
-    EXPECT_EQ(page, ReadBytes(PAGE1));
-    view.OnRButtonDown(nullptr, 0, 340, 150);
-    view.OnLButtonDown(nullptr, 0, 340, 150);
-    EXPECT_EQ(1u, Stickers().size()) << "a stuck sticker stays whatever is clicked";
-}
-
-TEST_F(StickerTest, EveryEndOfACarryRestoresTheCursorOnce)
-{
-    ShowFirstPage();
-    enum End { Stuck, Dropped, RightClick, Cleared };
-    for (End end : {Stuck, Dropped, RightClick, Cleared}) {
-        SCOPED_TRACE(end);
-        const int x = end == Stuck ? 332 + 30 : 600;
-        PickUp(106, x, 147 + 20);
-        view.BeginCarry(nullptr, x, 167, view.GetCarriedSprite()); // a second begin hides nothing more
-        EXPECT_EQ(-1, platform.displayCount);
-        if (end == RightClick)
-            view.OnRButtonDown(nullptr, 0, x, 167);
-        else if (end == Cleared)
-            view.RemoveAllSprites();
-        else
-            view.OnLButtonDown(nullptr, 0, x, 167);
-        EXPECT_EQ(0, platform.displayCount);
-        EXPECT_EQ(0, CursorHidden);
-        EXPECT_EQ(CURSOR_ARROW, CursorIndex);
-        EXPECT_FALSE(view.IsCarrying());
-        view.OnRButtonDown(nullptr, 0, x, 167);
-        EXPECT_EQ(0, platform.displayCount) << "a click with nothing carried changes nothing";
-    }
-    EXPECT_TRUE(doc.GetSprites().IsEmpty()) << "clearing took the stuck one and the corners";
-}
-
-TEST_F(StickerTest, ThePageIsComposedBackgroundCornersThenStickersBottomToTop)
-{
-    ShowFirstPage();
     WritePictureFile(Native(StickerPictureName(84)), 10, 10, 0x111111);
     doc.AddSticker(StickerPictureName(106), 106, POINT{100, 100});
     CSprite* top = doc.AddSticker(StickerPictureName(84), 84, POINT{95, 95});
@@ -229,17 +340,122 @@ TEST_F(StickerTest, ThePageIsComposedBackgroundCornersThenStickersBottomToTop)
     EXPECT_EQ(BACKGROUND_COLOUR, PixelOf(buffer, 95, 95));
 }
 
-TEST_F(StickerTest, ClearingPagesWritesBothAsTheBareHeader)
+TEST_F(PageTest, EveryStickIsInTheLedgerAtOnceAndAFailedWriteKeepsItInMemory)
 {
-    std::vector<BYTE> full = PageHeader();
-    PutRecord(full, 84, 1, 2, 11, 0);
-    WriteBytes(PAGE1, full);
-    WriteBytes(PAGE2, full);
-    DeleteAll deleteAll;
-    deleteAll.ClearPages();
-    EXPECT_EQ(0, deleteAll.WriteEmptyPage(FullPath("\\nofolder\\x.sav")));
-    EXPECT_EQ(PageHeader(), ReadBytes(PAGE1));
-    EXPECT_EQ(PageHeader(), ReadBytes(PAGE2));
+    for (int index : {0, 223, -1, 224})
+        ledger->SetStickerUsed(index);
+    EXPECT_EQ(LedgerBytes({0, 223}), Read(LEDGER)) << "indexes outside the table change nothing";
+    EXPECT_EQ(-2, ledger->GetStickerUsed(224) + ledger->GetStickerUsed(-1));
+    std::filesystem::remove_all("save004");
+    ledger->SetStickerUsed(9);
+    EXPECT_EQ(0, ledger->WriteStickersUsed());
+    EXPECT_EQ(SU_USED, ledger->GetStickerUsed(9));
+    EXPECT_EQ(221, StickersUsed::ms_StickersLeft);
+}
+
+TEST_F(PageTest, AMissingOrDamagedLedgerResetsEverythingAndEmptiesBothPages)
+{
+    const std::vector<Bytes> damaged = {
+        {},
+        LedgerBytes({3}, "TV", "MORVEN04", 1023),
+        LedgerBytes({3}, "TW"),
+        LedgerBytes({3}, "TV", "MORVEN05"),
+        LedgerBytes({3}, "TV", "MORVEN04", 1024, 100),
+        LedgerBytes({3}, std::string(600, 'x')), // longer than the message buffer
+        LedgerBytes({3}, "TV", "MORVEN04", 1024, 224, 914),
+        LedgerBytes({3}, "TV", "MORVEN04", 1024, 224, 917), // the last state cut short
+    };
+    TraceCapture trace;
+    for (size_t i = 0; i < damaged.size(); ++i) {
+        SCOPED_TRACE(i);
+        FillPages();
+        ledger->SetStickerUsed(3);
+        if (i == 0)
+            std::filesystem::remove(Native(LEDGER));
+        else
+            Write(LEDGER, damaged[i]);
+        EXPECT_EQ(0, ledger->ReadStickersUsed());
+        EXPECT_EQ(224, StickersUsed::ms_StickersLeft);
+        EXPECT_EQ(SU_NOT_USED, ledger->GetStickerUsed(3));
+        EXPECT_EQ(LedgerBytes({}), Read(LEDGER));
+        EXPECT_EQ(PageBytes(), Read(PAGE1));
+        EXPECT_EQ(PageBytes(), Read(PAGE2));
+    }
+    std::string cut;
+    for (const std::string& line : trace.Take())
+        if (line.find("SU_VER is wrong: x") != std::string::npos)
+            cut = line.substr(line.find("catch: ") + 7);
+    EXPECT_EQ(255u, cut.size()) << "the failure text is cut to its buffer: " << cut;
+}
+
+TEST_F(PageTest, TheStartMendsTheLedgerAndThePagesUntilTheyAgree)
+{
+    const struct {
+        const char* what;
+        std::vector<int> used;
+        Records page1, page2;
+        std::vector<int> expectedUsed;
+        std::vector<long> expected1, expected2;
+    } cases[] = {
+        {"killed after the page of a stick", {}, {{106, 332, 147, 11, 0}}, {}, {106}, {106}, {}},
+        {"killed in clear-all before the ledger", {84, 106}, {}, {{84, 100, 69, 11, 0}},
+         {84, 106}, {106}, {84}},
+        {"used with no place on the two pages", {0}, {}, {}, {}, {}, {}},
+        {"a damaged record off its place", {}, {{107, 1, 2, 11, 0}}, {}, {}, {}, {}},
+        {"the ledger confirms a damaged record", {107}, {{107, 1, 2, 11, 0}}, {}, {107}, {107}, {}},
+        {"on the other page's file", {}, {{84, 100, 69, 11, 0}}, {}, {}, {}, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Write(LEDGER, LedgerBytes(c.used));
+        Write(PAGE1, PageBytes(c.page1));
+        Write(PAGE2, PageBytes(c.page2));
+        ASSERT_EQ(1, ledger->ReadStickersUsed());
+        ledger->MendWithPages();
+        EXPECT_EQ(LedgerBytes(c.expectedUsed), Read(LEDGER));
+        EXPECT_EQ(224 - static_cast<int>(c.expectedUsed.size()), StickersUsed::ms_StickersLeft);
+        EXPECT_EQ(c.expected1, IndexesOn(0));
+        EXPECT_EQ(c.expected2, IndexesOn(1));
+    }
+}
+
+// A kill between two saves must leave what the next start can mend: the page
+// before the ledger on a stick, both pages before the ledger when clearing.
+TEST_F(PageTest, SavesReplaceTheFilesInTheOrderThatSurvivesAKill)
+{
+    const struct {
+        const char* what;
+        std::function<void()> action;
+        std::vector<std::string> replaced;
+    } cases[] = {
+        {"a stick",
+         [&] {
+                      PickUp(106, 362, 167);
+             view.OnLButtonDown(nullptr, 0, 362, 167);
+         },
+         {"page01.sav", "page00.sav"}},
+        {"clear-all", [&] { ledger->ResetAndClearPages(); }, {"page01.sav", "page02.sav", "page00.sav"}},
+        {"a start that mends both",
+         [&] {
+             Write(LEDGER, LedgerBytes({84}));
+             ledger->ReadStickersUsed();
+             Write(PAGE1, PageBytes({{107, 124, 74, 11, 0}}));
+             Write(PAGE2, PageBytes());
+             ledger->MendWithPages();
+         },
+         {"page02.sav", "page00.sav"}},
+        {"a start with agreeing files", [&] { ledger->MendWithPages(); }, {}},
+        {"a good ledger read", [&] { Write(LEDGER, LedgerBytes({5})), ledger->ReadStickersUsed(); }, {}},
+    };
+    g_PlatformReplace = ReplaceWithTemporary;
+    ReplaceWithTemporary = RecordingReplace;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        g_Replaced.clear();
+        c.action();
+        EXPECT_EQ(c.replaced, g_Replaced);
+    }
+    ReplaceWithTemporary = g_PlatformReplace;
 }
 
 } // namespace

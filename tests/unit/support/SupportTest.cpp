@@ -15,7 +15,6 @@ namespace {
 
 unsigned long g_FakeMilliseconds = 0;
 std::vector<std::string> g_Shown;
-bool g_AnswerCancel = false;
 int g_Destroyed = 0;
 int g_ExitCode = -1;
 
@@ -37,14 +36,13 @@ TEST(LogTest, OffWritesNoFileOnLinesAppendWithTheirTimeAndArgumentsUnchanged)
     text << std::ifstream("log.txt", std::ios::binary).rdbuf();
     EXPECT_EQ("earlier line\n00042:\tWM_Create hWnd 77\n00043:\t100% sure\n", text.str());
 
-    const struct {
-        unsigned long milliseconds;
-        const char* prefix;
-    } prefixes[] = {{0, "00000:\t"}, {987654321, "9876543:\t"}, {0xFFFFFF9Cul, "-00001:\t"}};
-    for (const auto& p : prefixes) {
+    // Tenths of seconds, from signed 32-bit milliseconds.
+    const std::pair<unsigned long, const char*> prefixes[] = {
+        {0, "00000:\t"}, {987654321, "9876543:\t"}, {0xFFFFFF9Cul, "-00001:\t"}};
+    for (const auto& [milliseconds, expected] : prefixes) {
         char prefix[32];
-        FormatLogPrefix(prefix, sizeof prefix, p.milliseconds);
-        EXPECT_STREQ(p.prefix, prefix) << "tenths of seconds, signed 32-bit milliseconds";
+        FormatLogPrefix(prefix, sizeof prefix, milliseconds);
+        EXPECT_STREQ(expected, prefix);
     }
 }
 
@@ -52,16 +50,12 @@ TEST(AssertTest, TheBoxNamesLineFileAndExpressionCancelClosesAndTheFatalFormExit
 {
     SetAssertUi(AssertUi{[](const char* text) {
                              g_Shown.push_back(text);
-                             return g_AnswerCancel;
+                             return g_Shown.size() > 1; // Cancel from the second on
                          },
                          [] { ++g_Destroyed; },
-                         [](int code) {
-                             g_ExitCode = code;
-                             throw code;
-                         }});
+                         [](int code) { throw g_ExitCode = code; }});
     DoAssert("(stickersUsed) != NULL", "WM_Messages.cpp", 412);
     EXPECT_EQ(0, g_Destroyed);
-    g_AnswerCancel = true;
     DoAssert("animView", "AnimView.cpp", 9);
     EXPECT_EQ(1, g_Destroyed) << "Cancel destroys the main window";
     EXPECT_THROW(DoAssertFatal("ButtonSubclass.cpp", 30), int);
