@@ -236,10 +236,16 @@ def configure(bin_dir, dist_dir):
     DIST_DIR = os.path.abspath(dist_dir) if dist_dir else ""
 
 
-def main():
+def main(options=()):
+    """options: (flag, environment variable) pairs, for the long forms of a test."""
     parser = argparse.ArgumentParser()
     parser.add_argument("--bin", required=True)
     parser.add_argument("--dist", default="")
+    for flag, _ in options:
+        parser.add_argument(flag, nargs="?", const="1")
     args, rest = parser.parse_known_args()
+    for flag, variable in options:
+        if getattr(args, flag[2:]):
+            os.environ[variable] = getattr(args, flag[2:])
     configure(args.bin, args.dist)
     unittest.main(argv=[sys.argv[0]] + rest, verbosity=2)
