@@ -134,14 +134,14 @@ class Book:
     def start(self, env=None):
         self.program = self.s.start(env=env)
         self.s.winctl("key", MAIN_CLASS, VK_RETURN)
-        wait_until(lambda: self.s.window_exists(PAGE_CLASS), 30, 0.2, "the play screen")
+        self.s.wait_window(PAGE_CLASS)
         # The first paint of the play screen comes after the page window.
         time.sleep(0.7)
         self.page = self.group = 0
 
     def close(self):
         self.s.winctl("key", MAIN_CLASS, ord("Q"))
-        wait_until(lambda: self.s.window_exists(DIALOG_CLASS), 20, 0.2, "the ending screen")
+        self.s.wait_window(DIALOG_CLASS, 20)
         time.sleep(0.3)
         self.s.click(*ENDING_QUIT)
         self.t.assertEqual(0, self.s.wait_exit(self.program, 60), "the exit code")
@@ -208,14 +208,13 @@ class Book:
 
     def clear_all(self, wait=True):
         self.s.click(*CLEAR_ALL)
-        wait_until(lambda: self.s.window_exists(DIALOG_CLASS), 20, 0.2, "the clear-all question")
+        self.s.wait_window(DIALOG_CLASS, 20)
         time.sleep(0.3)
         self.s.click(*CLEAR_YES)
         self.model.clear()
         if wait:
             self.check_files("after clear-all")
-            wait_until(lambda: not self.s.window_exists(DIALOG_CLASS), 20, 0.2,
-                       "the question closed")
+            self.s.wait_window(DIALOG_CLASS, 20, shown=False)
 
     # -- the files --------------------------------------------------------
     def wait_equal(self, expected, read, what):

@@ -137,8 +137,9 @@ class Session:
     def window_exists(self, cls=MAIN_CLASS):
         return self.winctl("find", cls)[0] == 0
 
-    def wait_window(self, cls=MAIN_CLASS, timeout=30):
-        wait_until(lambda: self.window_exists(cls), timeout, 0.3, "window %s" % cls)
+    def wait_window(self, cls=MAIN_CLASS, timeout=30, shown=True):
+        wait_until(lambda: self.window_exists(cls) == shown, timeout, 0.2,
+                   "window %s %s" % (cls, "shown" if shown else "gone"))
 
     def window_rect(self, cls=MAIN_CLASS):
         return tuple(int(v) for v in self.winctl("rect", cls)[1].split())

@@ -16,7 +16,7 @@ import time
 
 import harness
 from book import PLACES, Book, read_ledger, read_page
-from harness import SessionTest, wait_until
+from harness import SessionTest
 from screen import DIALOG_CLASS, OPTIONS_HINT_SHOWN, REST, ledger, page_file, sticker_name
 
 OPTIONS = "options04.dta"
@@ -175,14 +175,13 @@ class BadInput(SessionTest):
         # The hint may come first, and a damaged picture may leave nothing to carry.
         book.take(TAKEN, confirm=False)
         try:
-            wait_until(lambda: self.s.window_exists(DIALOG_CLASS), 10 if hint_expected else 1, 0.2,
-                       "the hint")
+            self.s.wait_window(DIALOG_CLASS, 10 if hint_expected else 1)
         except harness.Timeout:
             hint = False
         else:
             hint = True
             self.s.winctl("command", DIALOG_CLASS, 1)
-            wait_until(lambda: not self.s.window_exists(DIALOG_CLASS), 10, 0.2, "the hint closed")
+            self.s.wait_window(DIALOG_CLASS, 10, shown=False)
         self.s.move(*REST)
         time.sleep(0.2)
         self.s.click(REST[0], REST[1], button=3)

@@ -100,7 +100,7 @@ class Kill(SessionTest):
     def kill(self, book):
         os.kill(book.pid(), signal.SIGKILL)
         book.program.wait(30)
-        wait_until(lambda: not self.s.window_exists(MAIN_CLASS), 30, 0.2, "the window gone")
+        self.s.wait_window(MAIN_CLASS, 30, shown=False)
         book.program = None
 
     def files(self):
