@@ -62,7 +62,7 @@ def private_mib(session, cls):
     code, out = session.winctl("resources", cls)
     if code != 0:
         raise RuntimeError("winctl resources %s: %s" % (cls, out))
-    return int(out.split()[5]) / 1048576.0
+    return int(out.split()[2]) / 1048576.0
 
 
 def close_program(session, program):

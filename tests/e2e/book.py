@@ -57,6 +57,12 @@ def read_ledger(data):
     return {i for i, s in enumerate(states) if s}
 
 
+def read_files(session):
+    """The ledger's used stickers and both pages' records; None for a damaged file."""
+    return (read_ledger(session.read(LEDGER_NAME)),
+            [read_page(session.read(name)) for name in SAVE_NAMES])
+
+
 class Model:
     """What the files must hold after the script so far."""
 
@@ -75,6 +81,15 @@ class Model:
 
     def page(self, page):
         return sorted(self.pages[page])
+
+    def copy(self):
+        twin = Model()
+        twin.used, twin.pages = set(self.used), tuple(list(p) for p in self.pages)
+        return twin
+
+    def state(self):
+        """As read_files gives it."""
+        return self.used, [self.page(0), self.page(1)]
 
 
 def linux_pid(session, exe="Mossleaf4.exe"):
@@ -119,14 +134,14 @@ class Book:
     def start(self, env=None):
         self.program = self.s.start(env=env)
         self.s.winctl("key", MAIN_CLASS, VK_RETURN)
-        wait_until(lambda: self.s.window_exists(PAGE_CLASS), 30, 0.2, "the play screen")
+        self.s.wait_window(PAGE_CLASS)
         # The first paint of the play screen comes after the page window.
         time.sleep(0.7)
         self.page = self.group = 0
 
     def close(self):
         self.s.winctl("key", MAIN_CLASS, ord("Q"))
-        wait_until(lambda: self.s.window_exists(DIALOG_CLASS), 20, 0.2, "the ending screen")
+        self.s.wait_window(DIALOG_CLASS, 20)
         time.sleep(0.3)
         self.s.click(*ENDING_QUIT)
         self.t.assertEqual(0, self.s.wait_exit(self.program, 60), "the exit code")
@@ -136,6 +151,11 @@ class Book:
         return wait_until(lambda: linux_pid(self.s), 10, 0.1, "the program's process")
 
     # -- actions ----------------------------------------------------------
+    def stickable(self):
+        """The stickers that still have a place on the page shown."""
+        return [i for i, (page, _, _) in PLACES.items()
+                if page == self.page and i not in self.model.used]
+
     def choose_group(self, group):
         if group != self.group:
             self.s.click(TAB_XS[group] + 30, 9 + 30)
@@ -171,17 +191,8 @@ class Book:
         self.drop_at(index, (x, y), 1)
         self.model.stick(index)
         if wait:
-            self.wait_file(LEDGER_NAME, ledger(self.model.used), "the ledger after sticking %d" % index)
-
-    def throw_away(self, index, top_left, button):
-        """Takes a sticker and drops it where it does not stick."""
-        assert index not in self.model.used
-        if index in PLACES and button == 1:
-            page, x, y = PLACES[index]
-            assert page != self.page or abs(top_left[0] - x) >= 20 or abs(top_left[1] - y) >= 20
-        self.take(index)
-        self.drop_at(index, top_left, button)
-        time.sleep(0.15)
+            self.wait_equal(ledger(self.model.used), lambda: self.s.read(LEDGER_NAME),
+                            "the ledger after sticking %d" % index)
 
     def turn(self, forward, wait=True, key=False):
         """With key, by Page Down or Page Up; else by the arrow buttons."""
@@ -197,41 +208,36 @@ class Book:
 
     def clear_all(self, wait=True):
         self.s.click(*CLEAR_ALL)
-        wait_until(lambda: self.s.window_exists(DIALOG_CLASS), 20, 0.2, "the clear-all question")
+        self.s.wait_window(DIALOG_CLASS, 20)
         time.sleep(0.3)
         self.s.click(*CLEAR_YES)
         self.model.clear()
         if wait:
             self.check_files("after clear-all")
-            wait_until(lambda: not self.s.window_exists(DIALOG_CLASS), 20, 0.2,
-                       "the question closed")
+            self.s.wait_window(DIALOG_CLASS, 20, shown=False)
 
     # -- the files --------------------------------------------------------
-    def wait_file(self, name, expected, what):
+    def wait_equal(self, expected, read, what):
         try:
-            wait_until(lambda: self.s.read(name) == expected, 10, 0.05, what)
+            wait_until(lambda: read() == expected, 10, 0.05, what)
         except AssertionError:
-            self.t.assertEqual(expected, self.s.read(name), what)
+            self.t.assertEqual(expected, read(), what)
 
     def wait_page_file(self, page):
         name = SAVE_NAMES[page]
-        try:
-            wait_until(lambda: read_page(self.s.read(name)) == self.model.page(page), 10, 0.05,
-                       name)
-        except AssertionError:
-            self.t.assertEqual(self.model.page(page), read_page(self.s.read(name)), name)
+        self.wait_equal(self.model.page(page), lambda: read_page(self.s.read(name)), name)
 
     def check_files(self, when):
-        self.wait_file(LEDGER_NAME, ledger(self.model.used), "the ledger %s" % when)
+        self.wait_equal(ledger(self.model.used), lambda: self.s.read(LEDGER_NAME),
+                        "the ledger %s" % when)
         for page in (0, 1):
             self.wait_page_file(page)
 
     def resources(self):
-        """GDI and USER figures of the program, and its memory as Linux sees it."""
+        """GDI handles and windows of the program, and its memory as Linux sees it."""
         out = self.s.winctl("resources", MAIN_CLASS)[1]
-        gdi, user, handles, windows, working_set, private = (int(v) for v in out.split())
-        return {"gui_gdi": gdi, "gui_user": user, "gdi_handles": handles, "windows": windows,
-                "working_set_kib": working_set // 1024, "private_kib": private // 1024,
+        handles, windows, private = (int(v) for v in out.split())
+        return {"gdi_handles": handles, "windows": windows, "private_kib": private // 1024,
                 "rss_kib": resident_kib(self.pid())}
 
 
@@ -251,8 +257,7 @@ class Script:
         if rng.random() < 0.2:
             book.choose_group(rng.randrange(8))
             self.actions["group changes"] += 1
-        stickable = [i for i, (page, _, _) in PLACES.items()
-                     if page == book.page and i not in book.model.used]
+        stickable = book.stickable()
         if stickable and rng.random() < 0.4:
             book.stick(rng.choice(stickable))
             self.actions["stuck"] += 1
@@ -267,6 +272,7 @@ class Script:
             self.actions["clear-alls"] += 1
 
     def throw_one_away(self):
+        """Takes a sticker and drops it where it does not stick."""
         book, rng = self.book, self.rng
         index = rng.choice([i for i in range(224) if i not in book.model.used])
         button = rng.choice((1, 3))
@@ -275,4 +281,6 @@ class Script:
             page, x, y = PLACES.get(index, (-1, 0, 0))
             if page != book.page or abs(top_left[0] - x) >= 30 or abs(top_left[1] - y) >= 30:
                 break
-        book.throw_away(index, top_left, button)
+        book.take(index)
+        book.drop_at(index, top_left, button)
+        time.sleep(0.15)

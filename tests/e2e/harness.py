@@ -137,8 +137,9 @@ class Session:
     def window_exists(self, cls=MAIN_CLASS):
         return self.winctl("find", cls)[0] == 0
 
-    def wait_window(self, cls=MAIN_CLASS, timeout=30):
-        wait_until(lambda: self.window_exists(cls), timeout, 0.3, "window %s" % cls)
+    def wait_window(self, cls=MAIN_CLASS, timeout=30, shown=True):
+        wait_until(lambda: self.window_exists(cls) == shown, timeout, 0.2,
+                   "window %s %s" % (cls, "shown" if shown else "gone"))
 
     def window_rect(self, cls=MAIN_CLASS):
         return tuple(int(v) for v in self.winctl("rect", cls)[1].split())
@@ -236,10 +237,16 @@ def configure(bin_dir, dist_dir):
     DIST_DIR = os.path.abspath(dist_dir) if dist_dir else ""
 
 
-def main():
+def main(options=()):
+    """options: (flag, environment variable) pairs, for the long forms of a test."""
     parser = argparse.ArgumentParser()
     parser.add_argument("--bin", required=True)
     parser.add_argument("--dist", default="")
+    for flag, _ in options:
+        parser.add_argument(flag, nargs="?", const="1")
     args, rest = parser.parse_known_args()
+    for flag, variable in options:
+        if getattr(args, flag[2:]):
+            os.environ[variable] = getattr(args, flag[2:])
     configure(args.bin, args.dist)
     unittest.main(argv=[sys.argv[0]] + rest, verbosity=2)

@@ -8,17 +8,16 @@ The suite runs the damages in a few rounds, several unrelated files damaged
 at once; --separately (or MOSSLEAF_BADINPUT_SEPARATELY=1) starts the program
 once per damage.
 """
-import argparse
+import collections
 import os
 import shutil
 import struct
-import sys
 import time
 
 import harness
 from book import PLACES, Book, read_ledger, read_page
-from harness import SessionTest, wait_until
-from screen import DIALOG_CLASS, OPTIONS_HINT_SHOWN, REST, ledger, page_file
+from harness import SessionTest
+from screen import DIALOG_CLASS, OPTIONS_HINT_SHOWN, REST, ledger, page_file, sticker_name
 
 OPTIONS = "options04.dta"
 LEDGER = "save004/page00.sav"
@@ -37,10 +36,6 @@ def at_place(index):
     return (index,) + PLACES[index][1:]
 
 
-def picture_name(prefix, index):
-    return "data004/%s%02d%02d.dat" % (prefix, index // 28 + 1, index % 28 + 1)
-
-
 def original(name):
     with open(os.path.join(harness.DIST_DIR, name), "rb") as f:
         return f.read()
@@ -52,25 +47,20 @@ def patched(name, offset, fmt, *values):
     return bytes(data)
 
 
-class Damage:
-    """Files to write (None removes one) and what the files hold afterwards."""
+# Files to write (None removes one), what the files hold afterwards, and whether
+# the hint shows: a rejected options file is rewritten with the hint still to show.
+Damage = collections.namedtuple("Damage", "label files after hint", defaults=({}, False))
 
-    def __init__(self, label, files, after=None, hint=False):
-        self.label = label
-        self.files = files
-        self.after = after or {}
-        # A rejected options file is rewritten with the hint still to show.
-        self.hint = hint
 
-    def apply(self, folder):
-        for name, data in self.files.items():
-            path = os.path.join(folder, name)
-            if data is None:
-                os.remove(path)
-            else:
-                os.makedirs(os.path.dirname(path), exist_ok=True)
-                with open(path, "wb") as f:
-                    f.write(data)
+def write(folder, files):
+    for name, data in files.items():
+        path = os.path.join(folder, name)
+        if data is None:
+            os.remove(path)
+        else:
+            os.makedirs(os.path.dirname(path), exist_ok=True)
+            with open(path, "wb") as f:
+                f.write(data)
 
 
 def picture_damages(name, what):
@@ -125,8 +115,8 @@ def families():
             Damage("music with a track of 2 GB", {MUSIC: patched(MUSIC, 18, ">I", 0x7FFFFFFF)}),
             Damage("music missing", {MUSIC: None}),
         ],
-        "sticker": picture_damages(picture_name("s", TAKEN), "sticker picture"),
-        "tray": picture_damages(picture_name("b", TAKEN), "tray picture"),
+        "sticker": picture_damages("data004/%s.dat" % sticker_name("s", TAKEN), "sticker picture"),
+        "tray": picture_damages("data004/%s.dat" % sticker_name("b", TAKEN), "tray picture"),
         "background": picture_damages("data004/p0001.dat", "page background")[1:4],
         "corners": [Damage("corner strip of 65536 x 65536 pixels",
                            {"data004/m0002.dat": patched("data004/m0002.dat", 18, "<ii", 0x10000, 0x10000)})],
@@ -159,7 +149,7 @@ class BadInput(SessionTest):
         shutil.rmtree(self.s.folder)
         shutil.copytree(self.pristine, self.s.folder)
         Book.prepare(self.s.folder)
-        Damage("", {LEDGER: ledger(), PAGE1: page_file(), PAGE2: page_file()}).apply(self.s.folder)
+        write(self.s.folder, {LEDGER: ledger(), PAGE1: page_file(), PAGE2: page_file()})
 
     def test_damaged_files_never_crash_or_hang_the_program(self):
         separately = os.environ.get("MOSSLEAF_BADINPUT_SEPARATELY") == "1"
@@ -169,7 +159,7 @@ class BadInput(SessionTest):
             with self.subTest(labels):
                 self.restore()
                 for damage in damages:
-                    damage.apply(self.s.folder)
+                    write(self.s.folder, damage.files)
                 hint = self.play_a_little(labels, any(d.hint for d in damages))
                 self.assertEqual(any(d.hint for d in damages), hint, "%s: the hint shown" % labels)
                 self.assertSound(labels)
@@ -185,14 +175,13 @@ class BadInput(SessionTest):
         # The hint may come first, and a damaged picture may leave nothing to carry.
         book.take(TAKEN, confirm=False)
         try:
-            wait_until(lambda: self.s.window_exists(DIALOG_CLASS), 10 if hint_expected else 1, 0.2,
-                       "the hint")
+            self.s.wait_window(DIALOG_CLASS, 10 if hint_expected else 1)
         except harness.Timeout:
             hint = False
         else:
             hint = True
             self.s.winctl("command", DIALOG_CLASS, 1)
-            wait_until(lambda: not self.s.window_exists(DIALOG_CLASS), 10, 0.2, "the hint closed")
+            self.s.wait_window(DIALOG_CLASS, 10, shown=False)
         self.s.move(*REST)
         time.sleep(0.2)
         self.s.click(REST[0], REST[1], button=3)
@@ -230,10 +219,4 @@ class BadInput(SessionTest):
 
 
 if __name__ == "__main__":
-    parser = argparse.ArgumentParser(add_help=False)
-    parser.add_argument("--separately", action="store_true")
-    options, rest = parser.parse_known_args()
-    if options.separately:
-        os.environ["MOSSLEAF_BADINPUT_SEPARATELY"] = "1"
-    sys.argv = [sys.argv[0]] + rest
-    harness.main()
+    harness.main((("--separately", "MOSSLEAF_BADINPUT_SEPARATELY"),))

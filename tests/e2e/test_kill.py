@@ -9,8 +9,6 @@ The number of kills comes from MOSSLEAF_KILLS or --kills; the default is the
 short form the test suite runs. The full form:
     python3 tests/e2e/test_kill.py --bin B/bin --dist B/dist/Mossleaf4 --kills 200
 """
-import argparse
-import json
 import os
 import random
 import signal
@@ -18,16 +16,10 @@ import sys
 import time
 
 import harness
-from book import LEDGER_NAME, PLACES, SAVE_NAMES, Book, Model, read_ledger, read_page
+from book import LEDGER_NAME, SAVE_NAMES, Book, read_files
 from harness import MAIN_CLASS, SessionTest, wait_until
 
-FIGURES = os.path.join(harness.ARTIFACTS, "kill-figures.json")
 ACTIONS = ("stick", "turn", "clear")
-
-
-def stickable(book):
-    return [i for i, (page, _, _) in PLACES.items()
-            if page == book.page and i not in book.model.used]
 
 
 class Kill(SessionTest):
@@ -48,9 +40,9 @@ class Kill(SessionTest):
         for kill in range(kills):
             self.prepare_book(book, rng)
             action = self.ready(book, ACTIONS[kill % len(ACTIONS)])
-            before = self.copy(book.model)
+            before = book.model.copy()
             self.interrupt(book, action, rng)
-            after = self.copy(book.model)
+            after = book.model.copy()
             self.kill(book)
             killed = self.files()
             book.start()
@@ -59,7 +51,7 @@ class Kill(SessionTest):
             outcomes[action]["mended"] += killed != self.files()
             if outcome == "other":
                 faults.append("kill %d during %s: expected %s or %s, found %s" % (
-                    kill, action, self.describe(before), self.describe(after), found))
+                    kill, action, before.state(), after.state(), found))
         # Closed properly at last: the files still hold what the last start found.
         book.close()
         book.check_files("after the last restart")
@@ -69,8 +61,8 @@ class Kill(SessionTest):
     def prepare_book(self, book, rng):
         """A few finished actions first, so that there is something to lose."""
         for _ in range(rng.randrange(3)):
-            if stickable(book):
-                book.stick(rng.choice(stickable(book)))
+            if book.stickable():
+                book.stick(rng.choice(book.stickable()))
             book.turn(rng.random() < 0.5)
 
     @staticmethod
@@ -78,7 +70,7 @@ class Kill(SessionTest):
         """The action to interrupt, made possible first."""
         if action == "clear" and not book.model.used:
             return "stick"
-        if action == "stick" and not stickable(book):
+        if action == "stick" and not book.stickable():
             book.clear_all()
         return action
 
@@ -99,7 +91,7 @@ class Kill(SessionTest):
 
         first = stamp()
         if action == "stick":
-            book.stick(rng.choice(stickable(book)), wait=False)
+            book.stick(rng.choice(book.stickable()), wait=False)
         else:
             book.clear_all(wait=False)
         wait_until(lambda: stamp() != first, 20, 0.002, "%s writing" % action)
@@ -108,7 +100,7 @@ class Kill(SessionTest):
     def kill(self, book):
         os.kill(book.pid(), signal.SIGKILL)
         book.program.wait(30)
-        wait_until(lambda: not self.s.window_exists(MAIN_CLASS), 30, 0.2, "the window gone")
+        self.s.wait_window(MAIN_CLASS, 30, shown=False)
         book.program = None
 
     def files(self):
@@ -117,30 +109,14 @@ class Kill(SessionTest):
     def judge(self, before, after):
         """'before' or 'after' when the files, as the start after the kill
         left them, hold one of the two books; else 'other'. Goes on from them."""
-        used = read_ledger(self.s.read(LEDGER_NAME))
-        pages = [read_page(self.s.read(name)) for name in SAVE_NAMES]
-        found = {"ledger": sorted(used) if used is not None else "damaged",
-                 "pages": [p if p is not None else "damaged" for p in pages]}
+        found = used, pages = read_files(self.s)
         if used is None or None in pages:
             return "other", found
-        self.book.model.used = set(used)
-        self.book.model.pages = tuple(list(p) for p in pages)
-        state = (used, pages)
+        self.book.model.used, self.book.model.pages = set(used), tuple(list(p) for p in pages)
         for name, model in (("before", before), ("after", after)):
-            if state == (model.used, [model.page(0), model.page(1)]):
+            if found == model.state():
                 return name, found
         return "other", found
-
-    @staticmethod
-    def copy(model):
-        twin = Model()
-        twin.used = set(model.used)
-        twin.pages = tuple(list(p) for p in model.pages)
-        return twin
-
-    @staticmethod
-    def describe(model):
-        return {"ledger": sorted(model.used), "pages": [model.page(0), model.page(1)]}
 
     def report(self, kills, outcomes, faults, seconds):
         lines = ["kill: %d kills, %d disagreements, %.0f s" % (kills, len(faults), seconds)]
@@ -149,17 +125,7 @@ class Kill(SessionTest):
                 action, counts["before"], counts["after"], counts["other"], counts["mended"]))
         lines += faults[:10]
         sys.stderr.write("\n".join(lines) + "\n")
-        os.makedirs(harness.ARTIFACTS, exist_ok=True)
-        with open(FIGURES, "w") as f:
-            json.dump({"kills": kills, "seconds": seconds, "outcomes": outcomes,
-                       "faults": faults}, f, indent=1)
 
 
 if __name__ == "__main__":
-    parser = argparse.ArgumentParser(add_help=False)
-    parser.add_argument("--kills", type=int)
-    options, rest = parser.parse_known_args()
-    if options.kills:
-        os.environ["MOSSLEAF_KILLS"] = str(options.kills)
-    sys.argv = [sys.argv[0]] + rest
-    harness.main()
+    harness.main((("--kills", "MOSSLEAF_KILLS"),))

@@ -12,7 +12,6 @@ on its page. A failure names the seed and the last events, to replay it.
 The short form runs in the test suite; the long form:
     python3 tests/e2e/test_monkey.py --bin B/bin --dist B/dist/Mossleaf4 --events 2000 --seed 1,2,3
 """
-import argparse
 import os
 import random
 import re
@@ -23,8 +22,8 @@ import time
 
 import harness
 from book import (CLEAR_ALL, DIALOG_CLASS, LEDGER_NAME, NEXT_PAGE, PAGE_CLASS, PLACES,
-                  PREVIOUS_PAGE, SAVE_NAMES, STICKABLE_GROUP, TAB_XS, TRAY, VK_RETURN,
-                  read_ledger, read_page, screen_point)
+                  PREVIOUS_PAGE, STICKABLE_GROUP, TAB_XS, TRAY, VK_RETURN,
+                  read_files, read_ledger, screen_point)
 from harness import MAIN_CLASS, SessionTest, wait_until
 
 OTHER_CLASS = "WineMine"
@@ -153,8 +152,7 @@ class Monkey:
         self.learn_page()
 
     def check_files(self):
-        used = read_ledger(self.s.read(LEDGER_NAME))
-        pages = [read_page(self.s.read(name)) for name in SAVE_NAMES]
+        used, pages = read_files(self.s)
         if used is None or None in pages:
             self.fail("damaged files: ledger %s, pages %s" % (used, pages))
         faults, seen = [], set()
@@ -176,20 +174,16 @@ class Monkey:
     def point(self):
         return self.rng.randrange(1024), self.rng.randrange(768)
 
-    def click(self):
-        x, y = self.point()
-        self.xdo("mousemove %d %d click 1" % (x, y))
-        self.note("click %d,%d" % (x, y))
+    def click(self, button=1, at=None):
+        x, y = at or self.point()
+        self.xdo("mousemove %d %d click %d" % (x, y, button))
+        self.note("click %d at %d,%d" % (button, x, y))
 
     def right_click(self):
-        x, y = self.point()
-        self.xdo("mousemove %d %d click 3" % (x, y))
-        self.note("right click %d,%d" % (x, y))
+        self.click(3)
 
     def button(self):
-        x, y = self.rng.choice(BUTTONS)
-        self.xdo("mousemove %d %d click 1" % (x, y))
-        self.note("button %d,%d" % (x, y))
+        self.click(1, self.rng.choice(BUTTONS))
 
     def drag(self):
         (x, y), (x2, y2) = self.point(), self.point()
@@ -295,9 +289,11 @@ class MonkeyTest(SessionTest):
         seeds = [int(s) for s in os.environ.get("MOSSLEAF_MONKEY_SEEDS", "2").split(",")]
         events = int(os.environ.get("MOSSLEAF_MONKEY_EVENTS", 60))
         for seed in seeds:
-            session = self.s if seed == seeds[0] else self.fresh_session(seed)
+            if seed != seeds[0]:
+                self.s = harness.Session("monkey-%d" % seed, trace=self.trace)
+                self.addCleanup(self.s.close)
             begun = time.monotonic()
-            monkey = Monkey(session, seed)
+            monkey = Monkey(self.s, seed)
             self.addCleanup(monkey.errors.close)
             monkey.run(events)
             seconds = time.monotonic() - begun
@@ -306,20 +302,6 @@ class MonkeyTest(SessionTest):
                                  seed, events, monkey.figures["starts"],
                                  monkey.figures["stuck"], seconds, events / seconds))
 
-    def fresh_session(self, seed):
-        session = harness.Session("monkey-%d" % seed, trace=self.trace)
-        self.addCleanup(session.close)
-        return session
-
 
 if __name__ == "__main__":
-    parser = argparse.ArgumentParser(add_help=False)
-    parser.add_argument("--seed")
-    parser.add_argument("--events", type=int)
-    options, rest = parser.parse_known_args()
-    if options.seed:
-        os.environ["MOSSLEAF_MONKEY_SEEDS"] = options.seed
-    if options.events:
-        os.environ["MOSSLEAF_MONKEY_EVENTS"] = str(options.events)
-    sys.argv = [sys.argv[0]] + rest
-    harness.main()
+    harness.main((("--seed", "MOSSLEAF_MONKEY_SEEDS"), ("--events", "MOSSLEAF_MONKEY_EVENTS")))

@@ -8,8 +8,6 @@ or from --cycles, --restart, --sample; the default is the short form the test
 suite runs. The full form:
     python3 tests/e2e/test_soak.py --bin B/bin --dist B/dist/Mossleaf4 --cycles 1000 --restart 100
 """
-import argparse
-import json
 import os
 import random
 import sys
@@ -23,7 +21,6 @@ from harness import SessionTest
 # or one picture per cycle is far above these.
 GDI_SLACK = 8
 MEMORY_SLACK_KIB = 6 * 1024
-FIGURES = os.path.join(harness.ARTIFACTS, "soak-figures.json")
 
 
 def count(name, default):
@@ -78,28 +75,10 @@ class Soak(SessionTest):
 
     def report(self, runs, actions, cycles, restart, seconds):
         lines = ["soak: %d cycles, restart every %d, %.0f s" % (cycles, restart, seconds),
-                 ", ".join("%s %d" % item for item in actions.items()),
-                 "cycle  gui_gdi gui_user gdi_handles windows rss_kib private_kib working_set_kib"]
-        for run in runs:
-            for cycle, f in run:
-                lines.append("%5d  %7d %8d %11d %7d %7d %11d %15d" % (
-                    cycle, f["gui_gdi"], f["gui_user"], f["gdi_handles"], f["windows"],
-                    f["rss_kib"], f["private_kib"], f["working_set_kib"]))
-            lines.append("")
+                 ", ".join("%s %d" % item for item in actions.items())]
+        lines += ["%5d %s" % (cycle, f) for run in runs for cycle, f in run]
         sys.stderr.write("\n".join(lines) + "\n")
-        os.makedirs(harness.ARTIFACTS, exist_ok=True)
-        with open(FIGURES, "w") as f:
-            json.dump({"cycles": cycles, "restart": restart, "seconds": seconds,
-                       "actions": actions, "runs": runs}, f, indent=1)
 
 
 if __name__ == "__main__":
-    parser = argparse.ArgumentParser(add_help=False)
-    for name in ("cycles", "restart", "sample"):
-        parser.add_argument("--" + name, type=int)
-    options, rest = parser.parse_known_args()
-    for name in ("cycles", "restart", "sample"):
-        if getattr(options, name):
-            os.environ["MOSSLEAF_SOAK_" + name.upper()] = str(getattr(options, name))
-    sys.argv = [sys.argv[0]] + rest
-    harness.main()
+    harness.main([("--" + n, "MOSSLEAF_SOAK_" + n.upper()) for n in ("cycles", "restart", "sample")])

@@ -1,28 +1,16 @@
 // A small Windows helper for the end-to-end tests: asks about and acts on
-// top-level windows from inside the program's Wine session.
-//   winctl find CLASS            exit 0 when a window of the class exists
-//   winctl rect CLASS            prints "x y width height"
-//   winctl title CLASS           prints the window text
-//   winctl texts CLASS           prints the texts of the window's children, one a line
-//   winctl close CLASS           posts WM_CLOSE
-//   winctl minimize CLASS        minimises the window
-//   winctl restore CLASS         restores the window and brings it to the front, as the
-//                                taskbar does
-//   winctl answers CLASS         exit 0 when the window's thread answers within 10 s, 4 when
-//                                it does not, 1 when the window is gone
-//   winctl iconic CLASS          prints 1 when minimised, else 0
-//   winctl foreground            prints the class of the foreground window
-//   winctl command CLASS ID      posts WM_COMMAND with the id
-//   winctl key CLASS VK          posts WM_KEYDOWN with the virtual key
-//   winctl post CLASS MSG WPARAM LPARAM   posts any message
-//   winctl cursor                prints the pointer position and 1 when the cursor shows
-//   winctl resources CLASS       prints the resources of the window's process:
-//                                "gdi user gdihandles windows workingset pagefile"
-//                                (GetGuiResources counts, the GDI handles in use in the
-//                                process's own handle table, its top-level and child
-//                                windows, and GetProcessMemoryInfo's bytes)
-//   winctl serve                 runs the commands above read from stdin, one a line; after
-//                                each prints its output and "= EXITCODE" (one Wine start for many)
+// top-level windows from inside the program's Wine session. Exit code 1: no
+// window of the class; 3: the call failed. Commands:
+//   find|rect|title|texts|close|minimize|iconic CLASS   ("texts": the children's)
+//   restore CLASS       restores the window and brings it to the front, as the taskbar does
+//   answers CLASS       exit 0 when the window's thread answers within 10 s, else 4
+//   foreground          prints the class of the foreground window
+//   command|key CLASS N posts WM_COMMAND with the id, or WM_KEYDOWN with the virtual key
+//   post CLASS MSG WPARAM LPARAM
+//   cursor              prints the pointer position and 1 when the cursor shows
+//   resources CLASS     prints "gdihandles windows pagefile" of the window's process
+//   serve               runs commands read from stdin, one a line, each followed by
+//                       "= EXITCODE" (one Wine start for many)
 // A class that names no top-level window is looked for among the main window's children.
 #include <windows.h>
 #include <psapi.h>
@@ -45,18 +33,18 @@ HWND FindByClass(const char* className)
     return window;
 }
 
-BOOL CALLBACK PrintChildText(HWND child, LPARAM)
+// Prints a window's text; "texts" calls it for each child.
+BOOL CALLBACK PrintText(HWND window, LPARAM)
 {
     char text[1024] = "";
-    GetWindowTextA(child, text, sizeof text);
+    GetWindowTextA(window, text, sizeof text);
     std::printf("%s\n", text);
     return TRUE;
 }
 
 // GetGuiResources is a stub in Wine. Wine keeps each process's GDI handle
 // table in the process itself and points its PEB at it; an entry in use has a
-// nonzero type. (Windows' table has another layout: there GetGuiResources
-// answers.)
+// nonzero type.
 struct GdiHandleEntry {
     unsigned long long object;
     unsigned long owner;
@@ -125,9 +113,7 @@ int PrintResources(HWND window)
     GetProcessMemoryInfo(process, &memory, sizeof memory);
     WindowCount count = {processId, 0};
     EnumWindows(CountTopLevel, reinterpret_cast<LPARAM>(&count));
-    std::printf("%lu %lu %ld %ld %lu %lu\n", GetGuiResources(process, GR_GDIOBJECTS),
-                GetGuiResources(process, GR_USEROBJECTS), CountGdiHandles(process),
-                count.windows, static_cast<unsigned long>(memory.WorkingSetSize),
+    std::printf("%ld %ld %lu\n", CountGdiHandles(process), count.windows,
                 static_cast<unsigned long>(memory.PagefileUsage));
     CloseHandle(process);
     return 0;
@@ -135,7 +121,7 @@ int PrintResources(HWND window)
 
 int Usage()
 {
-    std::fprintf(stderr, "usage: winctl find|rect|title|close|minimize|restore|answers|iconic|foreground|command|key|post|serve ...\n");
+    std::fputs("usage: winctl COMMAND ...: see winctl.cpp\n", stderr);
     return 2;
 }
 
@@ -195,14 +181,10 @@ int Run(int argc, char** argv)
         std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
         return 0;
     }
-    if (std::strcmp(verb, "title") == 0) {
-        char text[256] = "";
-        GetWindowTextA(window, text, sizeof text);
-        std::printf("%s\n", text);
-        return 0;
-    }
+    if (std::strcmp(verb, "title") == 0)
+        return !PrintText(window, 0);
     if (std::strcmp(verb, "texts") == 0) {
-        EnumChildWindows(window, PrintChildText, 0);
+        EnumChildWindows(window, PrintText, 0);
         return 0;
     }
     if (std::strcmp(verb, "close") == 0)
@@ -234,16 +216,13 @@ int Run(int argc, char** argv)
     if (argc < 4)
         return Usage();
     const unsigned value = static_cast<unsigned>(std::strtoul(argv[3], nullptr, 0));
-    if (std::strcmp(verb, "command") == 0)
-        return PostMessageA(window, WM_COMMAND, value, 0) ? 0 : 3;
-    if (std::strcmp(verb, "key") == 0)
-        return PostMessageA(window, WM_KEYDOWN, value, 0) ? 0 : 3;
-    if (std::strcmp(verb, "post") == 0 && argc >= 6) {
-        const WPARAM wParam = std::strtoul(argv[4], nullptr, 0);
-        const LPARAM lParam = static_cast<LPARAM>(std::strtol(argv[5], nullptr, 0));
-        return PostMessageA(window, value, wParam, lParam) ? 0 : 3;
-    }
-    return Usage();
+    if (std::strcmp(verb, "command") == 0 || std::strcmp(verb, "key") == 0)
+        return PostMessageA(window, verb[0] == 'c' ? WM_COMMAND : WM_KEYDOWN, value, 0) ? 0 : 3;
+    if (std::strcmp(verb, "post") != 0 || argc < 6)
+        return Usage();
+    const WPARAM wParam = std::strtoul(argv[4], nullptr, 0);
+    const LPARAM lParam = static_cast<LPARAM>(std::strtol(argv[5], nullptr, 0));
+    return PostMessageA(window, value, wParam, lParam) ? 0 : 3;
 }
 
 } // namespace
