@@ -96,23 +96,22 @@ def measure_startup(session, x, floor, runs):
     start_face = picture("b0013")
     floor_shown = lambda: x.colour_at(FLOOR_POINTS, FLOOR_COLOUR)  # noqa: E731
     title_shown = lambda: x.shows(start_face, START_BUTTON[:2], (0, 0), START_BUTTON[2:])  # noqa: E731
-    figures = {"floor": ([], []), "program": ([], [])}
+    kinds = {
+        "floor": (lambda: start_floor(session, floor), floor_shown, FLOOR_CLASS, close_floor),
+        "program": (lambda: session.start(wait_window=False), title_shown, MAIN_CLASS,
+                    close_program),
+    }
+    figures = {name: ([], []) for name in kinds}
+    # The first pair warms Wine up and is not counted.
     for run in range(runs + 1):
-        program, seconds = first_screen(session, x, lambda: start_floor(session, floor), floor_shown)
-        time.sleep(1)
-        memory = private_mib(session, FLOOR_CLASS)
-        close_floor(session, program)
-        if run:
-            figures["floor"][0].append(seconds)
-            figures["floor"][1].append(memory)
-        program, seconds = first_screen(session, x, lambda: session.start(wait_window=False),
-                                        title_shown)
-        time.sleep(1)
-        memory = private_mib(session, MAIN_CLASS)
-        close_program(session, program)
-        if run:
-            figures["program"][0].append(seconds)
-            figures["program"][1].append(memory)
+        for name, (start, shown, window_class, close) in kinds.items():
+            program, seconds = first_screen(session, x, start, shown)
+            time.sleep(1)
+            memory = private_mib(session, window_class)
+            close(session, program)
+            if run:
+                figures[name][0].append(seconds)
+                figures[name][1].append(memory)
     return figures
 
 
