@@ -22,9 +22,9 @@ bool BelongsAt(long index, int page, int x, int y)
 std::vector<PageRecord> ReadPageRecords(DeSerializer& in, int page)
 {
     if (in.GetString() != VERSION_TEXT)
-        throw "CAnimDoc::ReadSprites: file text is wrong";
+        throw "ReadPageRecords: file text is wrong";
     if (in.GetLong() != VER_NUMBER)
-        throw "CAnimDoc::ReadSprites: file version number is wrong";
+        throw "ReadPageRecords: file version number is wrong";
     std::vector<PageRecord> records;
     std::bitset<NUMBEROFSTICKERPICTURES> seen;
     CSprite record;
