@@ -74,7 +74,7 @@ def close_program(session, program):
 
 
 def start_floor(session, floor):
-    return session._spawn(["wine", floor])
+    return session.spawn(["wine", floor])
 
 
 def close_floor(session, program):

@@ -1,6 +1,7 @@
 """Drives a whole sticker book through the real program and keeps a model of
 what its files must hold: which stickers are used and what each page holds.
-Shared by the soak and kill tests and the benchmarks."""
+Shared by the soak, kill, bad-input and monkey tests and the benchmarks."""
+import functools
 import os
 import struct
 import subprocess
@@ -20,17 +21,12 @@ PLACES = {84: (1, 100, 69), 85: (1, 140, 6), 86: (1, -7, 9), 87: (1, 338, 68),
           108: (0, 587, 63), 109: (0, 47, 346), 110: (0, 220, 448), 111: (0, 705, 388)}
 SAVE_NAMES = ("save004/page01.sav", "save004/page02.sav")
 LEDGER_NAME = "save004/page00.sav"
-PAGE_HEADER_SIZE = 16
-RECORD_SIZE = 20
-
-_sizes = {}
 
 
+@functools.lru_cache(None)
 def sticker_size(index):
-    if index not in _sizes:
-        pic = picture(sticker_name("s", index))
-        _sizes[index] = (pic.width, pic.height)
-    return _sizes[index]
+    pic = picture(sticker_name("s", index))
+    return pic.width, pic.height
 
 
 def screen_point(index, top_left):
@@ -41,10 +37,10 @@ def screen_point(index, top_left):
 
 def read_page(data):
     """The (index, x, y) records of a page file, or None when it is not one."""
-    if data[:PAGE_HEADER_SIZE] != page_file() or (len(data) - PAGE_HEADER_SIZE) % RECORD_SIZE:
+    header = len(page_file())
+    if data[:header] != page_file() or (len(data) - header) % 20:
         return None
-    return sorted(struct.unpack_from("<iii", data, i)
-                  for i in range(PAGE_HEADER_SIZE, len(data), RECORD_SIZE))
+    return sorted(struct.unpack_from("<iii", data, i) for i in range(header, len(data), 20))
 
 
 def read_ledger(data):
@@ -52,49 +48,38 @@ def read_ledger(data):
     if len(data) != len(ledger()) or data[:22] != ledger()[:22]:
         return None
     states = struct.unpack_from("<224i", data, 22)
-    if any(s not in (0, 1) for s in states):
-        return None
-    return {i for i, s in enumerate(states) if s}
+    return None if set(states) - {0, 1} else {i for i, s in enumerate(states) if s}
 
 
 def read_files(session):
     """The ledger's used stickers and both pages' records; None for a damaged file."""
-    return (read_ledger(session.read(LEDGER_NAME)),
-            [read_page(session.read(name)) for name in SAVE_NAMES])
+    return read_ledger(session.read(LEDGER_NAME)), [read_page(session.read(name)) for name in SAVE_NAMES]
 
 
 class Model:
-    """What the files must hold after the script so far."""
+    """What the files must hold after the script so far: the used stickers and
+    each page's records."""
 
-    def __init__(self):
-        self.used = set()
-        self.pages = ([], [])
+    def __init__(self, used=(), pages=((), ())):
+        self.used, self.pages = set(used), tuple(sorted(p) for p in pages)
 
     def stick(self, index):
         page, x, y = PLACES[index]
         self.used.add(index)
         self.pages[page].append((index, x, y))
-
-    def clear(self):
-        self.used = set()
-        self.pages = ([], [])
-
-    def page(self, page):
-        return sorted(self.pages[page])
+        self.pages[page].sort()
 
     def copy(self):
-        twin = Model()
-        twin.used, twin.pages = set(self.used), tuple(list(p) for p in self.pages)
-        return twin
+        return Model(*self.state())
 
     def state(self):
         """As read_files gives it."""
-        return self.used, [self.page(0), self.page(1)]
+        return self.used, list(self.pages)
 
 
-def linux_pid(session, exe="Mossleaf4.exe"):
+def linux_pid(session):
     """The Linux process that runs the program in this session's Wine prefix."""
-    out = subprocess.run(["pgrep", "-f", exe], capture_output=True, text=True).stdout
+    out = subprocess.run(["pgrep", "-f", "Mossleaf4.exe"], capture_output=True, text=True).stdout
     for pid in (int(p) for p in out.split()):
         try:
             with open("/proc/%d/environ" % pid, "rb") as f:
@@ -105,24 +90,12 @@ def linux_pid(session, exe="Mossleaf4.exe"):
     return None
 
 
-def resident_kib(pid):
-    with open("/proc/%d/status" % pid) as f:
-        for line in f:
-            if line.startswith("VmRSS:"):
-                return int(line.split()[1])
-    return None
-
-
 class Book:
     """One program in a session, driven with the real mouse, and its model."""
 
     def __init__(self, test, session):
-        self.t = test
-        self.s = session
-        self.model = Model()
-        self.program = None
-        self.page = 0
-        self.group = 0
+        self.t, self.s = test, session
+        self.model, self.program, self.page = Model(), None, 0
 
     @staticmethod
     def prepare(folder):
@@ -131,13 +104,13 @@ class Book:
             f.write(OPTIONS_HINT_SHOWN)
 
     # -- starting and closing --------------------------------------------
-    def start(self, env=None):
-        self.program = self.s.start(env=env)
+    def start(self, env=None, **streams):
+        self.program = self.s.start(env=env, **streams)
         self.s.winctl("key", MAIN_CLASS, VK_RETURN)
         self.s.wait_window(PAGE_CLASS)
         # The first paint of the play screen comes after the page window.
         time.sleep(0.7)
-        self.page = self.group = 0
+        self.page = 0
 
     def close(self):
         self.s.winctl("key", MAIN_CLASS, ord("Q"))
@@ -153,13 +126,10 @@ class Book:
     # -- actions ----------------------------------------------------------
     def stickable(self):
         """The stickers that still have a place on the page shown."""
-        return [i for i, (page, _, _) in PLACES.items()
-                if page == self.page and i not in self.model.used]
+        return [i for i, (page, _, _) in PLACES.items() if page == self.page and i not in self.model.used]
 
     def choose_group(self, group):
-        if group != self.group:
-            self.s.click(TAB_XS[group] + 30, 9 + 30)
-            self.group = group
+        self.s.click(TAB_XS[group] + 30, 9 + 30)
 
     def take(self, index, confirm=True):
         """Clicks the sticker's tray button; with confirm, waits for the carry
@@ -168,20 +138,13 @@ class Book:
         x, y = TRAY[index % 28]
         self.s.click(x + 30, y + 30)
         if confirm:
-            wait_until(lambda: not self.cursor_showing(), 10, 0.05, "the carry of %d" % index)
+            wait_until(lambda: not self.s.cursor()[1], 10, 0.05, "the carry of %d" % index)
         else:
             time.sleep(0.25)
 
-    def cursor_showing(self):
-        return self.s.winctl("cursor")[1].split()[2] == "1"
-
     def drop_at(self, index, top_left, button):
         x, y = screen_point(index, top_left)
-        self.s.move(x + 1, y)
-        time.sleep(0.05)
-        self.s.move(x, y)
-        time.sleep(0.1)
-        self.s.xdotool("click", button)
+        self.s.xdo("mousemove %d %d sleep 0.05 mousemove %d %d sleep 0.1 click %d" % (x + 1, y, x, y, button))
 
     def stick(self, index, wait=True):
         """Takes a sticker of the page shown and sticks it on its place."""
@@ -211,7 +174,7 @@ class Book:
         self.s.wait_window(DIALOG_CLASS, 20)
         time.sleep(0.3)
         self.s.click(*CLEAR_YES)
-        self.model.clear()
+        self.model = Model()
         if wait:
             self.check_files("after clear-all")
             self.s.wait_window(DIALOG_CLASS, 20, shown=False)
@@ -225,20 +188,19 @@ class Book:
 
     def wait_page_file(self, page):
         name = SAVE_NAMES[page]
-        self.wait_equal(self.model.page(page), lambda: read_page(self.s.read(name)), name)
+        self.wait_equal(self.model.pages[page], lambda: read_page(self.s.read(name)), name)
 
     def check_files(self, when):
-        self.wait_equal(ledger(self.model.used), lambda: self.s.read(LEDGER_NAME),
-                        "the ledger %s" % when)
+        self.wait_equal(ledger(self.model.used), lambda: self.s.read(LEDGER_NAME), "the ledger %s" % when)
         for page in (0, 1):
             self.wait_page_file(page)
 
     def resources(self):
         """GDI handles and windows of the program, and its memory as Linux sees it."""
-        out = self.s.winctl("resources", MAIN_CLASS)[1]
-        handles, windows, private = (int(v) for v in out.split())
-        return {"gdi_handles": handles, "windows": windows, "private_kib": private // 1024,
-                "rss_kib": resident_kib(self.pid())}
+        handles, windows, private = (int(v) for v in self.s.winctl("resources", MAIN_CLASS)[1].split())
+        with open("/proc/%d/status" % self.pid()) as f:
+            rss = [int(line.split()[1]) for line in f if line.startswith("VmRSS:")][0]
+        return {"gdi_handles": handles, "windows": windows, "private_kib": private // 1024, "rss_kib": rss}
 
 
 class Script:
@@ -247,10 +209,8 @@ class Script:
     clear-all now and then (always once every sticker is stuck)."""
 
     def __init__(self, book, rng):
-        self.book = book
-        self.rng = rng
-        self.actions = {"stuck": 0, "thrown away": 0, "group changes": 0, "page turns": 0,
-                        "clear-alls": 0}
+        self.book, self.rng = book, rng
+        self.actions = dict.fromkeys(("stuck", "thrown away", "group changes", "page turns", "clear-alls"), 0)
 
     def cycle(self):
         book, rng = self.book, self.rng

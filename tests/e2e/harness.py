@@ -3,11 +3,15 @@
 Each Session owns a fresh program folder, an Xvfb server on a display of its own,
 its own Wine prefix (copied from the shared template) and every process it
 starts; closing it ends exactly those, plus `wineserver -k` for its prefix.
+One winctl and one xdotool, each started once, take all of a session's requests.
 """
 import argparse
 import os
+import re
+import select
 import shutil
 import signal
+import struct
 import subprocess
 import sys
 import tempfile
@@ -19,10 +23,7 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.dirname(os.path.dirname(HERE))
 TEMPLATE_PREFIX = os.environ.get("MOSSLEAF_WINEPREFIX", os.path.join(ROOT, "build", "wineprefix"))
 ARTIFACTS = os.path.join(ROOT, "build", "e2e-artifacts")
-
-# Filled from the command line by main().
-BIN_DIR = None
-DIST_DIR = None
+BIN_DIR = DIST_DIR = None  # filled from the command line by main()
 
 
 class Timeout(AssertionError):
@@ -44,36 +45,61 @@ def wait_until(predicate, timeout=20.0, interval=0.1, what="condition"):
         time.sleep(interval)
 
 
-class Image:
-    """A screenshot as RGB bytes, read from a binary PPM."""
+class Picture:
+    """A 24-bit BMP: the program's pictures ("Y5" or "BM" magic) and screenshots."""
 
     def __init__(self, path):
         with open(path, "rb") as f:
             data = f.read()
-        parts = data.split(maxsplit=4)
-        if parts[0] != b"P6":
-            raise ValueError("not a binary PPM: %s" % path)
-        self.width, self.height, maxval = int(parts[1]), int(parts[2]), int(parts[3])
-        assert maxval == 255
-        self.pixels = parts[4]
-        self.path = path
+        offset = struct.unpack_from("<I", data, 10)[0]
+        self.width, height, _, bits = struct.unpack_from("<iiHH", data, 18)
+        if data[:2] not in (b"Y5", b"BM") or bits != 24:
+            raise ValueError("not a 24-bit picture: %s" % path)
+        self.bottom_up, self.height, self.path = height > 0, abs(height), path
+        self.stride = (self.width * 3 + 3) & ~3
+        self.pixels = data[offset:offset + self.stride * self.height]
 
     def pixel(self, x, y):
-        i = (y * self.width + x) * 3
-        return tuple(self.pixels[i:i + 3])
+        i = (self.height - 1 - y if self.bottom_up else y) * self.stride + x * 3
+        b, g, r = self.pixels[i:i + 3]
+        return (r, g, b)
+
+
+class Helper:
+    """A helper process that takes one command a line and answers each."""
+
+    def __init__(self, session, argv, reply_end):
+        self.p = session.spawn(argv, stdin=subprocess.PIPE, stdout=subprocess.PIPE)
+        self.end = re.compile(reply_end, re.M)
+        self.buffer = b""
+
+    def ask(self, command, timeout=30):
+        os.write(self.p.stdin.fileno(), (command + "\n").encode())
+        deadline = time.monotonic() + timeout
+        while True:
+            match = self.end.search(self.buffer.decode("latin-1"))
+            if match:
+                reply = self.buffer[:match.start()].decode("latin-1").replace("\r", "")
+                self.buffer = self.buffer[match.end():]
+                return match, reply
+            ready, _, _ = select.select([self.p.stdout], [], [], max(0, deadline - time.monotonic()))
+            chunk = os.read(self.p.stdout.fileno(), 4096) if ready else b""
+            if not chunk:
+                raise Timeout("no answer to %r" % command)
+            self.buffer += chunk
 
 
 class Session:
     def __init__(self, name, trace=True, screen="1024x768x24", folder_setup=None):
-        self.name = name
+        self.name, self.processes, self.shots = name, [], 0
+        self.env = self._winctl = self._xdotool = None
         os.makedirs(ARTIFACTS, exist_ok=True)
         self.root = tempfile.mkdtemp(prefix="mossleaf-e2e-%s-" % name)
         self.folder = os.path.join(self.root, "Mossleaf4")
         self.prefix = os.path.join(self.root, "wineprefix")
-        self.processes = []
-        self.shots = 0
-        self.exe_name = "Mossleaf4.exe"
-        self._make_program_folder(trace)
+        shutil.copytree(DIST_DIR, self.folder)
+        shutil.copy(os.path.join(BIN_DIR, "Mossleaf4-trace.exe" if trace else "Mossleaf4.exe"),
+                    self.file("Mossleaf4.exe"))
         if folder_setup:
             folder_setup(self.folder)
         shutil.copytree(TEMPLATE_PREFIX, self.prefix, symlinks=True)
@@ -83,35 +109,25 @@ class Session:
             f.write('\n[Software\\\\Wine\\\\X11 Driver] 1700000000\n"Managed"="N"\n')
         # Xvfb picks a free display itself and tells its number once it is ready.
         ready, told = os.pipe()
-        self.xvfb = self._spawn(["Xvfb", "-displayfd", str(told), "-screen", "0", screen,
-                                 "-nolisten", "tcp"], cwd=self.root, pass_fds=(told,))
+        self.xvfb = self.spawn(["Xvfb", "-displayfd", str(told), "-screen", "0", screen,
+                                "-nolisten", "tcp"], cwd=self.root, pass_fds=(told,))
         os.close(told)
         with os.fdopen(ready) as f:
             self.display = int(f.readline())
         self.env = dict(os.environ, WINEPREFIX=self.prefix, WINEDEBUG="-all",
                         DISPLAY=":%d" % self.display, WINEDLLOVERRIDES="mscoree,mshtml=")
-        self.wineserver = self._spawn(["wineserver", "-f", "-p"], cwd=self.root)
+        self.spawn(["wineserver", "-f", "-p"], cwd=self.root)
 
-    # -- set-up -----------------------------------------------------------
-    def _make_program_folder(self, trace):
-        if DIST_DIR and os.path.isdir(DIST_DIR):
-            shutil.copytree(DIST_DIR, self.folder)
-        else:
-            os.makedirs(self.folder)
-        exe = "Mossleaf4-trace.exe" if trace else "Mossleaf4.exe"
-        shutil.copy(os.path.join(BIN_DIR, exe), os.path.join(self.folder, self.exe_name))
-
-    def _spawn(self, argv, cwd=None, env=None, **streams):
-        streams = dict(dict.fromkeys(("stdin", "stdout", "stderr"), subprocess.DEVNULL),
-                       **streams)
-        p = subprocess.Popen(argv, cwd=cwd or self.folder, env=env or getattr(self, "env", None),
+    def spawn(self, argv, cwd=None, env=None, **streams):
+        streams = dict(dict.fromkeys(("stdin", "stdout", "stderr"), subprocess.DEVNULL), **streams)
+        p = subprocess.Popen(argv, cwd=cwd or self.folder, env=env or self.env,
                              start_new_session=True, **streams)
         self.processes.append(p)
         return p
 
     # -- the program ------------------------------------------------------
-    def start(self, wait_window=True, env=None):
-        p = self._spawn(["wine", self.exe_name], env=dict(self.env, **(env or {})))
+    def start(self, wait_window=True, env=None, **streams):
+        p = self.spawn(["wine", "Mossleaf4.exe"], env=dict(self.env, **(env or {})), **streams)
         if wait_window:
             self.wait_window()
         return p
@@ -121,16 +137,19 @@ class Session:
         # Output goes through a file: Wine's helper processes inherit a pipe and
         # would keep it open for as long as the prefix lives.
         with tempfile.TemporaryFile(dir=self.root) as out:
-            r = subprocess.run(["wine"] + argv, cwd=self.folder, env=self.env,
-                               stdin=subprocess.DEVNULL, stdout=out,
-                               stderr=subprocess.DEVNULL, timeout=timeout)
+            r = subprocess.run(["wine"] + argv, cwd=self.folder, env=self.env, stdin=subprocess.DEVNULL,
+                               stdout=out, stderr=subprocess.DEVNULL, timeout=timeout)
             out.seek(0)
             return r.returncode, out.read().decode("latin-1").replace("\r", "")
 
-    def winctl(self, *args):
-        """Runs winctl; its exit code 1 (no such window) raises, except for find."""
-        code, out = self.run_wine([os.path.join(BIN_DIR, "winctl.exe")] + [str(a) for a in args])
-        if code != 0 and args[0] != "find":
+    def winctl(self, *args, check=True):
+        """Returns winctl's (exit code, output); with check, any exit code but 0
+        raises (1: no such window), except for find."""
+        if not self._winctl:
+            self._winctl = Helper(self, ["wine", os.path.join(BIN_DIR, "winctl.exe")], r"^= (-?\d+)\r?\n")
+        match, out = self._winctl.ask(" ".join(str(a) for a in args))
+        code = int(match.group(1))
+        if check and code != 0 and args[0] != "find":
             raise WindowGone("winctl %s: exit code %d %s" % (" ".join(map(str, args)), code, out))
         return code, out
 
@@ -138,11 +157,19 @@ class Session:
         return self.winctl("find", cls)[0] == 0
 
     def wait_window(self, cls=MAIN_CLASS, timeout=30, shown=True):
-        wait_until(lambda: self.window_exists(cls) == shown, timeout, 0.2,
+        wait_until(lambda: self.window_exists(cls) == shown, timeout, 0.1,
                    "window %s %s" % (cls, "shown" if shown else "gone"))
 
     def window_rect(self, cls=MAIN_CLASS):
         return tuple(int(v) for v in self.winctl("rect", cls)[1].split())
+
+    def text(self, verb, cls=MAIN_CLASS):
+        return self.winctl(verb, cls)[1].strip()
+
+    def cursor(self):
+        """(x, y) of the pointer on the screen, and whether the cursor shows."""
+        x, y, showing = (int(v) for v in self.winctl("cursor")[1].split())
+        return (x, y), showing == 1
 
     def wait_exit(self, process, timeout=30):
         try:
@@ -158,95 +185,83 @@ class Session:
             return f.read()
 
     def log_lines(self):
-        path = self.file("log.txt")
-        if not os.path.exists(path):
+        if not os.path.exists(self.file("log.txt")):
             return []
-        with open(path, "rb") as f:
-            text = f.read().decode("latin-1")
-        return [line.split("\t", 1)[1] if "\t" in line else line for line in text.split("\n")[:-1]]
+        text = self.read("log.txt").decode("latin-1")
+        return [line.split("\t", 1)[-1] for line in text.split("\n")[:-1]]
 
     # -- input and output -------------------------------------------------
-    def xdotool(self, *args):
-        subprocess.run(["xdotool"] + [str(a) for a in args], env=self.env, check=True,
-                       timeout=30)
+    def xdo(self, commands):
+        """Runs xdotool commands and returns once they are done."""
+        if not self._xdotool:
+            self._xdotool = Helper(self, ["xdotool", "-"], r"^x:.*\n")
+        self._xdotool.ask(commands + "\ngetmouselocation")
 
     def move(self, x, y):
-        self.xdotool("mousemove", x, y)
+        self.xdo("mousemove %d %d" % (x, y))
 
     def click(self, x, y, button=1):
-        self.xdotool("mousemove", x, y)
-        time.sleep(0.05)
-        self.xdotool("click", button)
+        self.xdo("mousemove %d %d sleep 0.05 click %d" % (x, y, button))
 
     def key(self, name):
-        self.xdotool("key", name)
+        self.xdo("key " + name)
 
     def screenshot(self, label="shot"):
         self.shots += 1
-        base = os.path.join(ARTIFACTS, "%s-%02d-%s" % (self.name, self.shots, label))
+        path = os.path.join(ARTIFACTS, "%s-%02d-%s.bmp" % (self.name, self.shots, label))
         subprocess.run(["import", "-display", ":%d" % self.display, "-window", "root",
-                        base + ".png"], env=self.env, check=True, timeout=30)
-        subprocess.run(["convert", base + ".png", base + ".ppm"], check=True, timeout=30)
-        return Image(base + ".ppm")
+                        "-type", "TrueColor", "BMP3:" + path], check=True, timeout=30)
+        return Picture(path)
 
     # -- clean-up ---------------------------------------------------------
     def close(self):
         subprocess.run(["wineserver", "-k"], env=self.env, timeout=30,
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         # Xvfb removes its lock and socket itself when asked to stop.
-        if self.xvfb.poll() is None:
-            self.xvfb.terminate()
+        self.xvfb.terminate()
+        for p in [self.xvfb] + self.processes[::-1]:
             try:
-                self.xvfb.wait(10)
+                p.wait(10 if p is self.xvfb else 0.01)
             except subprocess.TimeoutExpired:
-                pass
-        for p in reversed(self.processes):
-            if p.poll() is None:
                 try:
                     os.killpg(p.pid, signal.SIGKILL)
-                except ProcessLookupError:
-                    pass
-                try:
                     p.wait(10)
-                except subprocess.TimeoutExpired:
+                except (ProcessLookupError, subprocess.TimeoutExpired):
                     pass
-        log = self.file("log.txt")
-        if os.path.exists(log):
-            shutil.copy(log, os.path.join(ARTIFACTS, "%s-log.txt" % self.name))
+        if os.path.exists(self.file("log.txt")):
+            shutil.copy(self.file("log.txt"), os.path.join(ARTIFACTS, "%s-log.txt" % self.name))
         shutil.rmtree(self.root, ignore_errors=True)
 
 
 class SessionTest(unittest.TestCase):
     """A test case with one Session per test; the program folder is fresh."""
-    trace = True
-    screen = "1024x768x24"
+    trace, screen = True, "1024x768x24"
 
     def folder_setup(self, folder):
         pass
 
     def setUp(self):
-        self.s = Session(self.id().split(".")[-1], trace=self.trace, screen=self.screen,
-                         folder_setup=self.folder_setup)
+        self.s = Session(self.id().split(".")[-1], self.trace, self.screen, self.folder_setup)
         self.addCleanup(self.s.close)
 
 
 def configure(bin_dir, dist_dir):
     """Where the Windows programs and the program folder are."""
     global BIN_DIR, DIST_DIR
-    BIN_DIR = os.path.abspath(bin_dir)
-    DIST_DIR = os.path.abspath(dist_dir) if dist_dir else ""
+    BIN_DIR, DIST_DIR = os.path.abspath(bin_dir), os.path.abspath(dist_dir)
 
 
-def main(options=()):
-    """options: (flag, environment variable) pairs, for the long forms of a test."""
+def main(*options):
+    """options: the long forms' flags; each sets MOSSLEAF_<TEST>_<FLAG>."""
     parser = argparse.ArgumentParser()
     parser.add_argument("--bin", required=True)
-    parser.add_argument("--dist", default="")
-    for flag, _ in options:
-        parser.add_argument(flag, nargs="?", const="1")
+    parser.add_argument("--dist", required=True)
+    for flag in options:
+        parser.add_argument("--" + flag, nargs="?", const="1")
     args, rest = parser.parse_known_args()
-    for flag, variable in options:
-        if getattr(args, flag[2:]):
-            os.environ[variable] = getattr(args, flag[2:])
+    test = os.path.basename(sys.argv[0])[len("test_"):-len(".py")].upper()
+    for flag in options:
+        if getattr(args, flag) is not None:
+            os.environ["MOSSLEAF_%s_%s" % (test, flag.upper())] = getattr(args, flag)
     configure(args.bin, args.dist)
     unittest.main(argv=[sys.argv[0]] + rest, verbosity=2)

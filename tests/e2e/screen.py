@@ -1,11 +1,12 @@
 """What the program shows and writes, for the stories: where things are on the
 1024 x 768 screens, the program's own pictures, and the bytes of its files."""
+import functools
 import os
 import struct
 import time
 
 import harness
-from harness import MAIN_CLASS, wait_until
+from harness import MAIN_CLASS, Picture, wait_until
 
 DIALOG_CLASS = "#32770"
 PAGE_CLASS = "ChildWindowTemplateClass"
@@ -28,13 +29,11 @@ COMMAND_BUTTONS = {  # id: (x, y, w, h, picture)
 QUIT, NEXT_PAGE, PREVIOUS_PAGE = (13 + 64, 20 + 25), (609 + 32, 694 + 30), (350 + 32, 694 + 30)
 CLEAR_ALL, CLEAR_YES, CLEAR_NO = (417 + 95, 11 + 17), (370 + 64, 492 + 25), (528 + 64, 492 + 25)
 INFO_OK, ENDING_QUIT = (446 + 64, 500 + 25), (450 + 62, 696 + 26)
-# A point on the page, away from every button, for the pointer to rest on.
-REST = (512, 400)
+REST = (512, 400)  # a point on the page, away from every button, for the pointer to rest on
 MAGENTA = (255, 0, 255)
 
-LEDGER_HEADER = (struct.pack("<I", 2) + b"TV" + struct.pack("<I", 8) + b"MORVEN04" +
-                 struct.pack("<i", 1024))
 PAGE_HEADER = struct.pack("<I", 8) + b"MORVEN04" + struct.pack("<i", 1024)
+LEDGER_HEADER = struct.pack("<I", 2) + b"TV" + PAGE_HEADER
 
 
 def options(hint):
@@ -53,30 +52,7 @@ def page_file(stickers=()):
     return PAGE_HEADER + b"".join(struct.pack("<iiiii", i, x, y, 10, 0) for i, x, y in stickers)
 
 
-class Picture:
-    """A 24-bit picture file of the program ("Y5" or "BM" magic)."""
-
-    def __init__(self, path):
-        with open(path, "rb") as f:
-            data = f.read()
-        if data[:2] not in (b"Y5", b"BM"):
-            raise ValueError("not a picture: %s" % path)
-        offset = struct.unpack_from("<I", data, 10)[0]
-        self.width, height, _, bits = struct.unpack_from("<iiHH", data, 18)
-        if bits != 24:
-            raise ValueError("%s has %d bits per pixel" % (path, bits))
-        self.bottom_up = height > 0
-        self.height = abs(height)
-        self.stride = (self.width * 3 + 3) & ~3
-        self.data = data[offset:]
-
-    def pixel(self, x, y):
-        row = self.height - 1 - y if self.bottom_up else y
-        i = row * self.stride + x * 3
-        b, g, r = self.data[i:i + 3]
-        return (r, g, b)
-
-
+@functools.lru_cache(None)
 def picture(name):
     return Picture(os.path.join(harness.DIST_DIR, "data004", name + ".dat"))
 
@@ -88,30 +64,28 @@ def sticker_name(prefix, index):
 def resource_picture(name):
     """A dialog bitmap: a resource, found in the art folder the Windows build was
     configured with. Its absence fails the test rather than skipping a check."""
-    cache = os.path.join(harness.DIST_DIR, "..", "..", "CMakeCache.txt")
-    with open(cache) as f:
+    with open(os.path.join(harness.DIST_DIR, "..", "..", "CMakeCache.txt")) as f:
         art = [line.split("=", 1)[1].strip() for line in f if line.startswith("MOSSLEAF_ART_DIR:")]
     return Picture(os.path.join(art[0], "resources", name))
 
 
 def inside(point, rect):
-    x, y = point
-    return rect[0] <= x < rect[0] + rect[2] and rect[1] <= y < rect[1] + rect[3]
+    return rect[0] <= point[0] < rect[0] + rect[2] and rect[1] <= point[1] < rect[1] + rect[3]
 
 
-def mismatches(shot, pic, at, source, size, step=3, skip=None):
-    """Pixels of a picture rectangle that the screen does not show at `at`."""
-    (ax, ay), (sx, sy), (w, h) = at, source, size
-    bad = []
-    for y in range(0, h, step):
-        for x in range(0, w, step):
-            if skip and skip(ax + x, ay + y):
+def mismatches(shot, pic, at, source, size, step=3, skip=None, clear=None):
+    """The pixels of a picture rectangle that the screen does not show at `at`,
+    and how many were compared; pixels of the colour `clear` are not compared."""
+    bad, checked = [], 0
+    for y in range(0, size[1], step):
+        for x in range(0, size[0], step):
+            where, want = (at[0] + x, at[1] + y), pic.pixel(source[0] + x, source[1] + y)
+            if (skip and skip(*where)) or want == clear:
                 continue
-            want = pic.pixel(sx + x, sy + y)
-            got = shot.pixel(ax + x, ay + y)
-            if got != want:
-                bad.append(((ax + x, ay + y), got, want))
-    return bad
+            checked += 1
+            if shot.pixel(*where) != want:
+                bad.append((where, shot.pixel(*where), want))
+    return bad, checked
 
 
 class Screens:
@@ -125,14 +99,13 @@ class Screens:
         self.assertTrue(self.s.window_exists(), "the window is gone after: %s" % step)
 
     def assertShows(self, shot, pic, at, source, size, what, skip=None, allowed=0.01):
-        bad = mismatches(shot, pic, at, source, size, skip=skip)
-        checked = max(1, ((size[0] + 2) // 3) * ((size[1] + 2) // 3))
+        bad, checked = mismatches(shot, pic, at, source, size, skip=skip)
         self.assertLessEqual(len(bad), allowed * checked,
                              "%s: %d of %d pixels differ, first (where, shown, expected): %s; "
                              "screenshot %s" % (what, len(bad), checked, bad[:5], shot.path))
 
     def shows(self, pic, at, source, size, step=4):
-        return not mismatches(self.s.screenshot("probe"), pic, at, source, size, step)
+        return not mismatches(self.s.screenshot("probe"), pic, at, source, size, step)[0]
 
     def shot(self, label):
         self.s.move(*REST)
@@ -142,12 +115,18 @@ class Screens:
     def dialog_open(self):
         return self.s.window_exists(DIALOG_CLASS)
 
-    def wait_dialog(self, open_=True):
-        wait_until(lambda: self.dialog_open() == open_, 20, 0.3,
-                   "a dialog to %s" % ("open" if open_ else "close"))
+    def wait_dialog(self, shown=True):
+        self.s.wait_window(DIALOG_CLASS, 20, shown)
 
     def key(self, vk):
         self.s.winctl("key", MAIN_CLASS, vk)
+
+    def keys_ignored(self, keys, what):
+        """Keys that must open no dialog."""
+        for vk in keys:
+            self.key(vk)
+        time.sleep(1.5)
+        self.assertFalse(self.dialog_open(), what)
 
     def title_shown(self):
         return self.shows(picture("b0013"), START_BUTTON[:2], (0, 0), START_BUTTON[2:], 7)
@@ -158,42 +137,26 @@ class Screens:
     def wait_page(self, page, what):
         wait_until(lambda: self.page_indicator_is(page), 10, 0.3, what)
 
-    def assertTray(self, shot, group, used=()):
+    def assertTrayAndTabs(self, shot, group):
+        """The group's tray buttons up, and its tab down."""
         for position, at in enumerate(TRAY):
             sticker = group * 28 + position
-            tile = 4 if sticker in used else 0
-            self.assertShows(shot, picture(sticker_name("b", sticker)), at, (60 * tile, 0),
-                             (60, 60), "tray button %d, sticker %d, tile %d" % (position, sticker, tile))
-
-    def assertTabs(self, shot, selected):
+            self.assertShows(shot, picture(sticker_name("b", sticker)), at, (0, 0), (60, 60),
+                             "tray button %d, sticker %d" % (position, sticker))
         for tab, x in enumerate(TAB_XS):
-            down = tab == selected
-            self.assertShows(shot, picture("b%04d" % (tab + 4)), (x, 9), (0, 65 if down else 0),
-                             (60, 65), "tab %d %s" % (tab + 1, "down" if down else "up"))
-
-    def cursor(self):
-        """(x, y) of the pointer on the screen, and whether the cursor shows."""
-        x, y, showing = (int(v) for v in self.s.winctl("cursor")[1].split())
-        return (x, y), showing == 1
+            self.assertShows(shot, picture("b%04d" % (tab + 4)), (x, 9), (0, 65 if tab == group else 0),
+                             (60, 65), "tab %d %s" % (tab + 1, "down" if tab == group else "up"))
 
     def wait_cursor(self, showing, what):
-        wait_until(lambda: self.cursor()[1] == showing, 10, 0.1, what)
+        wait_until(lambda: self.s.cursor()[1] == showing, 10, 0.1, what)
 
     def shows_sticker(self, index, top_left):
         """True when the screen shows the sticker's opaque pixels with its
         top-left corner at that page point."""
         pic = picture(sticker_name("s", index))
-        shot = self.s.screenshot("sticker")
-        bad = checked = 0
-        for y in range(0, pic.height, 3):
-            for x in range(0, pic.width, 3):
-                want = pic.pixel(x, y)
-                sx, sy = PAGE[0] + top_left[0] + x, PAGE[1] + top_left[1] + y
-                if want == MAGENTA or not (0 <= sx < 1024 and 0 <= sy < 768):
-                    continue
-                checked += 1
-                bad += shot.pixel(sx, sy) != want
-        return checked > 0 and bad <= 0.02 * checked
+        bad, checked = mismatches(self.s.screenshot("sticker"), pic, (PAGE[0] + top_left[0], PAGE[1] + top_left[1]),
+                                  (0, 0), (pic.width, pic.height), clear=MAGENTA)
+        return checked > 0 and len(bad) <= 0.02 * checked
 
     def wait_sticker(self, index, top_left, shown, what):
         wait_until(lambda: self.shows_sticker(index, top_left) == shown, 10, 0.5, what)

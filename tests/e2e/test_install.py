@@ -1,7 +1,7 @@
-"""The Windows downloads, in a fresh Wine prefix: the zip is exactly the program
-folder, and a silent install of the installer lays it out, its shortcuts and its entry in the list of apps; the
-program runs from there and from anywhere; a reinstall and a silent uninstall
-keep the child's book. Also what the built program tells Windows about itself."""
+"""The Windows downloads in a fresh Wine prefix: the zip is exactly the program folder;
+a silent install lays it out with its shortcuts and its entry in the list of apps; the
+program runs from there and from anywhere; a reinstall and a silent uninstall keep the
+child's book. Also what the built program tells Windows about itself."""
 import glob
 import os
 import struct
@@ -9,9 +9,9 @@ import xml.etree.ElementTree as ET
 import zipfile
 
 import harness
-from book import PAGE_CLASS, Book
+from book import Book
 from harness import MAIN_CLASS, wait_until
-from screen import VK_RETURN
+from screen import PAGE_CLASS, VK_RETURN
 
 UNINSTALL_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Mossleaf4"
 UNINSTALLER = "Uninstall Mossleaf 4.exe"
@@ -26,9 +26,8 @@ def read(path):
         return f.read()
 
 
-def pe_resources(path):
+def pe_resources(d):
     """{(type, name): data} of a PE file's resources (first language of each)."""
-    d = read(path)
     pe = struct.unpack_from("<I", d, 0x3C)[0]
     sections, optional = (struct.unpack_from("<H", d, pe + k)[0] for k in (6, 20))
     for i in range(sections):
@@ -54,9 +53,8 @@ def version_string(block, key):
     return block[at:block.index(b"\0\0", at) + 1].decode("utf-16-le").rstrip("\0")
 
 
-def link_strings(path):
+def link_strings(d):
     """Target (from the link info), working folder and icon of a .lnk file."""
-    d = read(path)
     flags = struct.unpack_from("<I", d, 20)[0]
     at = 76 + (2 + struct.unpack_from("<H", d, 76)[0] if flags & 1 else 0)
     target = None
@@ -93,12 +91,8 @@ class Install(harness.SessionTest):
 
     def registry(self):
         code, out = self.s.run_wine(["reg", "query", UNINSTALL_KEY])
-        values = {}
-        for line in out.split("\n")[2:]:
-            parts = line.strip().split("    ", 2)
-            if len(parts) == 3:
-                values[parts[0]] = parts[2]
-        return code, values
+        rows = (line.strip().split("    ", 2) for line in out.split("\n")[2:])
+        return code, {row[0]: row[2] for row in rows if len(row) == 3}
 
     def folder_files(self, folder):
         return {os.path.relpath(os.path.join(d, f), folder).replace(os.sep, "/")
@@ -136,8 +130,7 @@ class Install(harness.SessionTest):
         links = [os.path.join(user_folder, start_menu, "Mossleaf 4.lnk"),
                  os.path.join(user_folder, "Desktop/Mossleaf 4.lnk")]
         for link in links:
-            self.assertEqual((place + "\\Mossleaf4.exe", place, place + "\\Mossleaf4.exe"),
-                             link_strings(link), link)
+            self.assertEqual((place + "\\Mossleaf4.exe", place, place + "\\Mossleaf4.exe"), link_strings(read(link)), link)
 
         # The program, started in its folder as the shortcuts do, keeps its book there.
         copy = self.s.folder
@@ -156,13 +149,13 @@ class Install(harness.SessionTest):
         # copy from another folder brings it back to the front.
         elsewhere = os.path.join(self.s.root, "elsewhere")
         os.makedirs(elsewhere)
-        book.program = self.s._spawn(["wine", place + "\\Mossleaf4.exe"], cwd=elsewhere)
+        book.program = self.s.spawn(["wine", place + "\\Mossleaf4.exe"], cwd=elsewhere)
         self.s.wait_window()
         self.s.winctl("minimize", MAIN_CLASS)
-        wait_until(lambda: self.s.winctl("iconic", MAIN_CLASS)[1].strip() == "1", 20, 0.3, "minimised")
-        second = self.s._spawn(["wine", "Mossleaf4.exe"], cwd=copy)
+        wait_until(lambda: self.s.text("iconic") == "1", 20, 0.3, "minimised")
+        second = self.s.spawn(["wine", "Mossleaf4.exe"], cwd=copy)
         self.assertEqual(0, self.s.wait_exit(second, 60), "the second copy")
-        wait_until(lambda: self.s.winctl("iconic", MAIN_CLASS)[1].strip() == "0", 20, 0.3, "restored")
+        wait_until(lambda: self.s.text("iconic") == "0", 20, 0.3, "restored")
         self.s.winctl("key", MAIN_CLASS, VK_RETURN)
         self.s.wait_window(PAGE_CLASS)
         book.close()
@@ -177,7 +170,7 @@ class Install(harness.SessionTest):
         self.assertEqual([], [link for link in links if os.path.exists(link)])
 
     def check_what_the_program_tells_windows(self):
-        resources = pe_resources(os.path.join(harness.BIN_DIR, "Mossleaf4.exe"))
+        resources = pe_resources(read(os.path.join(harness.BIN_DIR, "Mossleaf4.exe")))
         version = resources[(RT_VERSION, 1)]
         fixed = version.index(struct.pack("<I", 0xFEEF04BD))
         self.assertEqual((4 << 16, 0, 4 << 16, 0), struct.unpack_from("<4I", version, fixed + 8))
@@ -186,13 +179,10 @@ class Install(harness.SessionTest):
                               ("LegalCopyright", "Copyright (C) 2026 The Mossleaf 4 authors")):
             self.assertEqual(expected, version_string(version, key), key)
 
-        manifest = ET.fromstring(resources[(RT_MANIFEST, 1)])
-        compatibility = "{urn:schemas-microsoft-com:compatibility.v1}"
-        ids = {e.get("Id") for e in manifest.iter(compatibility + "supportedOS")}
-        self.assertEqual(SUPPORTED_OS, ids)
-        aware = [e.text for e in manifest.iter() if e.tag.endswith("}dpiAware")]
-        self.assertEqual(["true"], aware)
-        self.assertEqual([], [e.tag for e in manifest.iter() if "requestedExecutionLevel" in e.tag])
+        manifest = list(ET.fromstring(resources[(RT_MANIFEST, 1)]).iter())
+        self.assertEqual(SUPPORTED_OS, {e.get("Id") for e in manifest if e.tag.endswith("}supportedOS")})
+        self.assertEqual(["true"], [e.text for e in manifest if e.tag.endswith("}dpiAware")])
+        self.assertEqual([], [e.tag for e in manifest if "requestedExecutionLevel" in e.tag])
 
 
 if __name__ == "__main__":

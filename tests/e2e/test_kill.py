@@ -1,12 +1,8 @@
-"""The program killed (SIGKILL to its Wine process) at random moments while it
-writes: right after a stick, during a page turn, during clear-all. After each
-kill it is started again, and once that start has mended the files, the
-ledger and both page files must hold the book exactly as it was just before
-or just after the interrupted action: nothing in between, nothing stuck
-earlier lost.
-
-The number of kills comes from MOSSLEAF_KILLS or --kills; the default is the
-short form the test suite runs. The full form:
+"""The program killed (SIGKILL to its Wine process) at random moments while it writes:
+right after a stick, during a page turn, during clear-all. Once the next start has
+mended the files, the ledger and both page files must hold the book exactly as it was
+just before or just after the interrupted action: nothing in between, nothing stuck
+earlier lost. The suite runs a short form; the full form:
     python3 tests/e2e/test_kill.py --bin B/bin --dist B/dist/Mossleaf4 --kills 200
 """
 import os
@@ -16,7 +12,7 @@ import sys
 import time
 
 import harness
-from book import LEDGER_NAME, SAVE_NAMES, Book, read_files
+from book import LEDGER_NAME, SAVE_NAMES, Book, Model, read_files
 from harness import MAIN_CLASS, SessionTest, wait_until
 
 ACTIONS = ("stick", "turn", "clear")
@@ -29,11 +25,10 @@ class Kill(SessionTest):
         Book.prepare(folder)
 
     def test_killed_while_writing_the_book_comes_back_whole(self):
-        kills = int(os.environ.get("MOSSLEAF_KILLS", 12))
+        kills = int(os.environ.get("MOSSLEAF_KILL_KILLS", 12))
         rng = random.Random(10)
         book = self.book = Book(self, self.s)
-        outcomes = {action: {"before": 0, "after": 0, "other": 0, "mended": 0}
-                    for action in ACTIONS}
+        outcomes = {action: dict.fromkeys(("before", "after", "other", "mended"), 0) for action in ACTIONS}
         faults = []
         begun = time.monotonic()
         book.start()
@@ -99,9 +94,8 @@ class Kill(SessionTest):
 
     def kill(self, book):
         os.kill(book.pid(), signal.SIGKILL)
-        book.program.wait(30)
+        self.s.wait_exit(book.program)
         self.s.wait_window(MAIN_CLASS, 30, shown=False)
-        book.program = None
 
     def files(self):
         return [self.s.read(name) for name in (LEDGER_NAME,) + SAVE_NAMES]
@@ -112,20 +106,17 @@ class Kill(SessionTest):
         found = used, pages = read_files(self.s)
         if used is None or None in pages:
             return "other", found
-        self.book.model.used, self.book.model.pages = set(used), tuple(list(p) for p in pages)
-        for name, model in (("before", before), ("after", after)):
-            if found == model.state():
-                return name, found
-        return "other", found
+        self.book.model = Model(used, pages)
+        return ([name for name, model in (("before", before), ("after", after)) if found == model.state()]
+                + ["other"])[0], found
 
     def report(self, kills, outcomes, faults, seconds):
         lines = ["kill: %d kills, %d disagreements, %.0f s" % (kills, len(faults), seconds)]
-        for action, counts in outcomes.items():
-            lines.append("  %-6s before %3d  after %3d  other %3d  (mended at the start %3d)" % (
-                action, counts["before"], counts["after"], counts["other"], counts["mended"]))
+        lines += ["  %-6s " % action + "before %(before)3d  after %(after)3d  other %(other)3d  "
+                  "(mended at the start %(mended)3d)" % counts for action, counts in outcomes.items()]
         lines += faults[:10]
         sys.stderr.write("\n".join(lines) + "\n")
 
 
 if __name__ == "__main__":
-    harness.main((("--kills", "MOSSLEAF_KILLS"),))
+    harness.main("kills")

@@ -16,12 +16,11 @@ class MissingFiles(SessionTest):
     def refused(self, named):
         """Starts the program; it must refuse, naming data004\\<named> under the
         folder it traced."""
-        log = self.s.file("log.txt")
-        if os.path.exists(log):
-            os.remove(log)
+        if os.path.exists(self.s.file("log.txt")):
+            os.remove(self.s.file("log.txt"))
         program = self.s.start(wait_window=False)
-        wait_until(lambda: self.s.window_exists(DIALOG_CLASS), 30, 0.3, "the message box")
-        self.assertEqual("Error", self.s.winctl("title", DIALOG_CLASS)[1].strip())
+        self.s.wait_window(DIALOG_CLASS)
+        self.assertEqual("Error", self.s.text("title", DIALOG_CLASS))
         texts = self.s.winctl("texts", DIALOG_CLASS)[1].split("\n")
         self.s.winctl("close", DIALOG_CLASS)
         self.assertEqual(0, self.s.wait_exit(program))
@@ -32,25 +31,23 @@ class MissingFiles(SessionTest):
         self.assertIn(MESSAGE % (folder + "\\data004\\" + named), texts)
         self.assertEqual(1, len([t for t in texts if t.startswith("A file (")]), texts)
 
-    def remove(self, *names):
+    def remove(self, *names, back=False):
+        """Moves the pictures out of their folder; with back, into it again."""
         for name in names:
-            os.rename(self.s.file("data004/" + name), self.s.file(name))
-
-    def restore(self, *names):
-        for name in names:
-            os.rename(self.s.file(name), self.s.file("data004/" + name))
+            paths = (self.s.file("data004/" + name), self.s.file(name))
+            os.rename(*paths[::-1] if back else paths)
 
     def test_missing_pictures_refuse_the_start_and_tolerable_files_do_not(self):
         # The last picture probed, once every other one passed; before the options are made.
         self.remove("b0013.dat")
         self.refused("b0013.dat")
         self.assertFalse(os.path.exists(self.s.file("options04.dta")))
-        self.restore("b0013.dat")
+        self.remove("b0013.dat", back=True)
 
         # The first missing file in probe order; the check walks the whole sticker table.
         self.remove("s0517.dat", "b0202.dat", "m0001.dat")
         self.refused("s0517.dat")
-        self.restore("s0517.dat", "b0202.dat", "m0001.dat")
+        self.remove("s0517.dat", "b0202.dat", "m0001.dat", back=True)
 
         # The counters may be missing; the save folder and the options are made.
         self.remove("b0019.dat", "b0020.dat")

@@ -1,30 +1,23 @@
-"""A monkey: random input from a seed, as a child gives it. Clicks anywhere,
-on tabs, tray and command buttons, drags, right clicks, every key a child can
-reach, stickers of the book's pages taken and brought near their places, now
-and then another program in front and the book brought back as from the
-taskbar, and WM_CANCELMODE to the page window during a carry. The book is
-started again whenever it quits. It fails on a crash (an exit code other than
-0), an assertion, a window that does not answer for 10 s, and on files that
-disagree whenever the book has quit: every sticker on a page sits exactly on
-its place on that page, once, and is marked used; every sticker marked used is
-on its page. A failure names the seed and the last events, to replay it.
-
-The short form runs in the test suite; the long form:
+"""A monkey: random input from a seed, as a child gives it: clicks anywhere and on
+buttons, drags, right clicks, keys, stickers brought near their places, another
+program in front and the book brought back, WM_CANCELMODE during a carry. The book
+is started again whenever it quits. It fails on a crash (an exit code other than 0),
+an assertion box, a window that does not answer for 10 s, a dialog that stays open
+at the end, and on files that disagree whenever the book has quit (every sticker on
+a page exactly on its place there, once, and marked used; every used one on its
+page). A failure names the seed and the last events, to replay it. The long form:
     python3 tests/e2e/test_monkey.py --bin B/bin --dist B/dist/Mossleaf4 --events 2000 --seed 1,2,3
 """
 import os
 import random
-import re
-import select
 import subprocess
 import sys
 import time
 
 import harness
-from book import (CLEAR_ALL, DIALOG_CLASS, LEDGER_NAME, NEXT_PAGE, PAGE_CLASS, PLACES,
-                  PREVIOUS_PAGE, STICKABLE_GROUP, TAB_XS, TRAY, VK_RETURN,
-                  read_files, read_ledger, screen_point)
+from book import LEDGER_NAME, PLACES, STICKABLE_GROUP, Book, read_files, read_ledger, screen_point
 from harness import MAIN_CLASS, SessionTest, wait_until
+from screen import CLEAR_ALL, DIALOG_CLASS, NEXT_PAGE, PAGE_CLASS, PREVIOUS_PAGE, TAB_XS, TRAY
 
 OTHER_CLASS = "WineMine"
 WM_CANCELMODE = 0x1F
@@ -40,60 +33,18 @@ SNAP = 20  # how near its place a sticker sticks, per axis
 DIALOG_PATIENCE = 4
 
 
-class Helper:
-    """A helper process that takes one command a line and answers each."""
-
-    def __init__(self, session, argv, reply_end):
-        self.p = session._spawn(argv, stdin=subprocess.PIPE, stdout=subprocess.PIPE)
-        self.end = re.compile(reply_end, re.M)
-        self.buffer = b""
-
-    def ask(self, command, timeout=30):
-        os.write(self.p.stdin.fileno(), (command + "\n").encode())
-        deadline = time.monotonic() + timeout
-        while True:
-            match = self.end.search(self.buffer.decode("latin-1"))
-            if match:
-                reply = self.buffer[:match.start()].decode("latin-1").replace("\r", "")
-                self.buffer = self.buffer[match.end():]
-                return match, reply
-            wait = max(0, deadline - time.monotonic())
-            ready, _, _ = select.select([self.p.stdout], [], [], wait)
-            chunk = os.read(self.p.stdout.fileno(), 4096) if ready else b""
-            if not chunk:
-                raise harness.Timeout("no answer to %r" % command)
-            self.buffer += chunk
-
-
 class Monkey:
     def __init__(self, session, seed):
-        self.s = session
-        self.seed = seed
-        self.rng = random.Random(seed)
-        self.log = []
-        self.figures = {"events": 0, "starts": 0, "stuck": 0}
-        self.winctl = Helper(session, ["wine", os.path.join(harness.BIN_DIR, "winctl.exe"),
-                                       "serve"], r"^= (-?\d+)\r?\n")
-        self.x = Helper(session, ["xdotool", "-"], r"^x:.*\n")
+        self.s, self.seed, self.rng, self.book = session, seed, random.Random(seed), Book(None, session)
+        self.log, self.figures, self.used = [], {"events": 0, "starts": 0, "stuck": 0}, set()
+        self.dialog_age, self.back_in, self.closing, self.page, self.dropped = 0, None, False, 0, None
         self.errors = open(os.path.join(session.root, "stderr.txt"), "a+")
-        self.program = None
-        self.used = set()
-        self.dialog_age = 0
-        self.back_in = None
-        self.closing = False
-        self.page = 0
-        self.dropped = None
         # No debugger: a crash ends the program at once with the exception's
         # code (winedbg may end it with 0) and one line naming the address.
         session.run_wine(["reg", "add", AEDEBUG, "/v", "Debugger", "/d", "none", "/f"])
 
-    # -- talking to the helpers --------------------------------------------
     def ctl(self, *args):
-        match, reply = self.winctl.ask(" ".join(str(a) for a in args))
-        return int(match.group(1)), reply
-
-    def xdo(self, command):
-        self.x.ask(command + "\ngetmouselocation")
+        return self.s.winctl(*args, check=False)
 
     def note(self, text):
         self.log.append("%5d %s" % (self.figures["events"], text))
@@ -113,11 +64,8 @@ class Monkey:
 
     # -- the book ----------------------------------------------------------
     def start(self):
-        self.program = self.s._spawn(["wine", self.s.exe_name], stdout=self.errors,
-                                     stderr=self.errors)
-        wait_until(lambda: self.ctl("find", MAIN_CLASS)[0] == 0, 60, 0.1, "the book's window")
-        self.ctl("key", MAIN_CLASS, VK_RETURN)
-        wait_until(lambda: self.ctl("find", PAGE_CLASS)[0] == 0, 60, 0.1, "the play screen")
+        self.book.start(stdout=self.errors, stderr=self.errors)
+        self.program = self.book.program
         self.figures["starts"] += 1
         self.note("started")
 
@@ -155,18 +103,12 @@ class Monkey:
         used, pages = read_files(self.s)
         if used is None or None in pages:
             self.fail("damaged files: ledger %s, pages %s" % (used, pages))
-        faults, seen = [], set()
-        for page, records in enumerate(pages):
-            for index, x, y in records:
-                if PLACES.get(index) != (page, x, y):
-                    faults.append("sticker %d at (%d, %d) on page %d is off its place" % (
-                        index, x, y, page))
-                if index in seen:
-                    faults.append("sticker %d twice" % index)
-                if index not in used:
-                    faults.append("sticker %d on a page but not marked used" % index)
-                seen.add(index)
-        faults += ["sticker %d marked used but on no page" % i for i in sorted(used - seen)]
+        placed = [(index, (page, x, y)) for page, records in enumerate(pages) for index, x, y in records]
+        stuck = [index for index, _ in placed]
+        faults = ["sticker %d at %s (page, x, y) is off its place" % (i, at) for i, at in placed if PLACES.get(i) != at]
+        faults += ["sticker %d twice" % i for i in sorted(set(stuck)) if stuck.count(i) > 1]
+        faults += ["sticker %d on a page but not marked used" % i for i in sorted(set(stuck) - used)]
+        faults += ["sticker %d marked used but on no page" % i for i in sorted(used - set(stuck))]
         if faults:
             self.fail("the files disagree: %s" % "; ".join(faults))
 
@@ -176,11 +118,8 @@ class Monkey:
 
     def click(self, button=1, at=None):
         x, y = at or self.point()
-        self.xdo("mousemove %d %d click %d" % (x, y, button))
+        self.s.xdo("mousemove %d %d click %d" % (x, y, button))
         self.note("click %d at %d,%d" % (button, x, y))
-
-    def right_click(self):
-        self.click(3)
 
     def button(self):
         self.click(1, self.rng.choice(BUTTONS))
@@ -189,12 +128,12 @@ class Monkey:
         (x, y), (x2, y2) = self.point(), self.point()
         steps = " ".join("mousemove %d %d" % (x + (x2 - x) * i // 4, y + (y2 - y) * i // 4)
                          for i in range(1, 5))
-        self.xdo("mousemove %d %d mousedown 1 %s mouseup 1" % (x, y, steps))
+        self.s.xdo("mousemove %d %d mousedown 1 %s mouseup 1" % (x, y, steps))
         self.note("drag %d,%d to %d,%d" % (x, y, x2, y2))
 
     def key(self):
         key = self.rng.choice(KEYS)
-        self.xdo("key " + key)
+        self.s.xdo("key " + key)
         self.note("key " + key)
 
     def stick(self):
@@ -208,10 +147,10 @@ class Monkey:
         shown = [i for i in free if PLACES[i][0] == self.page]
         index = self.rng.choice(shown if shown and self.rng.random() < 0.8 else free)
         tray = TRAY[index % 28]
-        self.xdo("mousemove %d 41 click 1 mousemove %d %d click 1" % (
+        self.s.xdo("mousemove %d 41 click 1 mousemove %d %d click 1" % (
             TAB_XS[STICKABLE_GROUP] + 30, tray[0] + 30, tray[1] + 30))
         try:
-            wait_until(lambda: self.ctl("cursor")[1].split()[2] == "0", 5, 0.05)
+            wait_until(lambda: not self.s.cursor()[1], 5, 0.05)
         except harness.Timeout:
             return self.note("took %d, but no carry began" % index)
         if self.rng.random() < 0.2:
@@ -221,7 +160,7 @@ class Monkey:
         page, px, py = PLACES[index]
         dx, dy = self.rng.randint(-24, 24), self.rng.randint(-24, 24)
         x, y = screen_point(index, (px + dx, py + dy))
-        self.xdo("mousemove %d %d mousemove %d %d click 1" % (x + 1, y, x, y))
+        self.s.xdo("mousemove %d %d mousemove %d %d click 1" % (x + 1, y, x, y))
         self.note("took %d, dropped at %d,%d (page %d)" % (index, x, y, page + 1))
         self.dropped = (index, max(abs(dx), abs(dy)) < SNAP)
 
@@ -237,7 +176,7 @@ class Monkey:
 
     def away(self):
         if self.ctl("find", OTHER_CLASS)[0] != 0:
-            self.s._spawn(["wine", "winemine"])
+            self.s.spawn(["wine", "winemine"])
             wait_until(lambda: self.ctl("find", OTHER_CLASS)[0] == 0, 60, 0.1, OTHER_CLASS)
         self.ctl("restore", OTHER_CLASS)
         self.back_in = self.rng.randrange(4)
@@ -248,7 +187,7 @@ class Monkey:
         self.ctl("restore", MAIN_CLASS)
         self.note("the book brought back")
 
-    EVENTS = ((click, 20), (right_click, 8), (button, 20), (drag, 8), (key, 25), (stick, 15),
+    EVENTS = ((click, 20), (lambda self: self.click(3), 8), (button, 20), (drag, 8), (key, 25), (stick, 15),
               (away, 4))
 
     def run(self, events):
@@ -265,7 +204,10 @@ class Monkey:
             self.check()
         # The end: open dialogs answered, the book closed through its ending
         # screen, and its files checked.
-        wait_until(self.towards_the_end, 60, 0.2, "the book closed")
+        try:
+            wait_until(self.towards_the_end, 60, 0.2, "the book closed")
+        except harness.Timeout as e:
+            self.fail("%s: a dialog or the book stayed open" % e)
         if self.program.returncode != 0:
             self.fail("the book crashed at the end: exit code %d" % self.program.returncode)
         self.check_files()
@@ -286,7 +228,7 @@ class MonkeyTest(SessionTest):
     trace = os.environ.get("MOSSLEAF_MONKEY_TRACE") == "1"
 
     def test_random_input_never_crashes_hangs_or_breaks_the_files(self):
-        seeds = [int(s) for s in os.environ.get("MOSSLEAF_MONKEY_SEEDS", "2").split(",")]
+        seeds = [int(s) for s in os.environ.get("MOSSLEAF_MONKEY_SEED", "2").split(",")]
         events = int(os.environ.get("MOSSLEAF_MONKEY_EVENTS", 60))
         for seed in seeds:
             if seed != seeds[0]:
@@ -297,11 +239,10 @@ class MonkeyTest(SessionTest):
             self.addCleanup(monkey.errors.close)
             monkey.run(events)
             seconds = time.monotonic() - begun
-            sys.stderr.write("monkey: seed %d, %d events, %d starts, %d stickers stuck, "
-                             "0 crashes, 0 disagreements, %.0f s (%.1f events/s)\n" % (
-                                 seed, events, monkey.figures["starts"],
-                                 monkey.figures["stuck"], seconds, events / seconds))
+            sys.stderr.write("monkey: seed %d, %d events, %d starts, %d stickers stuck, 0 crashes, 0 disagreements, "
+                             "%.0f s (%.1f events/s)\n" % (seed, events, monkey.figures["starts"],
+                                                           monkey.figures["stuck"], seconds, events / seconds))
 
 
 if __name__ == "__main__":
-    harness.main((("--seed", "MOSSLEAF_MONKEY_SEEDS"), ("--events", "MOSSLEAF_MONKEY_EVENTS")))
+    harness.main("seed", "events")

@@ -23,7 +23,7 @@ class DisplayAndMusic(SessionTest, Screens):
         wait_until(lambda: "SetDisplayMode Failed" in self.s.log_lines(), 20,
                    what="the traced mode failure")
         self.key(VK_RETURN)
-        wait_until(lambda: self.s.window_exists(PAGE_CLASS), 20, 0.3, "the play screen")
+        self.s.wait_window(PAGE_CLASS, 20)
         wait_until(lambda: STARTED in self.s.log_lines(), 20, what="the music started")
         lines = self.s.log_lines()
         started = lines.index(STARTED)

@@ -8,7 +8,7 @@ import os
 import time
 
 import harness
-from book import LEDGER_NAME, PLACES, SAVE_NAMES, read_page, screen_point, sticker_size
+from book import LEDGER_NAME, PLACES, SAVE_NAMES, Book, read_files, screen_point, sticker_size
 from harness import MAIN_CLASS, SessionTest, wait_until
 from screen import (CLEAR_NO, CLEAR_YES, COMMAND_BUTTONS, COUNTER_AT, DIALOG_CLASS, ENDING_QUIT,
                     INFO_OK, NEXT_PAGE, PAGE, PAGE_CLASS, PAGE_HEADER, PAGE_INDICATOR_AT,
@@ -23,60 +23,37 @@ BESIDE = (TRAY[BUTTON][0] + 200, TRAY[BUTTON][1] + 30)
 UP, HOVER, DOWN, LATCHED, USED = 0, 1, 2, 3, 4
 WM_SIZE = 5
 DIALOG_RECT = (332, 204, 360, 360)
-
-
-def buttons_cover(x, y):
-    rects = [(x, y, w, h) for x, y, w, h, _ in COMMAND_BUTTONS.values()]
-    rects += [(x, 9, 60, 65) for x in TAB_XS] + [(x, y, 60, 60) for x, y in TRAY]
-    rects += [PAGE_INDICATOR_AT + (196, 40), COUNTER_AT + (190, 24), PAGE]
-    return any(inside((x, y), r) for r in rects)
+SCREEN_RECT = (0, 0, 1024, 768)
+BUTTON_RECTS = ([r[:4] for r in COMMAND_BUTTONS.values()] + [(x, 9, 60, 65) for x in TAB_XS] +
+                [(x, y, 60, 60) for x, y in TRAY] + [PAGE_INDICATOR_AT + (196, 40), COUNTER_AT + (190, 24), PAGE])
 
 
 class BookStory(SessionTest, Screens):
     def test_a_book_from_the_first_run_to_clear_all(self):
-        self.first_run_and_title()
-        self.play_screen()
-        self.keys_and_page_turns()
-        self.groups_and_information()
-        self.button_faces()
-        self.hint_once_and_keys_while_carrying()
-        self.carry_and_stick()
-        self.throw_away()
-        self.ending_screen()
-        self.read_back_and_second_copy()
-        self.clear_all()
-        self.close_while_carrying()
+        self.book = Book(self, self.s)
+        for step in (self.first_run_and_title, self.play_screen, self.keys_and_page_turns,
+                     self.groups_and_information, self.button_faces, self.hint_once_and_keys_while_carrying,
+                     self.carry_and_stick, self.throw_away, self.ending_screen, self.read_back_and_second_copy,
+                     self.clear_all, self.close_while_carrying):
+            step()
+            if self.program.returncode is None:
+                self.alive(step.__name__)
 
     # -- helpers ----------------------------------------------------------
     def face_shows(self, position, tile, group=0):
-        return self.shows(picture(sticker_name("b", group * 28 + position)), TRAY[position],
-                          (60 * tile, 0), (60, 60))
+        return self.shows(picture(sticker_name("b", group * 28 + position)), TRAY[position], (60 * tile, 0), (60, 60))
 
     def wait_face(self, position, tile, what, group=0):
         wait_until(lambda: self.face_shows(position, tile, group), 5, 0.2, what)
 
-    def two_tile_face(self, name, at, size, down):
-        return self.shows(picture(name), at, (0, size[1] if down else 0), size)
-
-    def choose_group(self, group):
-        self.s.click(TAB_XS[group] + 30, 9 + 30)
-        time.sleep(0.5)
-
-    def take(self, index):
-        self.choose_group(index // 28)
-        x, y = TRAY[index % 28]
-        self.s.click(x + 30, y + 30)
-        self.wait_cursor(False, "the carry of %d hides the cursor" % index)
-
     def keys_work(self, what):
         """Down turns to page 2 and Up back: the keyboard reaches the book."""
-        self.key(VK_DOWN)
-        self.wait_page(1, what)
-        self.key(VK_UP)
-        self.wait_page(0, what)
+        for vk, page in ((VK_DOWN, 1), (VK_UP, 0)):
+            self.key(vk)
+            self.wait_page(page, what)
 
-    def read_pages(self):
-        return [read_page(self.s.read(name)) for name in SAVE_NAMES]
+    def assertBook(self, used, page1, what):
+        self.assertEqual((set(used), [page1, []]), read_files(self.s), what)
 
     # -- the story --------------------------------------------------------
     def first_run_and_title(self):
@@ -86,9 +63,9 @@ class BookStory(SessionTest, Screens):
         wait_until(lambda: os.path.exists(self.s.file(LEDGER_NAME)), 20, 0.3, "the ledger, written last")
         self.assertEqual(options(hint=True), self.s.read("options04.dta"))
         self.assertEqual(ledger(), self.s.read(LEDGER_NAME))
-        self.assertEqual([[], []], self.read_pages())
-        self.assertEqual((0, 0, 1024, 768), self.s.window_rect())
-        self.assertEqual("Mossleaf 4", self.s.winctl("title", MAIN_CLASS)[1].strip())
+        self.assertBook((), [], "a first run's book")
+        self.assertEqual(SCREEN_RECT, self.s.window_rect())
+        self.assertEqual("Mossleaf 4", self.s.text("title"))
         shot = self.s.screenshot("title")
         self.assertShows(shot, picture("m0005"), TITLE_AT, (0, 0), (460, 468), "title picture",
                          skip=lambda x, y: inside((x, y), START_BUTTON))
@@ -97,67 +74,53 @@ class BookStory(SessionTest, Screens):
                if not inside((x, y), title) and not inside((x, y), START_BUTTON)
                and shot.pixel(x, y) != pattern.pixel(x % 8, y % 8)]
         self.assertEqual([], bad[:5], "the pattern tiled every 8 pixels; %s" % shot.path)
-        for vk in (VK_DOWN, ord("Q"), ord("I"), ord("C")):
-            self.key(vk)
-        time.sleep(1.5)
-        self.assertFalse(self.dialog_open(), "the play screen's keys do nothing on the title")
+        self.keys_ignored((VK_DOWN, ord("Q"), ord("I"), ord("C")), "the play screen's keys do nothing on the title")
         self.assertTrue(self.title_shown())
-        self.alive("the title screen")
 
     def play_screen(self):
         self.s.click(START_BUTTON[0] + 60, START_BUTTON[1] + 25)
-        wait_until(lambda: self.s.window_exists(PAGE_CLASS), 20, 0.3, "the play screen")
+        self.s.wait_window(PAGE_CLASS, 20)
         self.s.winctl("post", PAGE_CLASS, WM_SIZE, 0, (100 << 16) | 100)
         shot = self.shot("play")
         self.assertEqual(PAGE, self.s.window_rect(PAGE_CLASS), "the page window keeps its place")
         bars, sides = picture("m0006"), picture("m0003")
         for name, pic, at, source, size in (
-                ("top bar", bars, (0, 0), (0, 0), (1024, 90)),
-                ("bottom bar", bars, (0, 678), (0, 90), (1024, 90)),
-                ("left side", sides, (0, 90), (0, 0), (90, 588)),
-                ("right side", sides, (934, 90), (90, 0), (90, 588))):
-            self.assertShows(shot, pic, at, source, size, name, skip=buttons_cover)
+                ("top bar", bars, (0, 0), (0, 0), (1024, 90)), ("bottom bar", bars, (0, 678), (0, 90), (1024, 90)),
+                ("left side", sides, (0, 90), (0, 0), (90, 588)), ("right side", sides, (934, 90), (90, 0), (90, 588))):
+            self.assertShows(shot, pic, at, source, size, name,
+                             skip=lambda x, y: any(inside((x, y), r) for r in BUTTON_RECTS))
         for id_, (x, y, w, h, name) in COMMAND_BUTTONS.items():
             self.assertShows(shot, picture(name), (x, y), (0, 0), (w, h), "command %d up" % id_)
-        self.assertTabs(shot, 0)
-        self.assertTray(shot, 0)
+        self.assertTrayAndTabs(shot, 0)
         self.assertShows(shot, picture("b0019"), COUNTER_AT, (0, 0), (190, 24), "counter label")
         self.assertShows(shot, picture("b0017"), PAGE_INDICATOR_AT, (0, 40), (196, 40), "page 1")
         # The corners hold the corner pieces; the middle is the page itself.
-        self.assertShows(shot, picture("p0001"), (110, 110), (20, 20), (804, 548),
-                         "page 1 background", allowed=0.05)
-        self.alive("the play screen")
+        self.assertShows(shot, picture("p0001"), (110, 110), (20, 20), (804, 548), "page 1 background", allowed=0.05)
 
     def keys_and_page_turns(self):
         before = self.shot("before-keys")
-        for vk in (VK_RETURN, VK_SPACE, ord("X"), ord("C")):
-            self.key(vk)
-        time.sleep(1.5)
-        self.assertFalse(self.dialog_open(), "clear-all with nothing used asks nothing")
+        self.keys_ignored((VK_RETURN, VK_SPACE, ord("X"), ord("C")), "clear-all with nothing used asks nothing")
         self.assertEqual(before.pixels, self.shot("after-keys").pixels)
         self.keys_work("Down and Up")
+        for press, page, what in (
+                (lambda: self.key(VK_NEXT), 1, "Page Down"), (lambda: self.key(VK_PRIOR), 0, "Page Up"),
+                (lambda: self.s.click(*NEXT_PAGE), 1, "page 2 after Next"),
+                (lambda: self.s.click(*PREVIOUS_PAGE), 0, "page 1 after Previous"),
+                (lambda: self.s.click(*PREVIOUS_PAGE), 1, "Previous on the first page wraps round"),
+                (lambda: self.s.click(*NEXT_PAGE), 0, "and Next on the last")):
+            press()
+            self.wait_page(page, what)
         self.key(VK_NEXT)
-        self.wait_page(1, "Page Down")
-        self.key(VK_PRIOR)
-        self.wait_page(0, "Page Up")
-        self.s.click(*NEXT_PAGE)
-        self.wait_page(1, "page 2 after Next")
+        self.wait_page(1, "Page Down again")
         self.assertShows(self.shot("page2"), picture("p0002"), (110, 110), (20, 20), (804, 548),
                          "page 2 background", allowed=0.05)
-        self.s.click(*PREVIOUS_PAGE)
-        self.wait_page(0, "page 1 after Previous")
-        self.s.click(*PREVIOUS_PAGE)
-        self.wait_page(1, "Previous on the first page wraps round")
-        self.s.click(*NEXT_PAGE)
-        self.wait_page(0, "and Next on the last")
-        self.alive("keys and page turns")
+        self.key(VK_PRIOR)
+        self.wait_page(0, "Page Up again")
 
     def groups_and_information(self):
         for group in (3, 3, 0):   # the same group twice changes nothing
-            self.choose_group(group)
-            shot = self.shot("group%d" % (group + 1))
-            self.assertTray(shot, group)
-            self.assertTabs(shot, group)
+            self.book.choose_group(group)
+            self.assertTrayAndTabs(self.shot("group%d" % (group + 1)), group)
         self.key(ord("I"))
         self.wait_dialog()
         self.assertEqual(DIALOG_RECT, self.s.window_rect(DIALOG_CLASS))
@@ -172,13 +135,12 @@ class BookStory(SessionTest, Screens):
         time.sleep(0.5)
         self.s.key("Escape")
         self.wait_dialog(False)
-        self.alive("groups and the information screen")
 
     def button_faces(self):
         centre = (TRAY[BUTTON][0] + 30, TRAY[BUTTON][1] + 30)
         self.s.move(*centre)
         self.wait_face(BUTTON, HOVER, "the hover face under the pointer")
-        self.s.xdotool("mousedown", 1)
+        self.s.xdo("mousedown 1")
         self.wait_face(BUTTON, DOWN, "the down face while pressed")
         self.s.move(*BESIDE)
         # At once, not after the leave-tracking poll, which a captured drag may lose.
@@ -186,30 +148,23 @@ class BookStory(SessionTest, Screens):
         self.assertTrue(self.face_shows(BUTTON, UP), "up as soon as the pressed pointer leaves")
         self.s.move(*centre)
         self.wait_face(BUTTON, DOWN, "down again when it comes back")
-        self.s.move(*BESIDE)
-        self.s.xdotool("mouseup", 1)
+        self.s.xdo("mousemove %d %d mouseup 1" % BESIDE)
         self.wait_face(BUTTON, UP, "released off the button")
         self.s.move(*REST)
         time.sleep(1)
-        self.assertTrue(self.cursor()[1], "released off the button: no sticker taken")
-
-        tab = 5
-        x, y, w, h, name = COMMAND_BUTTONS[1004]
-        for name, (x, y), (w, h) in (("b%04d" % (tab + 4), (TAB_XS[tab], 9), (60, 65)),
-                                     (name, (x, y), (w, h))):
-            self.s.move(x + w // 2, y + h // 2)
-            self.s.xdotool("mousedown", 1)
-            wait_until(lambda: self.two_tile_face(name, (x, y), (w, h), True), 5, 0.2,
-                       "%s held shows down" % name)
-            self.s.move(x + w // 2, 300)
-            wait_until(lambda: self.two_tile_face(name, (x, y), (w, h), False), 5, 0.2,
-                       "%s held off shows up" % name)
-            self.s.xdotool("mouseup", 1)
+        self.assertTrue(self.s.cursor()[1], "released off the button: no sticker taken")
+        # A tab and a command button (information), pressed and dragged off.
+        for name, (x, y), (w, h) in (("b0009", (TAB_XS[5], 9), (60, 65)), ("b0012", (951, 15), (64, 60))):
+            # The sixth tab and the information button.
+            self.s.xdo("mousemove %d %d mousedown 1" % (x + w // 2, y + h // 2))
+            for down, where in ((True, "held"), (False, "held off")):
+                wait_until(lambda: self.shows(picture(name), (x, y), (0, h if down else 0), (w, h)), 5, 0.2,
+                           "%s %s shows %s" % (name, where, "down" if down else "up"))
+                self.s.move(x + w // 2, 300)
+            self.s.xdo("mouseup 1")
         shot = self.shot("dragged-off")
         self.assertFalse(self.dialog_open(), "the information screen stayed shut")
-        self.assertTabs(shot, 0)
-        self.assertTray(shot, 0)
-        self.alive("the button faces")
+        self.assertTrayAndTabs(shot, 0)
 
     def hint_once_and_keys_while_carrying(self):
         self.s.click(TRAY[0][0] + 30, TRAY[0][1] + 30)
@@ -217,40 +172,30 @@ class BookStory(SessionTest, Screens):
         self.assertEqual(DIALOG_RECT, self.s.window_rect(DIALOG_CLASS))
         self.s.winctl("command", DIALOG_CLASS, 1)
         self.wait_dialog(False)
-        wait_until(lambda: self.s.read("options04.dta") == options(hint=False), 10, 0.3,
-                   "the hint saved as shown")
+        wait_until(lambda: self.s.read("options04.dta") == options(hint=False), 10, 0.3, "the hint saved as shown")
         self.s.click(*REST, button=3)
         self.wait_cursor(True, "the cursor back after a right click")
-
-        self.take(BUTTON)
+        self.book.take(BUTTON)
         self.assertFalse(self.dialog_open(), "the hint shows once")
-        self.s.move(*BESIDE)
-        self.s.move(*REST)
+        self.s.xdo("mousemove %d %d mousemove %d %d" % (BESIDE + REST))
         self.wait_face(BUTTON, LATCHED, "the latched face while the sticker is carried")
-        for vk in (VK_DOWN, ord("I"), ord("Q")):
-            self.key(vk)
-        time.sleep(1.5)
-        self.assertFalse(self.dialog_open(), "no shortcut while a sticker is carried")
+        self.keys_ignored((VK_DOWN, ord("I"), ord("Q")), "no shortcut while a sticker is carried")
         self.assertTrue(self.page_indicator_is(0))
         self.s.click(*REST, button=3)
         self.wait_face(BUTTON, UP, "the up face once the sticker is thrown away")
         self.keys_work("the shortcuts work once the carry ended")
-        self.alive("the hint and the keys while carrying")
 
     def carry_and_stick(self):
-        self.take(STICKER)
+        self.book.take(STICKER)
         # Picked up over the tray: the first move inside brings it under the pointer.
-        at = (500, 300)
+        at, (w, h) = (500, 300), sticker_size(STICKER)
         self.s.move(PAGE[0] + at[0], PAGE[1] + at[1])
-        w, h = sticker_size(STICKER)
-        self.wait_sticker(STICKER, (at[0] - w // 2, at[1] - h // 2), True,
-                          "the carried sticker centred under the pointer")
-        for outside, clamped in (((1010, 300), (934, 300)), ((500, 5), (500, 90)),
-                                 ((20, 760), (90, 678))):
+        self.wait_sticker(STICKER, (at[0] - w // 2, at[1] - h // 2), True, "the carried sticker centred under the pointer")
+        for outside, clamped in (((1010, 300), (934, 300)), ((500, 5), (500, 90)), ((20, 760), (90, 678))):
             self.s.move(*outside)
-            wait_until(lambda: self.cursor()[0] == clamped, 10, 0.2,
+            wait_until(lambda: self.s.cursor()[0] == clamped, 10, 0.2,
                        "the pointer put back at %s from %s" % (clamped, outside))
-        self.assertFalse(self.cursor()[1], "still carrying: the cursor stays hidden")
+        self.assertFalse(self.s.cursor()[1], "still carrying: the cursor stays hidden")
         on_place = screen_point(STICKER, PLACE)
         self.s.move(*on_place)
         time.sleep(0.3)
@@ -266,38 +211,36 @@ class BookStory(SessionTest, Screens):
         self.assertTrue(self.shows_sticker(STICKER, PLACE), "clicks do not take a stuck sticker")
         self.assertShows(shot, picture("b0020"), (440, 52), (0, 0), (30, 24), "the number 223")
         self.assertShows(shot, picture("b0019"), COUNTER_AT, (0, 0), (23, 24), "label 0")
-        self.choose_group(0)
-        self.choose_group(3)
+        self.book.choose_group(0)
+        self.book.choose_group(3)
         self.wait_face(STICKER % 28, USED, "the used face on every visit of its group", 3)
         self.s.click(TRAY[STICKER % 28][0] + 30, TRAY[STICKER % 28][1] + 30)
         time.sleep(1)
-        self.assertTrue(self.cursor()[1], "a used sticker is not taken again")
+        self.assertTrue(self.s.cursor()[1], "a used sticker is not taken again")
         self.keys_work("no button is left pressed: the keys work")
-        self.alive("carrying and sticking")
 
     def throw_away(self):
         place = PLACES[OTHER][1:]
         for button, at in ((1, (place[0] + 20, place[1])), (3, place)):
-            self.take(OTHER)
+            self.book.take(OTHER)
             self.s.move(*screen_point(OTHER, at))
             self.wait_sticker(OTHER, at, True, "the carried sticker")
             self.s.click(*screen_point(OTHER, at), button=button)
             self.wait_cursor(True, "the cursor back after button %d" % button)
             self.s.move(*REST)
             self.wait_sticker(OTHER, at, False, "button %d threw the sticker away" % button)
-        self.take(ELSEWHERE)
+        self.book.take(ELSEWHERE)
         self.s.click(*screen_point(ELSEWHERE, PLACES[ELSEWHERE][1:]))
         self.wait_cursor(True, "the cursor back")
         time.sleep(0.5)
         self.assertEqual(ledger({STICKER}), self.s.read(LEDGER_NAME),
                          "a sticker never sticks away from its place or on another page")
-        self.alive("throwing stickers away")
 
     def ending_screen(self):
         self.s.click(*QUIT)
         self.wait_dialog()
         self.key(ord("Q"))  # a second request stacks nothing
-        self.assertEqual((0, 0, 1024, 768), self.s.window_rect(DIALOG_CLASS))
+        self.assertEqual(SCREEN_RECT, self.s.window_rect(DIALOG_CLASS))
         time.sleep(0.5)
         self.s.key("Escape")  # only the Quit button ends it
         self.s.winctl("command", DIALOG_CLASS, 2)
@@ -307,66 +250,55 @@ class BookStory(SessionTest, Screens):
                          (0, 0), (0, 0), (1024, 690), "ending screen")
         self.s.click(*ENDING_QUIT)
         self.assertEqual(0, self.s.wait_exit(self.program))
-        self.assertEqual([[(STICKER,) + PLACE], []], self.read_pages())
         self.assertEqual(ledger({STICKER}), self.s.read(LEDGER_NAME))
+        self.assertBook({STICKER}, [(STICKER,) + PLACE], "the book kept at the end")
         lines = self.s.log_lines()
-        banners = [lines.index("------------------%s of Message Loop------------------" % b)
-                   for b in ("Beginning", "End")]
-        self.assertLess(banners[0], banners[1])
+        self.assertLess(*[lines.index("------------------%s of Message Loop------------------" % b)
+                          for b in ("Beginning", "End")])
 
     def read_back_and_second_copy(self):
         self.program = self.s.start()
         wait_until(self.title_shown, 20, 0.5, "the title screen")
         self.s.key("space")
-        wait_until(lambda: self.s.window_exists(PAGE_CLASS), 20, 0.3, "space starts play")
-        self.wait_sticker(STICKER, PLACE, True, "the sticker read back on its page")
-        self.key(VK_DOWN)
-        self.wait_sticker(STICKER, PLACE, False, "the second page without it")
-        self.key(VK_UP)
-        self.wait_sticker(STICKER, PLACE, True, "the first page with it again")
-
+        self.s.wait_window(PAGE_CLASS, 20)
+        for vk, shown, what in ((None, True, "the sticker read back on its page"),
+                                (VK_DOWN, False, "the second page without it"), (VK_UP, True, "the first page with it again")):
+            if vk:
+                self.key(vk)
+            self.wait_sticker(STICKER, PLACE, shown, what)
         started = self.s.log_lines().count("WM_Create END")
         self.s.winctl("minimize", MAIN_CLASS)
-        wait_until(lambda: self.s.winctl("iconic", MAIN_CLASS)[1].strip() == "1", 10,
-                   what="the first copy minimised")
-        self.assertEqual(0, self.s.wait_exit(self.s.start(wait_window=False)),
-                         "a second copy ends")
-        wait_until(lambda: self.s.winctl("iconic", MAIN_CLASS)[1].strip() == "0", 10,
-                   what="the first copy restored")
+        wait_until(lambda: self.s.text("iconic") == "1", 10, what="the first copy minimised")
+        self.assertEqual(0, self.s.wait_exit(self.s.start(wait_window=False)), "a second copy ends")
+        wait_until(lambda: self.s.text("iconic") == "0", 10, what="the first copy restored")
         self.assertEqual(MAIN_CLASS, self.s.winctl("foreground")[1].strip())
-        self.assertEqual(started, self.s.log_lines().count("WM_Create END"),
-                         "the second copy made no window")
-        self.alive("a second copy")
+        self.assertEqual(started, self.s.log_lines().count("WM_Create END"), "the second copy made no window")
 
     def clear_all(self):
-        self.choose_group(3)
+        self.book.choose_group(3)
         self.wait_face(STICKER % 28, USED, "the used face read from the ledger", 3)
-        for answer in (lambda: self.s.click(*CLEAR_NO), lambda: self.s.key("Escape")):
+        for answer, what in ((lambda: self.s.click(*CLEAR_NO), "No"), (lambda: self.s.key("Escape"), "Escape"),
+                             (lambda: self.s.click(*CLEAR_YES), None)):
             self.key(ord("C"))
             self.wait_dialog()
             self.assertEqual(DIALOG_RECT, self.s.window_rect(DIALOG_CLASS))
             time.sleep(0.5)
             answer()
             self.wait_dialog(False)
-            time.sleep(0.5)
-            self.assertEqual(ledger({STICKER}), self.s.read(LEDGER_NAME), "No keeps the book")
-            self.assertEqual([(STICKER,) + PLACE], self.read_pages()[0])
-        self.key(ord("C"))
-        self.wait_dialog()
-        self.s.click(*CLEAR_YES)
-        self.wait_dialog(False)
+            if what:
+                time.sleep(0.5)
+                self.assertBook({STICKER}, [(STICKER,) + PLACE], "%s keeps the book" % what)
         wait_until(lambda: self.s.read(LEDGER_NAME) == ledger(), 10, 0.3, "the ledger emptied")
         for name in SAVE_NAMES:
             self.assertEqual(PAGE_HEADER, self.s.read(name), name)
         shot = self.shot("cleared")
-        self.assertTray(shot, 3)
+        self.assertTrayAndTabs(shot, 3)
         self.assertShows(shot, picture("b0019"), COUNTER_AT, (0, 0), (190, 24), "counter label")
         self.assertShows(shot, picture("p0001"), (PAGE[0] + PLACE[0], PAGE[1] + PLACE[1]), PLACE,
                          (60, 60), "the page where the sticker was")
-        self.alive("clear-all")
 
     def close_while_carrying(self):
-        self.take(STICKER)
+        self.book.take(STICKER)
         self.s.key("alt+F4")
         self.wait_dialog()
         self.s.click(*ENDING_QUIT)

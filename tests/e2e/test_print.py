@@ -7,8 +7,8 @@ import time
 
 import harness
 from book import PLACES, Book
-from harness import MAIN_CLASS, Image, SessionTest, wait_until
-from screen import DIALOG_CLASS, Screens, picture, sticker_name
+from harness import MAIN_CLASS, Picture, SessionTest, wait_until
+from screen import DIALOG_CLASS, MAGENTA, Screens, picture, sticker_name
 
 QUEUE = "MossleafPDF"
 PDF_FOLDER = os.path.expanduser("~/PDF")
@@ -40,31 +40,16 @@ def pdfs():
     return set(glob.glob(os.path.join(PDF_FOLDER, "*.pdf")))
 
 
-def pdf_info(path):
-    out = run("pdfinfo", path).stdout
-    return dict(line.split(":", 1) for line in out.splitlines() if ":" in line)
-
-
-def render(path, dpi=100):
+def render(path):
+    """The PDF's page at 100 dots per inch."""
     base = path[:-4] + "-page"
-    subprocess.run(["pdftoppm", "-r", str(dpi), "-singlefile", path, base], check=True,
-                   timeout=120)
-    return Image(base + ".ppm")
+    subprocess.run(["pdftoppm", "-r", "100", "-singlefile", path, base], check=True, timeout=120)
+    subprocess.run(["convert", base + ".ppm", "-type", "TrueColor", "BMP3:%s.bmp" % base], check=True, timeout=60)
+    return Picture(base + ".bmp")
 
 
 def dark(p):
     return max(p) < 70
-
-
-def dark_box(image):
-    """The bounding box of the dark pixels: the printed page's black border."""
-    xs, ys = [], []
-    for y in range(0, image.height, 2):
-        for x in range(0, image.width, 2):
-            if dark(image.pixel(x, y)):
-                xs.append(x)
-                ys.append(y)
-    return min(xs), min(ys), max(xs) + 1, max(ys) + 1
 
 
 class Printing(SessionTest, Screens):
@@ -79,8 +64,7 @@ class Printing(SessionTest, Screens):
         book.start(env={"CUPS_SERVER": "127.0.0.1:9"})
         self.program = book.program
         before = self.shot("before-print")
-        for press in (lambda: self.s.key("p"),
-                      lambda: self.s.winctl("command", MAIN_CLASS, PRINT_BUTTON)):
+        for press in (lambda: self.s.key("p"), lambda: self.s.winctl("command", MAIN_CLASS, PRINT_BUTTON)):
             press()
             time.sleep(2)
             self.assertFalse(self.dialog_open(), "no dialog and no message box")
@@ -104,7 +88,7 @@ class Printing(SessionTest, Screens):
         self.alive("printing")
         book.close()
 
-        info = pdf_info(path)
+        info = dict(line.split(":", 1) for line in run("pdfinfo", path).stdout.splitlines() if ":" in line)
         self.assertEqual("1", info["Pages"].strip())
         width_pt, height_pt = (float(v) for v in info["Page size"].split()[0:3:2])
         turned = int(info.get("Page rot", "0").strip()) % 180 == 90
@@ -112,7 +96,11 @@ class Printing(SessionTest, Screens):
                         "landscape: %s, turned %s" % (info["Page size"], turned))
 
         image = render(path)
-        left, top, right, bottom = dark_box(image)
+        # The dark pixels' bounding box: the printed page's black border.
+        dark_points = [(x, y) for y in range(0, image.height, 2) for x in range(0, image.width, 2)
+                       if dark(image.pixel(x, y))]
+        left, top = (min(p[i] for p in dark_points) for i in (0, 1))
+        right, bottom = (max(p[i] for p in dark_points) + 1 for i in (0, 1))
         width, height = right - left, bottom - top
         self.assertAlmostEqual(0.75, width / image.width, delta=0.02)
         self.assertAlmostEqual(FRAMED[1] / FRAMED[0], height / width, delta=0.01)
@@ -130,7 +118,7 @@ class Printing(SessionTest, Screens):
         for y in range(pic.height // 4, 3 * pic.height // 4, 4):
             for x in range(pic.width // 4, 3 * pic.width // 4, 4):
                 want = pic.pixel(x, y)
-                if want == (255, 0, 255):
+                if want == MAGENTA:
                     continue
                 got = image.pixel(int(left + (2 + PLACE[0] + x) * scale),
                                   int(top + (2 + PLACE[1] + y) * scale))

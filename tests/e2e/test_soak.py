@@ -1,11 +1,7 @@
-"""A long scripted session: taking, sticking and throwing away stickers,
-switching groups, turning pages and clearing, with a restart every so many
-cycles. The program's GDI handles, windows and memory must stay flat within a
-run, and the files must hold exactly what the script stuck.
-
-The counts come from the environment (MOSSLEAF_SOAK_CYCLES, _RESTART, _SAMPLE)
-or from --cycles, --restart, --sample; the default is the short form the test
-suite runs. The full form:
+"""A long scripted session: taking, sticking and throwing away stickers, switching
+groups, turning pages and clearing, with a restart every so many cycles. The program's
+GDI handles, windows and memory must stay flat within a run, and the files must hold
+exactly what the script stuck. The suite runs a short form; the full form:
     python3 tests/e2e/test_soak.py --bin B/bin --dist B/dist/Mossleaf4 --cycles 1000 --restart 100
 """
 import os
@@ -23,10 +19,6 @@ GDI_SLACK = 8
 MEMORY_SLACK_KIB = 6 * 1024
 
 
-def count(name, default):
-    return int(os.environ.get("MOSSLEAF_SOAK_" + name, default))
-
-
 class Soak(SessionTest):
     trace = False
 
@@ -34,7 +26,8 @@ class Soak(SessionTest):
         Book.prepare(folder)
 
     def test_a_long_session_keeps_resources_flat_and_the_files_exact(self):
-        cycles, restart, sample = count("CYCLES", 60), count("RESTART", 30), count("SAMPLE", 15)
+        cycles, restart, sample = (int(os.environ.get("MOSSLEAF_SOAK_" + name, default))
+                                   for name, default in (("CYCLES", 60), ("RESTART", 30), ("SAMPLE", 15)))
         book = Book(self, self.s)
         script = Script(book, random.Random(4))
         runs = []
@@ -81,4 +74,4 @@ class Soak(SessionTest):
 
 
 if __name__ == "__main__":
-    harness.main([("--" + n, "MOSSLEAF_SOAK_" + n.upper()) for n in ("cycles", "restart", "sample")])
+    harness.main("cycles", "restart", "sample")

@@ -1,6 +1,7 @@
-// A small Windows helper for the end-to-end tests: asks about and acts on
-// top-level windows from inside the program's Wine session. Exit code 1: no
-// window of the class; 3: the call failed. Commands:
+// A small Windows helper for the end-to-end tests: asks about and acts on the
+// program's windows from inside its Wine session. Started once per session, it
+// reads commands from stdin, one a line, and answers each with its output and
+// "= EXITCODE" (1: no window of the class; 3: the call failed):
 //   find|rect|title|texts|close|minimize|iconic CLASS   ("texts": the children's)
 //   restore CLASS       restores the window and brings it to the front, as the taskbar does
 //   answers CLASS       exit 0 when the window's thread answers within 10 s, else 4
@@ -9,8 +10,6 @@
 //   post CLASS MSG WPARAM LPARAM
 //   cursor              prints the pointer position and 1 when the cursor shows
 //   resources CLASS     prints "gdihandles windows pagefile" of the window's process
-//   serve               runs commands read from stdin, one a line, each followed by
-//                       "= EXITCODE" (one Wine start for many)
 // A class that names no top-level window is looked for among the main window's children.
 #include <windows.h>
 #include <psapi.h>
@@ -25,12 +24,8 @@ namespace {
 HWND FindByClass(const char* className)
 {
     HWND window = FindWindowA(className, nullptr);
-    // Child windows (the page window) are looked for inside the main window.
-    if (!window) {
-        if (HWND main = FindWindowA("ZEPClass04", nullptr))
-            window = FindWindowExA(main, nullptr, className, nullptr);
-    }
-    return window;
+    HWND main = FindWindowA("ZEPClass04", nullptr);
+    return window || !main ? window : FindWindowExA(main, nullptr, className, nullptr);
 }
 
 // Prints a window's text; "texts" calls it for each child.
@@ -43,38 +38,27 @@ BOOL CALLBACK PrintText(HWND window, LPARAM)
 }
 
 // GetGuiResources is a stub in Wine. Wine keeps each process's GDI handle
-// table in the process itself and points its PEB at it; an entry in use has a
-// nonzero type.
-struct GdiHandleEntry {
-    unsigned long long object;
-    unsigned long owner;
-    unsigned short unique;
-    unsigned char type;
-    unsigned char flags;
-    unsigned long long user;
-};
-static_assert(sizeof(GdiHandleEntry) == 24, "GDI handle entry layout");
-const unsigned GDI_HANDLE_COUNT = 0x10000;
+// table in the process itself and points its PEB at it: 0x10000 entries of 24
+// bytes (object 8, owner 4, unique 2, type 1, flags 1, user 8); an entry in use
+// has a nonzero type.
+const unsigned GDI_HANDLE_COUNT = 0x10000, GDI_ENTRY_SIZE = 24, GDI_TYPE_OFFSET = 14;
 const unsigned PEB_GDI_TABLE_OFFSET = 0x94;   // 32-bit PEB
 
 long CountGdiHandles(HANDLE process)
 {
     PROCESS_BASIC_INFORMATION basic = {};
-    if (NtQueryInformationProcess(process, ProcessBasicInformation, &basic, sizeof basic, nullptr) != 0)
-        return -1;
     DWORD table = 0;
-    const char* peb = reinterpret_cast<const char*>(basic.PebBaseAddress);
-    if (!ReadProcessMemory(process, peb + PEB_GDI_TABLE_OFFSET, &table, sizeof table, nullptr) || !table)
+    if (NtQueryInformationProcess(process, ProcessBasicInformation, &basic, sizeof basic, nullptr) != 0
+        || !ReadProcessMemory(process, reinterpret_cast<const char*>(basic.PebBaseAddress) + PEB_GDI_TABLE_OFFSET,
+                              &table, sizeof table, nullptr) || !table)
         return -1;
-    static GdiHandleEntry entries[GDI_HANDLE_COUNT];
+    static unsigned char entries[GDI_HANDLE_COUNT * GDI_ENTRY_SIZE];
     SIZE_T got = 0;
     ReadProcessMemory(process, reinterpret_cast<const void*>(static_cast<UINT_PTR>(table)), entries,
                       sizeof entries, &got);
     long used = 0;
-    for (SIZE_T i = 0; i < got / sizeof(GdiHandleEntry); ++i) {
-        if (entries[i].type != 0)
-            ++used;
-    }
+    for (SIZE_T at = GDI_TYPE_OFFSET; at < got; at += GDI_ENTRY_SIZE)
+        used += entries[at] != 0;
     return got ? used : -1;
 }
 
@@ -91,11 +75,10 @@ BOOL CALLBACK CountChild(HWND, LPARAM param)
 
 BOOL CALLBACK CountTopLevel(HWND window, LPARAM param)
 {
-    WindowCount* count = reinterpret_cast<WindowCount*>(param);
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
-    if (owner == count->processId) {
-        ++count->windows;
+    if (owner == reinterpret_cast<WindowCount*>(param)->processId) {
+        CountChild(window, param);
         EnumChildWindows(window, CountChild, param);
     }
     return TRUE;
@@ -119,41 +102,30 @@ int PrintResources(HWND window)
     return 0;
 }
 
-int Usage()
+int Restore(HWND window)
 {
-    std::fputs("usage: winctl COMMAND ...: see winctl.cpp\n", stderr);
-    return 2;
+    ShowWindow(window, SW_RESTORE);
+    // Without a window manager only a topmost window is raised over the others.
+    SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    SetWindowPos(window, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    return SetForegroundWindow(window) ? 0 : 3;
 }
 
-int Run(int argc, char** argv);
-
-int Serve()
+int Answers(HWND window)
 {
-    char line[512];
-    while (std::fgets(line, sizeof line, stdin)) {
-        char* args[8] = {const_cast<char*>("winctl")};
-        int count = 1;
-        for (char* word = std::strtok(line, " \r\n"); word && count < 8;
-             word = std::strtok(nullptr, " \r\n"))
-            args[count++] = word;
-        const int code = Run(count, args);
-        std::printf("= %d\n", code);
-        std::fflush(stdout);
-    }
-    return 0;
+    DWORD_PTR result = 0;
+    if (SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &result))
+        return 0;
+    // A window destroyed while the message waited has not hung.
+    return IsWindow(window) ? 4 : 1;
 }
 
 int Run(int argc, char** argv)
 {
-    if (argc < 2)
-        return Usage();
-    const char* verb = argv[1];
-    if (std::strcmp(verb, "serve") == 0)
-        return Serve();
+    const char* verb = argv[0];
     if (std::strcmp(verb, "foreground") == 0) {
         char name[256] = "";
-        HWND window = GetForegroundWindow();
-        if (window)
+        if (HWND window = GetForegroundWindow())
             GetClassNameA(window, name, sizeof name);
         std::printf("%s\n", name);
         return 0;
@@ -168,66 +140,56 @@ int Run(int argc, char** argv)
         std::printf("%ld %ld %d\n", at.x, at.y, (info.flags & CURSOR_SHOWING) ? 1 : 0);
         return 0;
     }
-    if (argc < 3)
-        return Usage();
-    HWND window = FindByClass(argv[2]);
+    HWND window = argc < 2 ? nullptr : FindByClass(argv[1]);
     if (!window)
         return 1;
     if (std::strcmp(verb, "find") == 0)
         return 0;
     if (std::strcmp(verb, "rect") == 0) {
-        RECT r;
+        RECT r = {};
         GetWindowRect(window, &r);
         std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
         return 0;
     }
     if (std::strcmp(verb, "title") == 0)
         return !PrintText(window, 0);
-    if (std::strcmp(verb, "texts") == 0) {
-        EnumChildWindows(window, PrintText, 0);
-        return 0;
-    }
+    if (std::strcmp(verb, "texts") == 0)
+        return EnumChildWindows(window, PrintText, 0), 0;
     if (std::strcmp(verb, "close") == 0)
         return PostMessageA(window, WM_CLOSE, 0, 0) ? 0 : 3;
-    if (std::strcmp(verb, "minimize") == 0) {
-        ShowWindow(window, SW_MINIMIZE);
-        return 0;
-    }
-    if (std::strcmp(verb, "restore") == 0) {
-        ShowWindow(window, SW_RESTORE);
-        // Without a window manager only a topmost window is raised over the others.
-        SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-        SetWindowPos(window, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-        return SetForegroundWindow(window) ? 0 : 3;
-    }
-    if (std::strcmp(verb, "answers") == 0) {
-        DWORD_PTR result = 0;
-        if (SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &result))
-            return 0;
-        // A window destroyed while the message waited has not hung.
-        return IsWindow(window) ? 4 : 1;
-    }
+    if (std::strcmp(verb, "minimize") == 0)
+        return ShowWindow(window, SW_MINIMIZE), 0;
+    if (std::strcmp(verb, "iconic") == 0)
+        return std::printf("%d\n", IsIconic(window) ? 1 : 0), 0;
+    if (std::strcmp(verb, "restore") == 0)
+        return Restore(window);
+    if (std::strcmp(verb, "answers") == 0)
+        return Answers(window);
     if (std::strcmp(verb, "resources") == 0)
         return PrintResources(window);
-    if (std::strcmp(verb, "iconic") == 0) {
-        std::printf("%d\n", IsIconic(window) ? 1 : 0);
-        return 0;
-    }
-    if (argc < 4)
-        return Usage();
-    const unsigned value = static_cast<unsigned>(std::strtoul(argv[3], nullptr, 0));
-    if (std::strcmp(verb, "command") == 0 || std::strcmp(verb, "key") == 0)
+    const unsigned value = argc < 3 ? 0 : static_cast<unsigned>(std::strtoul(argv[2], nullptr, 0));
+    if (argc == 3 && (std::strcmp(verb, "command") == 0 || std::strcmp(verb, "key") == 0))
         return PostMessageA(window, verb[0] == 'c' ? WM_COMMAND : WM_KEYDOWN, value, 0) ? 0 : 3;
-    if (std::strcmp(verb, "post") != 0 || argc < 6)
-        return Usage();
-    const WPARAM wParam = std::strtoul(argv[4], nullptr, 0);
-    const LPARAM lParam = static_cast<LPARAM>(std::strtol(argv[5], nullptr, 0));
-    return PostMessageA(window, value, wParam, lParam) ? 0 : 3;
+    if (argc == 5 && std::strcmp(verb, "post") == 0)
+        return PostMessageA(window, value, std::strtoul(argv[3], nullptr, 0),
+                            static_cast<LPARAM>(std::strtol(argv[4], nullptr, 0))) ? 0 : 3;
+    std::fprintf(stderr, "winctl: unknown command %s: see winctl.cpp\n", verb);
+    return 2;
 }
 
 } // namespace
 
-int main(int argc, char** argv)
+int main()
 {
-    return Run(argc, argv);
+    char line[512];
+    while (std::fgets(line, sizeof line, stdin)) {
+        char* args[8];
+        int count = 0;
+        for (char* word = std::strtok(line, " \r\n"); word && count < 8; word = std::strtok(nullptr, " \r\n"))
+            args[count++] = word;
+        const int code = count ? Run(count, args) : 2;
+        std::printf("= %d\n", code);
+        std::fflush(stdout);
+    }
+    return 0;
 }
