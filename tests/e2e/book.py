@@ -113,10 +113,7 @@ class Book:
         self.page = 0
 
     def close(self):
-        self.s.winctl("key", MAIN_CLASS, ord("Q"))
-        self.s.wait_window(DIALOG_CLASS, 20)
-        time.sleep(0.3)
-        self.s.click(*ENDING_QUIT)
+        self.answer(lambda: self.s.winctl("key", MAIN_CLASS, ord("Q")), ENDING_QUIT)
         self.t.assertEqual(0, self.s.wait_exit(self.program, 60), "the exit code")
         self.program = None
 
@@ -169,11 +166,15 @@ class Book:
             self.wait_page_file(left)
             time.sleep(0.2)
 
-    def clear_all(self, wait=True):
-        self.s.click(*CLEAR_ALL)
+    def answer(self, press, button):
+        """Opens a dialog and clicks its button."""
+        press()
         self.s.wait_window(DIALOG_CLASS, 20)
         time.sleep(0.3)
-        self.s.click(*CLEAR_YES)
+        self.s.click(*button)
+
+    def clear_all(self, wait=True):
+        self.answer(lambda: self.s.click(*CLEAR_ALL), CLEAR_YES)
         self.model = Model()
         if wait:
             self.check_files("after clear-all")
@@ -187,13 +188,10 @@ class Book:
             self.t.assertEqual(expected, read(), what)
 
     def wait_page_file(self, page):
-        name = SAVE_NAMES[page]
-        self.wait_equal(self.model.pages[page], lambda: read_page(self.s.read(name)), name)
+        self.wait_equal(self.model.pages[page], lambda: read_page(self.s.read(SAVE_NAMES[page])), SAVE_NAMES[page])
 
     def check_files(self, when):
-        self.wait_equal(ledger(self.model.used), lambda: self.s.read(LEDGER_NAME), "the ledger %s" % when)
-        for page in (0, 1):
-            self.wait_page_file(page)
+        self.wait_equal(self.model.state(), lambda: read_files(self.s), "the files %s" % when)
 
     def resources(self):
         """GDI handles and windows of the program, and its memory as Linux sees it."""

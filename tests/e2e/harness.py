@@ -1,10 +1,7 @@
-"""Drives the real program under Wine on a virtual display.
-
-Each Session owns a fresh program folder, an Xvfb server on a display of its own,
-its own Wine prefix (copied from the shared template) and every process it
-starts; closing it ends exactly those, plus `wineserver -k` for its prefix.
-One winctl and one xdotool, each started once, take all of a session's requests.
-"""
+"""Drives the real program under Wine on a virtual display. Each Session owns a fresh
+program folder, an Xvfb server on a display of its own, its own Wine prefix (copied
+from the shared template) and every process it starts, among them one winctl and one
+xdotool that take all its requests; closing it ends exactly those and its prefix."""
 import argparse
 import os
 import re
@@ -160,15 +157,15 @@ class Session:
         wait_until(lambda: self.window_exists(cls) == shown, timeout, 0.1,
                    "window %s %s" % (cls, "shown" if shown else "gone"))
 
-    def window_rect(self, cls=MAIN_CLASS):
-        return tuple(int(v) for v in self.winctl("rect", cls)[1].split())
-
     def text(self, verb, cls=MAIN_CLASS):
         return self.winctl(verb, cls)[1].strip()
 
+    def window_rect(self, cls=MAIN_CLASS):
+        return tuple(int(v) for v in self.text("rect", cls).split())
+
     def cursor(self):
         """(x, y) of the pointer on the screen, and whether the cursor shows."""
-        x, y, showing = (int(v) for v in self.winctl("cursor")[1].split())
+        x, y, showing = (int(v) for v in self.text("cursor", "").split())
         return (x, y), showing == 1
 
     def wait_exit(self, process, timeout=30):
@@ -185,9 +182,7 @@ class Session:
             return f.read()
 
     def log_lines(self):
-        if not os.path.exists(self.file("log.txt")):
-            return []
-        text = self.read("log.txt").decode("latin-1")
+        text = self.read("log.txt").decode("latin-1") if os.path.exists(self.file("log.txt")) else ""
         return [line.split("\t", 1)[-1] for line in text.split("\n")[:-1]]
 
     # -- input and output -------------------------------------------------

@@ -10,7 +10,6 @@ page). A failure names the seed and the last events, to replay it. The long form
 """
 import os
 import random
-import subprocess
 import sys
 import time
 
@@ -57,15 +56,12 @@ class Monkey:
         self.save_log()
         self.errors.seek(0)
         errors = [line for line in self.errors if not line.startswith("ALSA lib")]
-        raise AssertionError("%s\nreplay with --seed %s --events %d; the last events:\n%s\n"
-                             "the program's error output:\n%s" % (
-                                 why, self.seed, self.figures["events"],
-                                 "\n".join(self.log[-25:]), "".join(errors[-40:])))
+        raise AssertionError("%s\nreplay with --seed %s --events %d; the last events:\n%s\nthe program's error output:\n%s"
+                             % (why, self.seed, self.figures["events"], "\n".join(self.log[-25:]), "".join(errors[-40:])))
 
     # -- the book ----------------------------------------------------------
     def start(self):
         self.book.start(stdout=self.errors, stderr=self.errors)
-        self.program = self.book.program
         self.figures["starts"] += 1
         self.note("started")
 
@@ -84,13 +80,13 @@ class Monkey:
         code, _ = self.ctl("answers", MAIN_CLASS)
         if code == 4:
             self.fail("the book did not answer for 10 s")
-        if code == 1 or self.program.poll() is not None:
+        if code == 1 or self.book.program.poll() is not None:
             try:
-                exit_code = self.program.wait(30)
-            except subprocess.TimeoutExpired:
+                self.s.wait_exit(self.book.program)
+            except harness.Timeout:
                 self.fail("the window is gone but the program did not end")
-            if exit_code != 0:
-                self.fail("the book crashed: exit code %d" % exit_code)
+            if self.book.program.returncode != 0:
+                self.fail("the book crashed: exit code %d" % self.book.program.returncode)
             self.note("quit")
             self.check_files()
             self.start()
@@ -141,8 +137,7 @@ class Monkey:
         mostly one of the page the monkey believes is shown; now and then the
         carry is cancelled and a button clicked instead."""
         free = sorted(set(PLACES) - self.used)
-        if (not free or self.ctl("find", DIALOG_CLASS)[0] == 0
-                or self.ctl("foreground")[1].strip() != MAIN_CLASS):
+        if not free or self.s.window_exists(DIALOG_CLASS) or self.ctl("foreground")[1].strip() != MAIN_CLASS:
             return self.click()
         shown = [i for i in free if PLACES[i][0] == self.page]
         index = self.rng.choice(shown if shown and self.rng.random() < 0.8 else free)
@@ -166,18 +161,15 @@ class Monkey:
 
     def learn_page(self):
         """A sticker dropped near enough shows which page is shown."""
-        if self.dropped:
-            index, near = self.dropped
-            if index in self.used:
-                self.page = PLACES[index][0]
-            elif near:
-                self.page = 1 - PLACES[index][0]
-            self.dropped = None
+        index, near = self.dropped or (None, False)
+        if index in self.used or near:
+            self.page = PLACES[index][0] if index in self.used else 1 - PLACES[index][0]
+        self.dropped = None
 
     def away(self):
-        if self.ctl("find", OTHER_CLASS)[0] != 0:
+        if not self.s.window_exists(OTHER_CLASS):
             self.s.spawn(["wine", "winemine"])
-            wait_until(lambda: self.ctl("find", OTHER_CLASS)[0] == 0, 60, 0.1, OTHER_CLASS)
+            self.s.wait_window(OTHER_CLASS, 60)
         self.ctl("restore", OTHER_CLASS)
         self.back_in = self.rng.randrange(4)
         self.note("another program in front")
@@ -208,15 +200,15 @@ class Monkey:
             wait_until(self.towards_the_end, 60, 0.2, "the book closed")
         except harness.Timeout as e:
             self.fail("%s: a dialog or the book stayed open" % e)
-        if self.program.returncode != 0:
-            self.fail("the book crashed at the end: exit code %d" % self.program.returncode)
+        if self.book.program.returncode != 0:
+            self.fail("the book crashed at the end: exit code %d" % self.book.program.returncode)
         self.check_files()
         self.save_log()
 
     def towards_the_end(self):
-        if self.program.poll() is not None:
+        if self.book.program.poll() is not None:
             return True
-        if self.ctl("find", DIALOG_CLASS)[0] == 0:
+        if self.s.window_exists(DIALOG_CLASS):
             self.ctl("command", DIALOG_CLASS, 1)
         elif self.ctl("title", MAIN_CLASS)[0] == 0 and not self.closing:
             self.ctl("close", MAIN_CLASS)

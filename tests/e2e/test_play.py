@@ -1,17 +1,16 @@
-"""One child's book as a story in one session, from the first run: the files it
-writes, the title screen, the play screen against its pictures, keys and page
-turns, groups, the information screen, the button faces, the hint, carrying,
-sticking and throwing away, the ending screen, the book read back at the next
-start, a second copy, clear-all, and closing while a sticker is carried. After
-each step the program must still be running."""
+"""One child's book as a story in one session, from the first run: the files it writes,
+the title and play screens against their pictures, keys and page turns, groups, the
+information screen, the button faces, the hint, carrying, sticking and throwing away,
+the ending screen, the book read back, a second copy, clear-all, and closing while a
+sticker is carried. After each step the program must still be running."""
 import os
 import time
 
 import harness
-from book import LEDGER_NAME, PLACES, SAVE_NAMES, Book, read_files, screen_point, sticker_size
+from book import LEDGER_NAME, PLACES, Book, read_files, screen_point, sticker_size
 from harness import MAIN_CLASS, SessionTest, wait_until
 from screen import (CLEAR_NO, CLEAR_YES, COMMAND_BUTTONS, COUNTER_AT, DIALOG_CLASS, ENDING_QUIT,
-                    INFO_OK, NEXT_PAGE, PAGE, PAGE_CLASS, PAGE_HEADER, PAGE_INDICATOR_AT,
+                    INFO_OK, NEXT_PAGE, PAGE, PAGE_CLASS, PAGE_INDICATOR_AT,
                     PREVIOUS_PAGE, QUIT, REST, START_BUTTON, TAB_XS, TITLE_AT, TRAY, VK_DOWN,
                     VK_NEXT, VK_PRIOR, VK_RETURN, VK_SPACE, VK_UP, Screens, inside, ledger,
                     options, picture, resource_picture, sticker_name)
@@ -55,6 +54,14 @@ class BookStory(SessionTest, Screens):
     def assertBook(self, used, page1, what):
         self.assertEqual((set(used), [page1, []]), read_files(self.s), what)
 
+    def open_dialog(self, press, rect=DIALOG_RECT):
+        press()
+        self.wait_dialog()
+        self.assertEqual(rect, self.s.window_rect(DIALOG_CLASS))
+
+    def click_tray(self, position):
+        self.s.click(TRAY[position][0] + 30, TRAY[position][1] + 30)
+
     # -- the story --------------------------------------------------------
     def first_run_and_title(self):
         self.program = self.s.start()
@@ -62,7 +69,6 @@ class BookStory(SessionTest, Screens):
         wait_until(self.title_shown, 20, 0.5, "the title screen")
         wait_until(lambda: os.path.exists(self.s.file(LEDGER_NAME)), 20, 0.3, "the ledger, written last")
         self.assertEqual(options(hint=True), self.s.read("options04.dta"))
-        self.assertEqual(ledger(), self.s.read(LEDGER_NAME))
         self.assertBook((), [], "a first run's book")
         self.assertEqual(SCREEN_RECT, self.s.window_rect())
         self.assertEqual("Mossleaf 4", self.s.text("title"))
@@ -110,20 +116,15 @@ class BookStory(SessionTest, Screens):
                 (lambda: self.s.click(*NEXT_PAGE), 0, "and Next on the last")):
             press()
             self.wait_page(page, what)
-        self.key(VK_NEXT)
-        self.wait_page(1, "Page Down again")
-        self.assertShows(self.shot("page2"), picture("p0002"), (110, 110), (20, 20), (804, 548),
-                         "page 2 background", allowed=0.05)
-        self.key(VK_PRIOR)
-        self.wait_page(0, "Page Up again")
+            if what == "Page Down":
+                self.assertShows(self.shot("page2"), picture("p0002"), (110, 110), (20, 20), (804, 548),
+                                 "page 2 background", allowed=0.05)
 
     def groups_and_information(self):
         for group in (3, 3, 0):   # the same group twice changes nothing
             self.book.choose_group(group)
             self.assertTrayAndTabs(self.shot("group%d" % (group + 1)), group)
-        self.key(ord("I"))
-        self.wait_dialog()
-        self.assertEqual(DIALOG_RECT, self.s.window_rect(DIALOG_CLASS))
+        self.open_dialog(lambda: self.key(ord("I")))
         time.sleep(0.8)
         self.assertShows(self.s.screenshot("info"), resource_picture("AboutDialogBkg.bmp"),
                          DIALOG_RECT[:2], (0, 0), (360, 296), "information screen")
@@ -151,11 +152,10 @@ class BookStory(SessionTest, Screens):
         self.s.xdo("mousemove %d %d mouseup 1" % BESIDE)
         self.wait_face(BUTTON, UP, "released off the button")
         self.s.move(*REST)
-        time.sleep(1)
+        time.sleep(1)  # a sticker taken would hide the cursor by now
         self.assertTrue(self.s.cursor()[1], "released off the button: no sticker taken")
         # A tab and a command button (information), pressed and dragged off.
         for name, (x, y), (w, h) in (("b0009", (TAB_XS[5], 9), (60, 65)), ("b0012", (951, 15), (64, 60))):
-            # The sixth tab and the information button.
             self.s.xdo("mousemove %d %d mousedown 1" % (x + w // 2, y + h // 2))
             for down, where in ((True, "held"), (False, "held off")):
                 wait_until(lambda: self.shows(picture(name), (x, y), (0, h if down else 0), (w, h)), 5, 0.2,
@@ -167,9 +167,7 @@ class BookStory(SessionTest, Screens):
         self.assertTrayAndTabs(shot, 0)
 
     def hint_once_and_keys_while_carrying(self):
-        self.s.click(TRAY[0][0] + 30, TRAY[0][1] + 30)
-        self.wait_dialog()
-        self.assertEqual(DIALOG_RECT, self.s.window_rect(DIALOG_CLASS))
+        self.open_dialog(lambda: self.click_tray(0))
         self.s.winctl("command", DIALOG_CLASS, 1)
         self.wait_dialog(False)
         wait_until(lambda: self.s.read("options04.dta") == options(hint=False), 10, 0.3, "the hint saved as shown")
@@ -214,7 +212,7 @@ class BookStory(SessionTest, Screens):
         self.book.choose_group(0)
         self.book.choose_group(3)
         self.wait_face(STICKER % 28, USED, "the used face on every visit of its group", 3)
-        self.s.click(TRAY[STICKER % 28][0] + 30, TRAY[STICKER % 28][1] + 30)
+        self.click_tray(STICKER % 28)
         time.sleep(1)
         self.assertTrue(self.s.cursor()[1], "a used sticker is not taken again")
         self.keys_work("no button is left pressed: the keys work")
@@ -237,8 +235,7 @@ class BookStory(SessionTest, Screens):
                          "a sticker never sticks away from its place or on another page")
 
     def ending_screen(self):
-        self.s.click(*QUIT)
-        self.wait_dialog()
+        self.open_dialog(lambda: self.s.click(*QUIT), SCREEN_RECT)
         self.key(ord("Q"))  # a second request stacks nothing
         self.assertEqual(SCREEN_RECT, self.s.window_rect(DIALOG_CLASS))
         time.sleep(0.5)
@@ -250,7 +247,6 @@ class BookStory(SessionTest, Screens):
                          (0, 0), (0, 0), (1024, 690), "ending screen")
         self.s.click(*ENDING_QUIT)
         self.assertEqual(0, self.s.wait_exit(self.program))
-        self.assertEqual(ledger({STICKER}), self.s.read(LEDGER_NAME))
         self.assertBook({STICKER}, [(STICKER,) + PLACE], "the book kept at the end")
         lines = self.s.log_lines()
         self.assertLess(*[lines.index("------------------%s of Message Loop------------------" % b)
@@ -279,18 +275,14 @@ class BookStory(SessionTest, Screens):
         self.wait_face(STICKER % 28, USED, "the used face read from the ledger", 3)
         for answer, what in ((lambda: self.s.click(*CLEAR_NO), "No"), (lambda: self.s.key("Escape"), "Escape"),
                              (lambda: self.s.click(*CLEAR_YES), None)):
-            self.key(ord("C"))
-            self.wait_dialog()
-            self.assertEqual(DIALOG_RECT, self.s.window_rect(DIALOG_CLASS))
+            self.open_dialog(lambda: self.key(ord("C")))
             time.sleep(0.5)
             answer()
             self.wait_dialog(False)
             if what:
                 time.sleep(0.5)
                 self.assertBook({STICKER}, [(STICKER,) + PLACE], "%s keeps the book" % what)
-        wait_until(lambda: self.s.read(LEDGER_NAME) == ledger(), 10, 0.3, "the ledger emptied")
-        for name in SAVE_NAMES:
-            self.assertEqual(PAGE_HEADER, self.s.read(name), name)
+        wait_until(lambda: read_files(self.s) == (set(), [[], []]), 10, 0.3, "the book emptied")
         shot = self.shot("cleared")
         self.assertTrayAndTabs(shot, 3)
         self.assertShows(shot, picture("b0019"), COUNTER_AT, (0, 0), (190, 24), "counter label")
@@ -303,8 +295,7 @@ class BookStory(SessionTest, Screens):
         self.wait_dialog()
         self.s.click(*ENDING_QUIT)
         self.assertEqual(0, self.s.wait_exit(self.program))
-        self.assertEqual(PAGE_HEADER, self.s.read(SAVE_NAMES[0]), "a carried sticker is not kept")
-        self.assertEqual(ledger(), self.s.read(LEDGER_NAME))
+        self.assertBook((), [], "a carried sticker is not kept")
 
 
 if __name__ == "__main__":
