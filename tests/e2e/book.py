@@ -4,7 +4,6 @@ Shared by the soak, kill, bad-input and monkey tests and the benchmarks."""
 import functools
 import os
 import struct
-import subprocess
 import time
 
 from harness import MAIN_CLASS, wait_until
@@ -56,46 +55,17 @@ def read_files(session):
     return read_ledger(session.read(LEDGER_NAME)), [read_page(session.read(name)) for name in SAVE_NAMES]
 
 
-class Model:
-    """What the files must hold after the script so far: the used stickers and
-    each page's records."""
-
-    def __init__(self, used=(), pages=((), ())):
-        self.used, self.pages = set(used), tuple(sorted(p) for p in pages)
-
-    def stick(self, index):
-        page, x, y = PLACES[index]
-        self.used.add(index)
-        self.pages[page].append((index, x, y))
-        self.pages[page].sort()
-
-    def copy(self):
-        return Model(*self.state())
-
-    def state(self):
-        """As read_files gives it."""
-        return self.used, list(self.pages)
-
-
-def linux_pid(session):
-    """The Linux process that runs the program in this session's Wine prefix."""
-    out = subprocess.run(["pgrep", "-f", "Mossleaf4.exe"], capture_output=True, text=True).stdout
-    for pid in (int(p) for p in out.split()):
-        try:
-            with open("/proc/%d/environ" % pid, "rb") as f:
-                if ("WINEPREFIX=" + session.prefix + "\0").encode() in f.read():
-                    return pid
-        except OSError:
-            pass
-    return None
-
-
 class Book:
-    """One program in a session, driven with the real mouse, and its model."""
+    """One program in a session, driven with the real mouse, and a model of what
+    its files must hold: the used stickers and each page's records."""
 
     def __init__(self, test, session):
         self.t, self.s = test, session
-        self.model, self.program, self.page = Model(), None, 0
+        self.used, self.pages, self.program, self.page = set(), ([], []), None, 0
+
+    def state(self):
+        """A copy of the model, as read_files gives it."""
+        return set(self.used), [sorted(p) for p in self.pages]
 
     @staticmethod
     def prepare(folder):
@@ -117,13 +87,10 @@ class Book:
         self.t.assertEqual(0, self.s.wait_exit(self.program, 60), "the exit code")
         self.program = None
 
-    def pid(self):
-        return wait_until(lambda: linux_pid(self.s), 10, 0.1, "the program's process")
-
     # -- actions ----------------------------------------------------------
     def stickable(self):
         """The stickers that still have a place on the page shown."""
-        return [i for i, (page, _, _) in PLACES.items() if page == self.page and i not in self.model.used]
+        return [i for i, (page, _, _) in PLACES.items() if page == self.page and i not in self.used]
 
     def choose_group(self, group):
         self.s.click(TAB_XS[group] + 30, 9 + 30)
@@ -146,12 +113,13 @@ class Book:
     def stick(self, index, wait=True):
         """Takes a sticker of the page shown and sticks it on its place."""
         page, x, y = PLACES[index]
-        assert page == self.page and index not in self.model.used
+        assert page == self.page and index not in self.used
         self.take(index)
         self.drop_at(index, (x, y), 1)
-        self.model.stick(index)
+        self.used.add(index)
+        self.pages[page].append((index, x, y))
         if wait:
-            self.wait_equal(ledger(self.model.used), lambda: self.s.read(LEDGER_NAME),
+            self.wait_equal(ledger(self.used), lambda: self.s.read(LEDGER_NAME),
                             "the ledger after sticking %d" % index)
 
     def turn(self, forward, wait=True, key=False):
@@ -175,7 +143,7 @@ class Book:
 
     def clear_all(self, wait=True):
         self.answer(lambda: self.s.click(*CLEAR_ALL), CLEAR_YES)
-        self.model = Model()
+        self.used, self.pages = set(), ([], [])
         if wait:
             self.check_files("after clear-all")
             self.s.wait_window(DIALOG_CLASS, 20, shown=False)
@@ -188,15 +156,16 @@ class Book:
             self.t.assertEqual(expected, read(), what)
 
     def wait_page_file(self, page):
-        self.wait_equal(self.model.pages[page], lambda: read_page(self.s.read(SAVE_NAMES[page])), SAVE_NAMES[page])
+        self.wait_equal(sorted(self.pages[page]), lambda: read_page(self.s.read(SAVE_NAMES[page])), SAVE_NAMES[page])
 
     def check_files(self, when):
-        self.wait_equal(self.model.state(), lambda: read_files(self.s), "the files %s" % when)
+        self.wait_equal(self.state(), lambda: read_files(self.s), "the files %s" % when)
 
     def resources(self):
         """GDI handles and windows of the program, and its memory as Linux sees it."""
         handles, windows, private = (int(v) for v in self.s.winctl("resources", MAIN_CLASS)[1].split())
-        with open("/proc/%d/status" % self.pid()) as f:
+        # Wine runs the program in the Linux process it started as.
+        with open("/proc/%d/status" % self.program.pid) as f:
             rss = [int(line.split()[1]) for line in f if line.startswith("VmRSS:")][0]
         return {"gdi_handles": handles, "windows": windows, "private_kib": private // 1024, "rss_kib": rss}
 
@@ -225,14 +194,14 @@ class Script:
         if rng.random() < 0.15:
             book.turn(rng.random() < 0.5)
             self.actions["page turns"] += 1
-        if len(book.model.used) == len(PLACES) or (book.model.used and rng.random() < 0.02):
+        if len(book.used) == len(PLACES) or (book.used and rng.random() < 0.02):
             book.clear_all()
             self.actions["clear-alls"] += 1
 
     def throw_one_away(self):
         """Takes a sticker and drops it where it does not stick."""
         book, rng = self.book, self.rng
-        index = rng.choice([i for i in range(224) if i not in book.model.used])
+        index = rng.choice([i for i in range(224) if i not in book.used])
         button = rng.choice((1, 3))
         while True:
             top_left = (rng.randrange(0, 700), rng.randrange(0, 480))

@@ -171,7 +171,7 @@ class BadInput(SessionTest):
         time.sleep(0.2)
         self.s.click(REST[0], REST[1], button=3)
         time.sleep(0.3)
-        book.model.used = read_ledger(self.s.read(LEDGER)) or set()
+        book.used = read_ledger(self.s.read(LEDGER)) or set()
         book.stick(STUCK)
         # By key: a sticker that could not be made must leave the shortcuts working.
         book.turn(True, wait=False, key=True)

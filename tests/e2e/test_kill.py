@@ -12,7 +12,7 @@ import sys
 import time
 
 import harness
-from book import LEDGER_NAME, SAVE_NAMES, Book, Model, read_files
+from book import LEDGER_NAME, SAVE_NAMES, Book, read_files
 from harness import MAIN_CLASS, SessionTest, wait_until
 
 ACTIONS = ("stick", "turn", "clear")
@@ -35,9 +35,9 @@ class Kill(SessionTest):
         for kill in range(kills):
             self.prepare_book(book, rng)
             action = self.ready(book, ACTIONS[kill % len(ACTIONS)])
-            before = book.model.copy()
+            before = book.state()
             self.interrupt(book, action, rng)
-            after = book.model.copy()
+            after = book.state()
             self.kill(book)
             killed = self.files()
             book.start()
@@ -46,7 +46,7 @@ class Kill(SessionTest):
             outcomes[action]["mended"] += killed != self.files()
             if outcome == "other":
                 faults.append("kill %d during %s: expected %s or %s, found %s" % (
-                    kill, action, before.state(), after.state(), found))
+                    kill, action, before, after, found))
         # Closed properly at last: the files still hold what the last start found.
         book.close()
         book.check_files("after the last restart")
@@ -63,7 +63,7 @@ class Kill(SessionTest):
     @staticmethod
     def ready(book, action):
         """The action to interrupt, made possible first."""
-        if action == "clear" and not book.model.used:
+        if action == "clear" and not book.used:
             return "stick"
         if action == "stick" and not book.stickable():
             book.clear_all()
@@ -93,7 +93,7 @@ class Kill(SessionTest):
         time.sleep(rng.uniform(0.0, 0.01))
 
     def kill(self, book):
-        os.kill(book.pid(), signal.SIGKILL)
+        os.kill(book.program.pid, signal.SIGKILL)
         self.s.wait_exit(book.program)
         self.s.wait_window(MAIN_CLASS, 30, shown=False)
 
@@ -106,8 +106,8 @@ class Kill(SessionTest):
         found = used, pages = read_files(self.s)
         if used is None or None in pages:
             return "other", found
-        self.book.model = Model(used, pages)
-        return ([name for name, model in (("before", before), ("after", after)) if found == model.state()]
+        self.book.used, self.book.pages = set(used), tuple(pages)
+        return ([name for name, state in (("before", before), ("after", after)) if found == state]
                 + ["other"])[0], found
 
     def report(self, kills, outcomes, faults, seconds):

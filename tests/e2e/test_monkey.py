@@ -112,25 +112,18 @@ class Monkey:
     def point(self):
         return self.rng.randrange(1024), self.rng.randrange(768)
 
-    def click(self, button=1, at=None):
-        x, y = at or self.point()
-        self.s.xdo("mousemove %d %d click %d" % (x, y, button))
-        self.note("click %d at %d,%d" % (button, x, y))
+    def act(self, commands):
+        """xdotool commands, noted as they are."""
+        self.s.xdo(commands)
+        self.note(commands)
 
-    def button(self):
-        self.click(1, self.rng.choice(BUTTONS))
+    def click(self, button=1, at=None):
+        self.act("mousemove %d %d click %d" % ((at or self.point()) + (button,)))
 
     def drag(self):
         (x, y), (x2, y2) = self.point(), self.point()
-        steps = " ".join("mousemove %d %d" % (x + (x2 - x) * i // 4, y + (y2 - y) * i // 4)
-                         for i in range(1, 5))
-        self.s.xdo("mousemove %d %d mousedown 1 %s mouseup 1" % (x, y, steps))
-        self.note("drag %d,%d to %d,%d" % (x, y, x2, y2))
-
-    def key(self):
-        key = self.rng.choice(KEYS)
-        self.s.xdo("key " + key)
-        self.note("key " + key)
+        self.act("mousemove %d %d mousedown 1 %s mouseup 1" % (x, y, " ".join(
+            "mousemove %d %d" % (x + (x2 - x) * i // 4, y + (y2 - y) * i // 4) for i in range(1, 5))))
 
     def stick(self):
         """A sticker of the book's pages taken and brought near its place,
@@ -151,7 +144,7 @@ class Monkey:
         if self.rng.random() < 0.2:
             self.ctl("post", PAGE_CLASS, WM_CANCELMODE, 0, 0)
             self.note("took %d, WM_CANCELMODE" % index)
-            return self.button()
+            return self.click(1, self.rng.choice(BUTTONS))
         page, px, py = PLACES[index]
         dx, dy = self.rng.randint(-24, 24), self.rng.randint(-24, 24)
         x, y = screen_point(index, (px + dx, py + dy))
@@ -179,8 +172,8 @@ class Monkey:
         self.ctl("restore", MAIN_CLASS)
         self.note("the book brought back")
 
-    EVENTS = ((click, 20), (lambda self: self.click(3), 8), (button, 20), (drag, 8), (key, 25), (stick, 15),
-              (away, 4))
+    EVENTS = ((click, 20), (lambda m: m.click(3), 8), (lambda m: m.click(1, m.rng.choice(BUTTONS)), 20), (drag, 8),
+              (lambda m: m.act("key " + m.rng.choice(KEYS)), 25), (stick, 15), (away, 4))
 
     def run(self, events):
         self.start()
