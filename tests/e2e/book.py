@@ -50,6 +50,11 @@ def read_ledger(data):
     return None if set(states) - {0, 1} else {i for i, s in enumerate(states) if s}
 
 
+def temporary_files(session):
+    """Temporary files left in the program folder or its save folder."""
+    return [n for n in os.listdir(session.folder) + os.listdir(session.file("save004")) if n.endswith(".tmp")]
+
+
 def read_files(session):
     """The ledger's used stickers and both pages' records; None for a damaged file."""
     return read_ledger(session.read(LEDGER_NAME)), [read_page(session.read(name)) for name in SAVE_NAMES]

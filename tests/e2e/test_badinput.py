@@ -10,7 +10,8 @@ import struct
 import time
 
 import harness
-from book import LEDGER_NAME as LEDGER, PLACES, SAVE_NAMES, Book, read_files, read_ledger, read_page
+from book import (LEDGER_NAME as LEDGER, PLACES, SAVE_NAMES, Book, read_files, read_ledger, read_page,
+                  temporary_files)
 from harness import SessionTest
 from screen import DIALOG_CLASS, OPTIONS_HINT_SHOWN, REST, ledger, page_file, sticker_name
 
@@ -202,8 +203,7 @@ class BadInput(SessionTest):
             self.assertEqual([], strays, "%s: stickers of the other page on page %d" % (labels, page + 1))
             self.assertEqual(len(set(stickers)), len(stickers), "%s: page %d" % (labels, page + 1))
         self.assertEqual(20, len(self.s.read(OPTIONS)), labels)
-        self.assertEqual([], [n for n in os.listdir(self.s.folder) + os.listdir(self.s.file("save004"))
-                              if n.endswith(".tmp")], labels)
+        self.assertEqual([], temporary_files(self.s), labels)
 
 
 if __name__ == "__main__":

@@ -7,7 +7,7 @@ import os
 import time
 
 import harness
-from book import LEDGER_NAME, PLACES, Book, read_files, screen_point, sticker_size
+from book import LEDGER_NAME, PLACES, Book, read_files, screen_point, sticker_size, temporary_files
 from harness import MAIN_CLASS, SessionTest, wait_until
 from screen import (CLEAR_NO, CLEAR_YES, COMMAND_BUTTONS, COUNTER_AT, DIALOG_CLASS, ENDING_QUIT,
                     INFO_OK, NEXT_PAGE, PAGE, PAGE_CLASS, PAGE_INDICATOR_AT,
@@ -70,6 +70,7 @@ class BookStory(SessionTest, Screens):
         wait_until(lambda: os.path.exists(self.s.file(LEDGER_NAME)), 20, 0.3, "the ledger, written last")
         self.assertEqual(options(hint=True), self.s.read("options04.dta"))
         self.assertBook((), [], "a first run's book")
+        self.assertEqual([], temporary_files(self.s), "the fresh files went through temporary files, leaving none")
         self.assertEqual(SCREEN_RECT, self.s.window_rect())
         self.assertEqual("Mossleaf 4", self.s.text("title"))
         shot = self.s.screenshot("title")
