@@ -223,6 +223,9 @@ class Session:
                     p.wait(10)
                 except (ProcessLookupError, subprocess.TimeoutExpired):
                     pass
+            for stream in (p.stdin, p.stdout):  # the helpers' pipes
+                if stream:
+                    stream.close()
         if os.path.exists(self.file("log.txt")):
             shutil.copy(self.file("log.txt"), os.path.join(ARTIFACTS, "%s-log.txt" % self.name))
         shutil.rmtree(self.root, ignore_errors=True)
