@@ -2,13 +2,9 @@
 // inside the file, missing files and folders, names under the program folder.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <string>
-#include <vector>
-
 #include "imaging/CFileManager.h"
 #include "imaging/CMemoryFile.h"
-#include "testing/PictureBytes.h"
+#include "testing/Pictures.h"
 #include "testing/TestFolder.h"
 
 namespace {
@@ -40,18 +36,15 @@ void ExpectSeeksAndReads(CFile& file, bool cutReported)
     EXPECT_EQ((Bytes{8, 9, 10, 11, 0xEE}), Bytes(got.begin(), got.begin() + 5));
 }
 
-class FileManagerTest : public ::testing::TestWithParam<bool> {
-protected:
-    void TearDown() override { CFileManager::SetProgramFolderPath(""); }
-    TestFolder folder_;
-};
+class FileManagerTest : public ::testing::TestWithParam<bool> {};
 
 TEST_P(FileManagerTest, ReadsSeeksAndWritesStayInsideTheFile)
 {
+    TestFolder folder;
     std::filesystem::create_directory("data004");
     WriteBytes("data004/twelve.bin", TWELVE);
     WriteBytes("empty.bin", {});
-    CFileManager::SetProgramFolderPath(folder_.path().string());
+    CFileManager::SetProgramFolderPath(".");
     CFileManager file(GetParam());
     EXPECT_EQ(nullptr, file.OpenRead("\\data004\\missing.bin"));
     ASSERT_NE(nullptr, file.OpenRead("\\data004\\twelve.bin")) << "a name under the program folder";
@@ -63,7 +56,6 @@ TEST_P(FileManagerTest, ReadsSeeksAndWritesStayInsideTheFile)
     BYTE byte = 0;
     EXPECT_FALSE(file.Read(&byte, 1, &count));
     EXPECT_TRUE(file.Close());
-
     ASSERT_NE(nullptr, file.OpenWrite("\\written.bin"));
     EXPECT_TRUE(file.Write("abcdef", 6, &count) && file.Write("gh", 2, nullptr) && file.Close());
     EXPECT_EQ((Bytes{'a', 'b', 'c', 'd', 'e', 'f', 'g', 'h'}), ReadBytes("written.bin"));
@@ -82,7 +74,7 @@ TEST(MemoryFileTest, ReadsLikeAMappedFileAndWritesOverItsBytes)
     ASSERT_NE(nullptr, written.OpenWrite("ignored"));
     DWORD count = 0;
     EXPECT_TRUE(written.Write("abc", 3, &count) && written.Seek(1, 0) && written.Write("XYZ", 3, nullptr));
-    EXPECT_EQ((std::vector<BYTE>{'a', 'X', 'Y', 'Z'}), written.Bytes());
+    EXPECT_EQ((Bytes{'a', 'X', 'Y', 'Z'}), written.Bytes());
 }
 
 TEST(FolderServicesTest, TheSaveFolderIsCreatedOnlyWhenAbsent)

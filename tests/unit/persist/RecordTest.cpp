@@ -1,12 +1,13 @@
+// Records: their bytes, reads that run short or meet impossible lengths, and
+// saves that an exception, a full disk, a held file or a kill interrupts.
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <filesystem>
 #include <functional>
 
 #include "persist/DeSerializer.h"
 #include "persist/Serializer.h"
-#include "testing/PictureBytes.h"
+#include "testing/Pictures.h"
 #include "testing/TestFolder.h"
 
 #ifdef _WIN32
@@ -32,26 +33,28 @@ std::string Caught(const std::function<void()>& action)
     return "(nothing thrown)";
 }
 
+// "page" holds the old contents that every interrupted save must leave.
 class RecordTest : public ::testing::Test {
 protected:
+    void SetUp() override { WriteBytes("page", old_); }
+    void ExpectOldFileWhole()
+    {
+        EXPECT_EQ(old_, ReadBytes("page"));
+        EXPECT_FALSE(std::filesystem::exists("page.tmp")) << "the temporary file is left behind";
+    }
     TestFolder folder_;
+    const Bytes old_ = {3, 0, 0, 0, 'o', 'l', 'd'};
 };
 
-// Also through the backslash names the program uses.
-TEST_F(RecordTest, LongsAndStringsHaveTheirByteLayout)
+TEST_F(RecordTest, LongsAndStringsHaveTheirByteLayoutAndAWriterCommitsAsItCloses)
 {
-    std::filesystem::create_directory("save004");
     {
-        Serializer out("save004\\records");
-        out.PutLong(1024);
-        out.PutString("abc");
-        out.PutLong(-1);
-        out.PutString("");
+        Serializer out("records");
+        out.PutLong(1024), out.PutString("abc"), out.PutLong(-1), out.PutString("");
     }
-    const Bytes expected = {0x00, 0x04, 0x00, 0x00, 0x03, 0x00, 0x00, 0x00, 0x61, 0x62, 0x63,
-                            0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x00, 0x00, 0x00};
-    EXPECT_EQ(expected, ReadBytes("save004/records"));
-    DeSerializer in("save004\\records");
+    EXPECT_EQ((Bytes{0x00, 0x04, 0x00, 0x00, 0x03, 0x00, 0x00, 0x00, 'a', 'b', 'c', 0xFF, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0}),
+              ReadBytes("records"));
+    DeSerializer in("records");
     EXPECT_EQ(1024, in.GetLong());
     EXPECT_EQ("abc", in.GetString());
     EXPECT_EQ(-1, in.GetLong());
@@ -62,13 +65,8 @@ TEST_F(RecordTest, ShortReadsAndImpossibleLengthsThrowFromAFileAndFromMemoryAlik
 {
     const std::string endOfFile = "DeSerializer::GetLong: end of file";
     const std::string tooLong = "DeSerializer::GetString: string longer than the file";
-    const struct {
-        const char* why;
-        Bytes bytes;
-        int whole; // longs of 42 read before the failing read
-        bool string;
-        std::string thrown;
-    } cases[] = {
+    // whole: longs of 42 read before the failing read of a long or a string.
+    const struct { const char* why; Bytes bytes; int whole; bool string; std::string thrown; } cases[] = {
         {"the end after a long", {0x2A, 0, 0, 0}, 1, false, endOfFile},
         {"half a long", {0x2A, 0, 0, 0, 0x01, 0x02, 0x03}, 1, false, endOfFile},
         {"two bytes", {0x01, 0x02}, 0, false, endOfFile},
@@ -97,28 +95,13 @@ TEST_F(RecordTest, ShortReadsAndImpossibleLengthsThrowFromAFileAndFromMemoryAlik
 TEST_F(RecordTest, OpenFailuresThrowTheirTexts)
 {
     std::filesystem::create_directory("a-folder");
-    EXPECT_EQ("DeSerializer::DeSerializer: unable to open: no-such-file",
-              Caught([] { DeSerializer in("no-such-file"); }));
-    EXPECT_EQ("Serializer::Serializer: couldn't open file",
-              Caught([] { Serializer out("no-such-folder/file"); }));
-    EXPECT_EQ("DeSerializer::DeSerializer: unable to open: a-folder",
-              Caught([] { DeSerializer in("a-folder"); }))
+    EXPECT_EQ("DeSerializer::DeSerializer: unable to open: no-such-file", Caught([] { DeSerializer in("no-such-file"); }));
+    EXPECT_EQ("Serializer::Serializer: couldn't open file", Caught([] { Serializer out("no-such-folder/file"); }));
+    EXPECT_EQ("DeSerializer::DeSerializer: unable to open: a-folder", Caught([] { DeSerializer in("a-folder"); }))
         << "a folder is not a readable file";
 }
 
-// The old contents of "page" are what every interrupted save must leave.
-class InterruptedSaveTest : public RecordTest {
-protected:
-    void SetUp() override { WriteBytes("page", old_); }
-    void ExpectOldFileWhole()
-    {
-        EXPECT_EQ(old_, ReadBytes("page"));
-        EXPECT_FALSE(std::filesystem::exists("page.tmp")) << "the temporary file is left behind";
-    }
-    const Bytes old_ = {3, 0, 0, 0, 'o', 'l', 'd'};
-};
-
-TEST_F(InterruptedSaveTest, AnExceptionOrAFailedWriteKeepsTheOldFileACommitReplacesItOnce)
+TEST_F(RecordTest, AnExceptionOrAFailedWriteKeepsTheOldFileACommitReplacesItOnce)
 {
     EXPECT_EQ("the owner gave up", Caught([] {
                   Serializer out("page");
@@ -126,14 +109,12 @@ TEST_F(InterruptedSaveTest, AnExceptionOrAFailedWriteKeepsTheOldFileACommitRepla
                   throw "the owner gave up";
               }));
     ExpectOldFileWhole();
-
     Serializer out("page");
     out.PutLong(7);
     out.setstate(std::ios::badbit); // as a full disk leaves the stream
     EXPECT_EQ("Serializer::PutLong: file write failed", Caught([&] { out.PutLong(8); }));
     EXPECT_EQ("Serializer::Commit: file write failed", Caught([&] { out.Commit(); }));
     ExpectOldFileWhole();
-
     Serializer done("page");
     done.PutLong(5);
     done.Commit();
@@ -142,7 +123,7 @@ TEST_F(InterruptedSaveTest, AnExceptionOrAFailedWriteKeepsTheOldFileACommitRepla
     EXPECT_THROW(done.PutLong(6), const char*) << "the writer is closed after its commit";
 }
 
-TEST_F(InterruptedSaveTest, AReplaceThatCannotHappenFailsAtOnceAndKeepsTheTarget)
+TEST_F(RecordTest, AReplaceThatCannotHappenFailsAtOnceAndKeepsTheTarget)
 {
     std::filesystem::create_directories("held/inside");
     const auto begun = std::chrono::steady_clock::now();
@@ -166,7 +147,7 @@ DWORD WINAPI LetGoLater(void* held)
     return CloseHandle(static_cast<HANDLE>(held));
 }
 
-TEST_F(InterruptedSaveTest, ASaveWaitsForAnotherProgramToLetGoOfTheFile)
+TEST_F(RecordTest, ASaveWaitsForAnotherProgramToLetGoOfTheFile)
 {
     HANDLE held = CreateFileA("page", GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(INVALID_HANDLE_VALUE, held);
@@ -180,7 +161,7 @@ TEST_F(InterruptedSaveTest, ASaveWaitsForAnotherProgramToLetGoOfTheFile)
     EXPECT_EQ((Bytes{3, 0, 0, 0, 'n', 'e', 'w'}), ReadBytes("page"));
 }
 #else
-TEST_F(InterruptedSaveTest, AProcessKilledPartWayKeepsTheOldFile)
+TEST_F(RecordTest, AProcessKilledPartWayKeepsTheOldFile)
 {
     const pid_t child = fork();
     ASSERT_GE(child, 0);
