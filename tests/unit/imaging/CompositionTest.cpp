@@ -121,7 +121,7 @@ TEST_F(CompositionTest, NothingIsShownOrPrintedWithoutABufferAndThePrintHasARoun
                   {{643, 483}, white}, {{0, 5}, white}, {{0, 6}, black}, {{322, 0}, black}, {{1, 200}, black},
                   {{2, 2}, black}, {{8, 2}, black}, {{9, 2}, GREY}, {{641, 481}, black}, {{322, 2}, GREY},
                   {{3, 9}, GREY}});
-    ExpectPixels(*GetBuffer(), "the screen buffer keeps its corners until recomposed", {{{0, 0}, black}, {{7, 0}, GREY}});
+    ExpectPixels(*GetBuffer(), "the screen keeps its corners till recomposed", {{{0, 0}, black}, {{7, 0}, GREY}});
 }
 
 TEST_F(CompositionTest, DepthChangesReSortAndMarkTheOldPlaceDirty)

@@ -127,7 +127,8 @@ void ExpectCopy(const CMemoryDIB& source, CMemoryDIB& dest, const Copy& c, bool 
     SCOPED_TRACE(testing::Message() << c.why << (mirror ? ", mirrored" : "") << ", key " << key);
     FillPicture(dest, BEFORE);
     TraceCapture trace;
-    (source.*(mirror ? &CMemoryDIB::CopyMirroredTo : &CMemoryDIB::CopyTo))(&dest, c.dx, c.dy, c.w, c.h, c.sx, c.sy, key);
+    const auto copy = mirror ? &CMemoryDIB::CopyMirroredTo : &CMemoryDIB::CopyTo;
+    (source.*copy)(&dest, c.dx, c.dy, c.w, c.h, c.sx, c.sy, key);
     const std::string log = trace.Take();
     EXPECT_EQ(c.refused ? 1 : 0, std::count(log.begin(), log.end(), '\n')) << "a refused rectangle is traced: " << log;
     for (int y = 0; y < dest.GetHeight(); ++y)

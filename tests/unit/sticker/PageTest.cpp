@@ -314,8 +314,9 @@ TEST_F(PageTest, AMissingOrDamagedLedgerResetsEverythingAndEmptiesBothPages)
         else
             Write(LEDGER, damaged[i]);
         const int read = ledger->ReadStickersUsed();
-        EXPECT_EQ(std::tuple(0, 224, SU_NOT_USED), std::tuple(read, StickersUsed::ms_StickersLeft, ledger->GetStickerUsed(3)));
-        EXPECT_EQ(std::tuple(LedgerBytes({}), PageBytes(), PageBytes()), std::tuple(Read(LEDGER), Read(PAGE1), Read(PAGE2)));
+        EXPECT_EQ(std::tuple(0, 224, SU_NOT_USED), std::tuple(read, ledger->ms_StickersLeft, ledger->GetStickerUsed(3)));
+        EXPECT_EQ(std::tuple(LedgerBytes({}), PageBytes(), PageBytes()),
+                  std::tuple(Read(LEDGER), Read(PAGE1), Read(PAGE2)));
     }
     const std::string log = trace.Take();
     const size_t text = log.rfind("catch: ", log.find("SU_VER is wrong: x")) + 7;

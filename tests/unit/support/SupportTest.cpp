@@ -15,8 +15,7 @@ namespace {
 
 unsigned long g_FakeMilliseconds = 0;
 std::vector<std::string> g_Shown;
-int g_Destroyed = 0;
-int g_ExitCode = -1;
+int g_Destroyed = 0, g_ExitCode = -1;
 
 TEST(LogTest, OffWritesNoFileOnLinesAppendWithTheirTimeAndArgumentsUnchanged)
 {
@@ -60,7 +59,7 @@ TEST(AssertTest, TheBoxNamesLineFileAndExpressionCancelClosesAndTheFatalFormExit
     EXPECT_EQ(1, g_Destroyed) << "Cancel destroys the main window";
     EXPECT_THROW(DoAssertFatal("ButtonSubclass.cpp", 30), int);
     SetAssertUi(AssertUi{nullptr, nullptr, nullptr});
-    EXPECT_EQ(1, g_ExitCode);
+    EXPECT_EQ(1, g_ExitCode) << "the fatal form exits with 1";
     ASSERT_EQ(3u, g_Shown.size());
     EXPECT_EQ("at line 412 in file WM_Messages.cpp: \"(stickersUsed) != NULL\": OK to continue.", g_Shown[0]);
     EXPECT_NE(std::string::npos, g_Shown[2].find("\"x\""));
