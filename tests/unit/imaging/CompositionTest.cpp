@@ -70,8 +70,9 @@ protected:
     CMemoryDIB page{20, 24};
 };
 
-TEST_F(CompositionTest, OnlyTheNewestRectangleAbsorbsAnOverlappingOne)
+TEST_F(CompositionTest, OnlyTheNewestRectangleAbsorbsAnOverlappingOneAndAllAreComposedBeforeAnyIsShown)
 {
+    ASSERT_TRUE(MakeBuffer(100, 80));
     const struct { const char* why; Rects added, dirty; } cases[] = {
         {"overlapping the newest", {{0, 0, 10, 10}, {5, 5, 20, 20}}, {{0, 0, 20, 20}}},
         {"overlapping only an older one", {{0, 0, 10, 10}, {30, 30, 40, 40}, {5, 5, 12, 12}},
@@ -79,20 +80,15 @@ TEST_F(CompositionTest, OnlyTheNewestRectangleAbsorbsAnOverlappingOne)
         {"touching is not overlapping", {{0, 0, 10, 10}, {10, 0, 20, 10}}, {{10, 0, 20, 10}, {0, 0, 10, 10}}},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.why);
         Add(c.added);
-        EXPECT_EQ(c.dirty, Dirty()) << c.why;
+        EXPECT_EQ(c.dirty, Dirty());
+        surface.blits.clear(), blitsWhenRendered.clear();
         FlushDirty(nullptr);
+        FlushDirty(nullptr);
+        EXPECT_EQ(std::vector<size_t>(c.dirty.size(), 0), blitsWhenRendered) << "all composed before any is shown, once";
+        EXPECT_EQ(c.dirty, surface.blits);
     }
-}
-
-TEST_F(CompositionTest, FlushComposesEveryRectangleBeforeShowingAnyAndShowsOnlyTheBuffersPart)
-{
-    ASSERT_TRUE(MakeBuffer(100, 80));
-    Add({{0, 0, 10, 10}, {30, 30, 40, 40}, {60, 0, 70, 5}});
-    FlushDirty(nullptr);
-    FlushDirty(nullptr);
-    EXPECT_EQ(std::vector<size_t>(3, 0), blitsWhenRendered) << "all composed before any is shown, once";
-    EXPECT_EQ((Rects{{60, 0, 70, 5}, {30, 30, 40, 40}, {0, 0, 10, 10}}), surface.blits);
     surface.blits.clear();
     for (RECT r : Rects{{90, 70, 130, 120}, {200, 0, 300, 50}})
         BlitToWindow(nullptr, &r);

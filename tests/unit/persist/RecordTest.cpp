@@ -22,6 +22,7 @@
 namespace {
 
 typedef std::vector<uint8_t> Bytes;
+const std::string COMMIT_FAILED = "Serializer::Commit: file write failed";
 
 std::string Caught(const std::function<void()>& action)
 {
@@ -103,17 +104,13 @@ TEST_F(RecordTest, OpenFailuresThrowTheirTexts)
 
 TEST_F(RecordTest, AnExceptionOrAFailedWriteKeepsTheOldFileACommitReplacesItOnce)
 {
-    EXPECT_EQ("the owner gave up", Caught([] {
-                  Serializer out("page");
-                  out.PutString("new contents");
-                  throw "the owner gave up";
-              }));
+    EXPECT_EQ("given up", Caught([] { Serializer out("page"); out.PutString("new contents"); throw "given up"; }));
     ExpectOldFileWhole();
     Serializer out("page");
     out.PutLong(7);
     out.setstate(std::ios::badbit); // as a full disk leaves the stream
     EXPECT_EQ("Serializer::PutLong: file write failed", Caught([&] { out.PutLong(8); }));
-    EXPECT_EQ("Serializer::Commit: file write failed", Caught([&] { out.Commit(); }));
+    EXPECT_EQ(COMMIT_FAILED, Caught([&] { out.Commit(); }));
     ExpectOldFileWhole();
     Serializer done("page");
     done.PutLong(5);
@@ -127,11 +124,8 @@ TEST_F(RecordTest, AReplaceThatCannotHappenFailsAtOnceAndKeepsTheTarget)
 {
     std::filesystem::create_directories("held/inside");
     const auto begun = std::chrono::steady_clock::now();
-    EXPECT_EQ("Serializer::Commit: file write failed", Caught([] {
-                  Serializer out("held");
-                  out.PutLong(1);
-                  out.Commit();
-              })) << "moving a file over a folder must fail";
+    EXPECT_EQ(COMMIT_FAILED, Caught([] { Serializer out("held"); out.PutLong(1), out.Commit(); }))
+        << "moving a file over a folder must fail";
     EXPECT_LT(std::chrono::steady_clock::now() - begun, std::chrono::milliseconds(500))
         << "retried although a folder never lets go";
     EXPECT_TRUE(std::filesystem::is_directory("held/inside"));

@@ -47,12 +47,9 @@ TEST(LogTest, OffWritesNoFileOnLinesAppendWithTheirTimeAndArgumentsUnchanged)
 
 TEST(AssertTest, TheBoxNamesLineFileAndExpressionCancelClosesAndTheFatalFormExits)
 {
-    SetAssertUi(AssertUi{[](const char* text) {
-                             g_Shown.push_back(text);
-                             return g_Shown.size() > 1; // Cancel from the second on
-                         },
-                         [] { ++g_Destroyed; },
-                         [](int code) { throw g_ExitCode = code; }});
+    // Cancel from the second box on.
+    SetAssertUi(AssertUi{[](const char* text) { return g_Shown.push_back(text), g_Shown.size() > 1; },
+                         [] { ++g_Destroyed; }, [](int code) { throw g_ExitCode = code; }});
     DoAssert("(stickersUsed) != NULL", "WM_Messages.cpp", 412);
     EXPECT_EQ(0, g_Destroyed);
     DoAssert("animView", "AnimView.cpp", 9);
