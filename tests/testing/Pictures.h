@@ -41,13 +41,13 @@ struct PictureFields {
     uint32_t colours = 0; // colour-table entries between the header and the pixels
     char magic[2] = {'Y', '5'};
     int64_t pixelBytes = -1; // -1: as many as the rows need
+    int64_t colour = -1;     // of every pixel; -1: pixel byte i is (i * 7 + 1) & 0xFF, so every row differs
 };
 
-// Pixel byte i gets (i * 7 + 1) & 0xFF, so every row differs.
 inline std::vector<uint8_t> PictureBytes(const PictureFields& f)
 {
-    const int64_t rows = f.height < 0 ? -int64_t(f.height) : f.height;
-    const int64_t pixels = f.pixelBytes >= 0 ? f.pixelBytes : (int64_t(f.width) * f.bitCount + 31) / 32 * 4 * rows;
+    const int64_t row = (int64_t(f.width) * f.bitCount + 31) / 32 * 4; // bytes, padded to four
+    const int64_t pixels = f.pixelBytes >= 0 ? f.pixelBytes : row * (f.height < 0 ? -int64_t(f.height) : f.height);
     const uint32_t offset = 14 + f.headerSize + 4 * f.colours;
     std::vector<uint8_t> bytes = {uint8_t(f.magic[0]), uint8_t(f.magic[1])};
     for (uint32_t value : {offset + uint32_t(pixels), 0u, offset, f.headerSize, uint32_t(f.width), uint32_t(f.height)})
@@ -58,8 +58,8 @@ inline std::vector<uint8_t> PictureBytes(const PictureFields& f)
     bytes.resize(14 + f.headerSize);
     for (uint32_t c = 0; c < f.colours; ++c)
         PutLong(bytes, 0x00010101u * (c & 0xFF));
-    for (int64_t i = 0; i < pixels; ++i)
-        bytes.push_back(static_cast<uint8_t>(i * 7 + 1));
+    for (int64_t i = 0; i < pixels; ++i) // stored blue first
+        bytes.push_back(static_cast<uint8_t>(f.colour < 0 ? i * 7 + 1 : f.colour >> (8 * (2 - i % row % 3))));
     return bytes;
 }
 
@@ -86,12 +86,5 @@ inline COLORREF PixelOf(const CMemoryDIB& picture, int x, int y)
 // A w x h picture of one colour as a "Y5" file at a native path.
 inline bool WritePictureFile(const std::string& path, int w, int h, COLORREF colour)
 {
-    CMemoryDIB picture(w, h);
-    FillPicture(picture, colour);
-    const uint32_t header[3] = {54 + picture.GetImageSize(), 0, 54};
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write("Y5", 2).write(reinterpret_cast<const char*>(header), 12);
-    out.write(reinterpret_cast<const char*>(&picture.GetBitmapInfo()->bmiHeader), 40);
-    out.write(reinterpret_cast<const char*>(picture.GetBits()), picture.GetImageSize());
-    return static_cast<bool>(out);
+    return WriteBytes(path, PictureBytes({w, h, 24, 0, 40, 0, {'Y', '5'}, -1, colour}));
 }
