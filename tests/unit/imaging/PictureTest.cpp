@@ -113,7 +113,9 @@ protected:
     DWORD size = 0;
 };
 
-TEST_F(PictureReaderTest, TheMemoryPictureTakesA24BitFileWithItsTopRowLastAndBlueFirst)
+// The memory picture takes 24 bits, its top row last and blue first; the
+// section every uncompressed depth, a short colour table filled with black.
+TEST_F(PictureReaderTest, GoodFilesAreTakenByTheReaderForTheirDepth)
 {
     const std::vector<uint8_t> bytes = PictureBytes({3, 2});
     CMemoryFile file(bytes);
@@ -121,10 +123,6 @@ TEST_F(PictureReaderTest, TheMemoryPictureTakesA24BitFileWithItsTopRowLastAndBlu
     ASSERT_TRUE(picture.ReadFrom(file)) << trace.Take();
     EXPECT_EQ(0, std::memcmp(&bytes[54 + 12], picture.PixelAddress(0, 0), 12)) << "the top row comes last";
     EXPECT_EQ(RGB(bytes[54 + 8], bytes[54 + 7], bytes[54 + 6]), PixelOf(picture, 2, 1));
-}
-
-TEST_F(PictureReaderTest, TheSectionTakesUncompressedDepthsAndFillsAShortColourTable)
-{
     const struct { PictureFields fields; DWORD pixelSize; } cases[] = {
         {{5, 3}, 16 * 3}, {{5, 3, 8, 0, 40, 256}, 8 * 3}, {{5, 3, 8, 0, 40, 4}, 8 * 3},
         {{9, 3, 4, 0, 40, 16}, 8 * 3}, {{33, 3, 1, 0, 40, 2}, 8 * 3}, {{3, 3, 32}, 12 * 3},
