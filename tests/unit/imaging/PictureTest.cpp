@@ -1,64 +1,135 @@
-// Pictures: both readers on good and damaged files (the memory picture's, and
-// the header checks of the DIB-section reader that decide what GDI may read),
-// and the memory picture's rectangle copies the page is composed with, plain
-// and mirrored, keyed, in part, and refused outside either picture, each
-// checked pixel by pixel against what the copy should have done.
+// Pictures and the files they come from: reads, seeks and writes of mapped,
+// plain and in-memory files, both picture readers on good and damaged files,
+// and the memory picture's rectangle copies checked pixel by pixel.
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdint>
 #include <cstring>
-#include <vector>
 
 #include "imaging/CDIBSection.h"
-#include "imaging/CMemoryDIB.h"
+#include "imaging/CFileManager.h"
 #include "imaging/CMemoryFile.h"
-#include "testing/PictureBytes.h"
 #include "testing/Pictures.h"
-#include "testing/TraceCapture.h"
+#include "testing/TestFolder.h"
 
 namespace {
 
+using Bytes = std::vector<uint8_t>;
+const Bytes TWELVE = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
+
+// Reads and seeks of a twelve-byte file, each seek from where the one before
+// left it; a read cut by the end is reported as failed by the mapped reads only.
+void ExpectSeeksAndReads(CFile& file, bool cutReported)
+{
+    Bytes got(12, 0xEE);
+    DWORD count = 0;
+    EXPECT_TRUE(file.Read(got.data(), 12, &count));
+    EXPECT_EQ(TWELVE, got);
+    EXPECT_FALSE(file.Read(got.data(), 1, &count)) << "nothing is left";
+    EXPECT_EQ(0u, count);
+    const struct { const char* why; long offset; int origin; bool ok; DWORD position; } seeks[] = {
+        {"back from the end", 4, 2, true, 8}, {"back from here", -3, 1, true, 5}, {"past the end", 20, 0, false, 12},
+        {"before the start", -20, 1, false, 0}, {"unknown origin", 1, 3, false, 0}, {"from the start", 8, 0, true, 8},
+    };
+    for (const auto& s : seeks) {
+        EXPECT_EQ(s.ok, file.Seek(s.offset, s.origin)) << s.why;
+        EXPECT_EQ(s.position, file.GetPosition()) << s.why;
+    }
+    got.assign(10, 0xEE);
+    EXPECT_EQ(!cutReported, file.Read(got.data(), 10, &count));
+    EXPECT_EQ(4u, count);
+    EXPECT_EQ((Bytes{8, 9, 10, 11, 0xEE}), Bytes(got.begin(), got.begin() + 5));
+}
+
+class FileManagerTest : public ::testing::TestWithParam<bool> {};
+
+TEST_P(FileManagerTest, ReadsSeeksAndWritesStayInsideTheFile)
+{
+    TestFolder folder;
+    std::filesystem::create_directory("data004");
+    WriteBytes("data004/twelve.bin", TWELVE);
+    WriteBytes("empty.bin", {});
+    CFileManager::SetProgramFolderPath(".");
+    CFileManager file(GetParam());
+    EXPECT_EQ(nullptr, file.OpenRead("\\data004\\missing.bin"));
+    ASSERT_NE(nullptr, file.OpenRead("\\data004\\twelve.bin")) << "a name under the program folder";
+    EXPECT_EQ(12u, file.GetSize());
+    ExpectSeeksAndReads(file, GetParam());
+    EXPECT_TRUE(file.Close());
+    ASSERT_NE(nullptr, file.OpenRead("\\empty.bin"));
+    DWORD count = 0;
+    BYTE byte = 0;
+    EXPECT_FALSE(file.Read(&byte, 1, &count));
+    EXPECT_TRUE(file.Close());
+    ASSERT_NE(nullptr, file.OpenWrite("\\written.bin"));
+    EXPECT_TRUE(file.Write("abcdef", 6, &count) && file.Write("gh", 2, nullptr) && file.Close());
+    EXPECT_EQ((Bytes{'a', 'b', 'c', 'd', 'e', 'f', 'g', 'h'}), ReadBytes("written.bin"));
+    EXPECT_FALSE(file.Write("x", 1, nullptr)) << "nothing is open";
+    EXPECT_EQ(nullptr, file.OpenWrite("\\no-such-folder\\x.bin"));
+}
+
+INSTANTIATE_TEST_SUITE_P(MappedAndPlain, FileManagerTest, ::testing::Bool());
+
+TEST(MemoryFileTest, ReadsLikeAMappedFileAndWritesOverItsBytes)
+{
+    CMemoryFile file(TWELVE.data(), TWELVE.size());
+    ASSERT_NE(nullptr, file.OpenRead("ignored"));
+    ExpectSeeksAndReads(file, true);
+    CMemoryFile written;
+    ASSERT_NE(nullptr, written.OpenWrite("ignored"));
+    DWORD count = 0;
+    EXPECT_TRUE(written.Write("abc", 3, &count) && written.Seek(1, 0) && written.Write("XYZ", 3, nullptr));
+    EXPECT_EQ((Bytes{'a', 'X', 'Y', 'Z'}), written.Bytes());
+}
+
+TEST(FolderServicesTest, TheSaveFolderIsCreatedOnlyWhenAbsent)
+{
+    TestFolder folder;
+    CFileManager::CheckForAndCreateDirectory("save004");
+    EXPECT_TRUE(CFileManager::IsDirectory("save004"));
+    WriteBytes("save004/page01.sav", {1, 2, 3});
+    CFileManager::CheckForAndCreateDirectory("save004");
+    EXPECT_EQ((Bytes{1, 2, 3}), ReadBytes("save004/page01.sav")) << "an existing folder is left alone";
+    WriteBytes("plain", {1});
+    CFileManager::CheckForAndCreateDirectory("plain");
+    EXPECT_FALSE(CFileManager::IsDirectory("plain")) << "a plain file blocks the folder silently";
+}
+
 class PictureReaderTest : public ::testing::Test {
 protected:
-    // The section's verdict on the bytes; its trace joined into *trace.
-    bool ReadSection(const std::vector<uint8_t>& bytes, std::vector<BYTE>* info, DWORD* size, std::string* trace)
+    // The section's verdict on the bytes, what it read left in info and size.
+    bool ReadSection(const std::vector<uint8_t>& bytes)
     {
         CMemoryFile file(bytes);
-        const bool ok = CDIBSection::ReadInfo(file, info, size);
+        info.clear();
+        const bool ok = CDIBSection::ReadInfo(file, &info, &size);
         if (ok) {
-            EXPECT_EQ(bytes.size() - *size, file.GetPosition()) << "the file stands at the pixel data";
+            EXPECT_EQ(bytes.size() - size, file.GetPosition()) << "the file stands at the pixel data";
         }
-        *trace = Joined(trace_.Take());
         return ok;
     }
-    TraceCapture trace_;
+    TraceCapture trace;
+    std::vector<BYTE> info;
+    DWORD size = 0;
 };
 
-TEST_F(PictureReaderTest, TheMemoryPictureTakesA24BitFileWithItsTopRowLast)
+// The memory picture takes 24 bits, its top row last and blue first; the
+// section every uncompressed depth, a short colour table filled with black.
+TEST_F(PictureReaderTest, GoodFilesAreTakenByTheReaderForTheirDepth)
 {
     const std::vector<uint8_t> bytes = PictureBytes({3, 2});
     CMemoryFile file(bytes);
     CMemoryDIB picture(1, 1);
-    ASSERT_TRUE(picture.ReadFrom(file)) << Joined(trace_.Take());
+    ASSERT_TRUE(picture.ReadFrom(file)) << trace.Take();
     EXPECT_EQ(0, std::memcmp(&bytes[54 + 12], picture.PixelAddress(0, 0), 12)) << "the top row comes last";
-    COLORREF colour = 0;
-    EXPECT_TRUE(picture.GetPixel(2, 1, &colour));
-    EXPECT_EQ(RGB(bytes[54 + 8], bytes[54 + 7], bytes[54 + 6]), colour) << "stored blue first";
-}
-
-TEST_F(PictureReaderTest, TheSectionTakesUncompressedDepthsAndFillsAShortColourTable)
-{
+    EXPECT_EQ(RGB(bytes[54 + 8], bytes[54 + 7], bytes[54 + 6]), PixelOf(picture, 2, 1));
     const struct { PictureFields fields; DWORD pixelSize; } cases[] = {
         {{5, 3}, 16 * 3}, {{5, 3, 8, 0, 40, 256}, 8 * 3}, {{5, 3, 8, 0, 40, 4}, 8 * 3},
         {{9, 3, 4, 0, 40, 16}, 8 * 3}, {{33, 3, 1, 0, 40, 2}, 8 * 3}, {{3, 3, 32}, 12 * 3},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.fields.bitCount << " bits, " << c.fields.colours << " colours");
-        std::vector<BYTE> info;
-        DWORD size = 0;
-        std::string trace;
-        ASSERT_TRUE(ReadSection(PictureBytes(c.fields), &info, &size, &trace)) << trace;
+        ASSERT_TRUE(ReadSection(PictureBytes(c.fields))) << trace.Take();
         EXPECT_EQ(c.pixelSize, size);
         const size_t table = c.fields.bitCount <= 8 ? size_t(1) << c.fields.bitCount : 0;
         ASSERT_EQ(40 + 4 * table, info.size());
@@ -74,7 +145,7 @@ TEST_F(PictureReaderTest, EachDamageIsRefusedForItsReason)
 {
     const char* not24 = "Not a 24-bit";
     // keep: bytes kept of the file; offset: of the pixels, 0 as written.
-    const struct { const char* what; PictureFields fields; const char* memory, *section; size_t keep = SIZE_MAX;
+    const struct { const char* what; PictureFields fields; const char *memory, *section; size_t keep = SIZE_MAX;
                    uint32_t offset = 0; } cases[] = {
         {"empty", {}, "Not a bitmap file", "Bad file read", 0},
         {"13 bytes", {}, "Not a bitmap file", "Bad file read", 13},
@@ -105,21 +176,17 @@ TEST_F(PictureReaderTest, EachDamageIsRefusedForItsReason)
             CMemoryDIB picture(2, 2);
             picture.PixelAddress(1, 1)[0] = 9;
             EXPECT_FALSE(picture.ReadFrom(file));
-            const std::string trace = Joined(trace_.Take());
-            EXPECT_NE(std::string::npos, trace.find(c.memory)) << trace;
+            EXPECT_PRED_FORMAT2(testing::IsSubstring, c.memory, trace.Take());
             EXPECT_EQ(9, picture.PixelAddress(1, 1)[0]) << "the picture is kept";
         }
-        std::vector<BYTE> info;
-        DWORD size = 0;
-        std::string trace;
         if (c.section) {
-            EXPECT_FALSE(ReadSection(bytes, &info, &size, &trace));
-            EXPECT_NE(std::string::npos, trace.find(c.section)) << trace;
+            EXPECT_FALSE(ReadSection(bytes));
+            EXPECT_PRED_FORMAT2(testing::IsSubstring, c.section, trace.Take());
         }
     }
 }
 
-const COLORREF MAGENTA = 0xFF00FF;
+const COLORREF MAGENTA = 0xFF00FF, BEFORE = 0x123456;
 
 struct Copy { const char* why; int dx, dy, w, h, sx, sy; bool refused; };
 
@@ -138,55 +205,40 @@ void PaintPattern(CMemoryDIB& picture)
 
 void ExpectCopy(const CMemoryDIB& source, CMemoryDIB& dest, const Copy& c, bool mirror, int key)
 {
-    SCOPED_TRACE(testing::Message() << c.why << (mirror ? ", mirrored" : ""));
-    std::vector<COLORREF> before;
-    for (int y = 0; y < dest.GetHeight(); ++y)
-        for (int x = 0; x < dest.GetWidth(); ++x)
-            before.push_back(PixelOf(dest, x, y));
+    SCOPED_TRACE(testing::Message() << c.why << (mirror ? ", mirrored" : "") << ", key " << key);
+    FillPicture(dest, BEFORE);
     TraceCapture trace;
-    if (mirror)
-        source.CopyMirroredTo(&dest, c.dx, c.dy, c.w, c.h, c.sx, c.sy, key);
-    else
-        source.CopyTo(&dest, c.dx, c.dy, c.w, c.h, c.sx, c.sy, key);
-    EXPECT_EQ(c.refused ? 1u : 0u, trace.Take().size()) << "a refused rectangle is traced";
+    const auto copy = mirror ? &CMemoryDIB::CopyMirroredTo : &CMemoryDIB::CopyTo;
+    (source.*copy)(&dest, c.dx, c.dy, c.w, c.h, c.sx, c.sy, key);
+    const std::string log = trace.Take();
+    EXPECT_EQ(c.refused ? 1 : 0, std::count(log.begin(), log.end(), '\n')) << "a refused rectangle is traced: " << log;
     for (int y = 0; y < dest.GetHeight(); ++y)
         for (int x = 0; x < dest.GetWidth(); ++x) {
             const int i = x - c.dx, j = y - c.dy;
-            COLORREF want = before[y * dest.GetWidth() + x];
-            if (!c.refused && i >= 0 && i < c.w && j >= 0 && j < c.h) {
-                const COLORREF from = PixelOf(source, mirror ? source.GetWidth() - 1 - (c.sx + i) : c.sx + i, c.sy + j);
-                if (static_cast<int>(from) != key)
-                    want = from;
-            }
-            ASSERT_EQ(want, PixelOf(dest, x, y)) << x << ", " << y;
+            const bool inside = !c.refused && i >= 0 && i < c.w && j >= 0 && j < c.h;
+            const COLORREF from =
+                inside ? PixelOf(source, mirror ? source.GetWidth() - 1 - c.sx - i : c.sx + i, c.sy + j) : BEFORE;
+            ASSERT_EQ(static_cast<int>(from) == key ? BEFORE : from, PixelOf(dest, x, y)) << x << ", " << y;
         }
 }
 
-TEST(MemoryDIBTest, WholeKeyedCopiesFollowThePixelRuleForEveryRunPattern)
+TEST(MemoryDIBTest, CopiesFollowThePixelRuleAndRectanglesOutsideEitherPictureAreRefused)
 {
-    // Widths with and without row padding.
-    for (int width : {4, 9, 17, 37}) {
-        CMemoryDIB source(width, 3);
-        CMemoryDIB dest(width, 3);
+    for (int width : {4, 9, 17, 37}) { // whole, with and without row padding
+        CMemoryDIB source(width, 3), dest(width, 3);
         PaintPattern(source);
-        const Copy whole = {"whole", 0, 0, width, 3, 0, 0, false};
-        ExpectCopy(source, dest, whole, false, MAGENTA);
-        ExpectCopy(source, dest, whole, true, MAGENTA);
+        for (bool mirror : {false, true})
+            ExpectCopy(source, dest, {"whole", 0, 0, width, 3, 0, 0, false}, mirror, MAGENTA);
     }
-}
-
-TEST(MemoryDIBTest, PartsAreCopiedAndRectanglesOutsideEitherPictureRefused)
-{
-    const Copy copies[] = {
+    const Copy parts[] = {
         {"a part, moved", 2, 2, 3, 2, 1, 2, false}, {"nothing to copy", 0, 0, 0, 3, 0, 0, false},
         {"wider than the source", 0, 0, 7, 1, 0, 0, true}, {"past the destination's right", 5, 0, 4, 1, 0, 0, true},
         {"past the destination's bottom", 0, 6, 1, 2, 0, 0, true}, {"before the destination", -1, 0, 2, 2, 0, 0, true},
         {"before the source", 0, 0, 2, 2, -1, 0, true}, {"negative width", 0, 0, -2, 2, 0, 0, true},
     };
-    CMemoryDIB source(6, 5);
-    CMemoryDIB dest(8, 7);
+    CMemoryDIB source(6, 5), dest(8, 7);
     PaintPattern(source);
-    for (const Copy& c : copies)
+    for (const Copy& c : parts)
         for (bool mirror : {false, true})
             for (int key : {-1, static_cast<int>(MAGENTA)})
                 ExpectCopy(source, dest, c, mirror, key);

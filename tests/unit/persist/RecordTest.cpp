@@ -1,12 +1,13 @@
+// Records: reads that run short or meet impossible lengths, and
+// saves that an exception, a full disk, a held file or a kill interrupts.
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <filesystem>
 #include <functional>
 
 #include "persist/DeSerializer.h"
 #include "persist/Serializer.h"
-#include "testing/PictureBytes.h"
+#include "testing/Pictures.h"
 #include "testing/TestFolder.h"
 
 #ifdef _WIN32
@@ -21,6 +22,7 @@
 namespace {
 
 typedef std::vector<uint8_t> Bytes;
+const std::string COMMIT_FAILED = "Serializer::Commit: file write failed";
 
 std::string Caught(const std::function<void()>& action)
 {
@@ -32,43 +34,25 @@ std::string Caught(const std::function<void()>& action)
     return "(nothing thrown)";
 }
 
+// "page" holds the old contents that every interrupted save must leave.
 class RecordTest : public ::testing::Test {
 protected:
-    TestFolder folder_;
-};
-
-// Also through the backslash names the program uses.
-TEST_F(RecordTest, LongsAndStringsHaveTheirByteLayout)
-{
-    std::filesystem::create_directory("save004");
+    void SetUp() override { WriteBytes("page", old_); }
+    void ExpectOldFileWhole()
     {
-        Serializer out("save004\\records");
-        out.PutLong(1024);
-        out.PutString("abc");
-        out.PutLong(-1);
-        out.PutString("");
+        EXPECT_EQ(old_, ReadBytes("page"));
+        EXPECT_FALSE(std::filesystem::exists("page.tmp")) << "the temporary file is left behind";
     }
-    const Bytes expected = {0x00, 0x04, 0x00, 0x00, 0x03, 0x00, 0x00, 0x00, 0x61, 0x62, 0x63,
-                            0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x00, 0x00, 0x00};
-    EXPECT_EQ(expected, ReadBytes("save004/records"));
-    DeSerializer in("save004\\records");
-    EXPECT_EQ(1024, in.GetLong());
-    EXPECT_EQ("abc", in.GetString());
-    EXPECT_EQ(-1, in.GetLong());
-    EXPECT_EQ("", in.GetString()) << "a string up to the very end";
-}
+    TestFolder folder_;
+    const Bytes old_ = {3, 0, 0, 0, 'o', 'l', 'd'};
+};
 
 TEST_F(RecordTest, ShortReadsAndImpossibleLengthsThrowFromAFileAndFromMemoryAlike)
 {
     const std::string endOfFile = "DeSerializer::GetLong: end of file";
     const std::string tooLong = "DeSerializer::GetString: string longer than the file";
-    const struct {
-        const char* why;
-        Bytes bytes;
-        int whole; // longs of 42 read before the failing read
-        bool string;
-        std::string thrown;
-    } cases[] = {
+    // whole: longs of 42 read before the failing read of a long or a string.
+    const struct { const char* why; Bytes bytes; int whole; bool string; std::string thrown; } cases[] = {
         {"the end after a long", {0x2A, 0, 0, 0}, 1, false, endOfFile},
         {"half a long", {0x2A, 0, 0, 0, 0x01, 0x02, 0x03}, 1, false, endOfFile},
         {"two bytes", {0x01, 0x02}, 0, false, endOfFile},
@@ -97,60 +81,41 @@ TEST_F(RecordTest, ShortReadsAndImpossibleLengthsThrowFromAFileAndFromMemoryAlik
 TEST_F(RecordTest, OpenFailuresThrowTheirTexts)
 {
     std::filesystem::create_directory("a-folder");
-    EXPECT_EQ("DeSerializer::DeSerializer: unable to open: no-such-file",
-              Caught([] { DeSerializer in("no-such-file"); }));
-    EXPECT_EQ("Serializer::Serializer: couldn't open file",
-              Caught([] { Serializer out("no-such-folder/file"); }));
-    EXPECT_EQ("DeSerializer::DeSerializer: unable to open: a-folder",
-              Caught([] { DeSerializer in("a-folder"); }))
+    EXPECT_EQ("DeSerializer::DeSerializer: unable to open: nothing", Caught([] { DeSerializer in("nothing"); }));
+    EXPECT_EQ("Serializer::Serializer: couldn't open file", Caught([] { Serializer out("no-such-folder/file"); }));
+    EXPECT_EQ("DeSerializer::DeSerializer: unable to open: a-folder", Caught([] { DeSerializer in("a-folder"); }))
         << "a folder is not a readable file";
 }
 
-// The old contents of "page" are what every interrupted save must leave.
-class InterruptedSaveTest : public RecordTest {
-protected:
-    void SetUp() override { WriteBytes("page", old_); }
-    void ExpectOldFileWhole()
-    {
-        EXPECT_EQ(old_, ReadBytes("page"));
-        EXPECT_FALSE(std::filesystem::exists("page.tmp")) << "the temporary file is left behind";
-    }
-    const Bytes old_ = {3, 0, 0, 0, 'o', 'l', 'd'};
-};
-
-TEST_F(InterruptedSaveTest, AnExceptionOrAFailedWriteKeepsTheOldFileACommitReplacesItOnce)
+TEST_F(RecordTest, AnExceptionOrAFailedWriteKeepsTheOldFileACommitOrTheCloseReplacesIt)
 {
-    EXPECT_EQ("the owner gave up", Caught([] {
-                  Serializer out("page");
-                  out.PutString("new contents");
-                  throw "the owner gave up";
-              }));
+    EXPECT_EQ("given up", Caught([] { Serializer out("page"); out.PutString("new contents"); throw "given up"; }));
     ExpectOldFileWhole();
-
     Serializer out("page");
     out.PutLong(7);
     out.setstate(std::ios::badbit); // as a full disk leaves the stream
     EXPECT_EQ("Serializer::PutLong: file write failed", Caught([&] { out.PutLong(8); }));
-    EXPECT_EQ("Serializer::Commit: file write failed", Caught([&] { out.Commit(); }));
+    EXPECT_EQ(COMMIT_FAILED, Caught([&] { out.Commit(); }));
     ExpectOldFileWhole();
-
     Serializer done("page");
     done.PutLong(5);
     done.Commit();
     EXPECT_NO_THROW(done.Commit()) << "a second commit changes nothing";
     EXPECT_EQ((Bytes{5, 0, 0, 0}), ReadBytes("page"));
     EXPECT_THROW(done.PutLong(6), const char*) << "the writer is closed after its commit";
+    {
+        Serializer closed("page");
+        closed.PutLong(-1), closed.PutString("");
+    }
+    EXPECT_EQ((Bytes{0xFF, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0}), ReadBytes("page")) << "committed as it closes";
 }
 
-TEST_F(InterruptedSaveTest, AReplaceThatCannotHappenFailsAtOnceAndKeepsTheTarget)
+TEST_F(RecordTest, AReplaceThatCannotHappenFailsAtOnceAndKeepsTheTarget)
 {
     std::filesystem::create_directories("held/inside");
     const auto begun = std::chrono::steady_clock::now();
-    EXPECT_EQ("Serializer::Commit: file write failed", Caught([] {
-                  Serializer out("held");
-                  out.PutLong(1);
-                  out.Commit();
-              })) << "moving a file over a folder must fail";
+    EXPECT_EQ(COMMIT_FAILED, Caught([] { Serializer out("held"); out.PutLong(1), out.Commit(); }))
+        << "moving a file over a folder must fail";
     EXPECT_LT(std::chrono::steady_clock::now() - begun, std::chrono::milliseconds(500))
         << "retried although a folder never lets go";
     EXPECT_TRUE(std::filesystem::is_directory("held/inside"));
@@ -166,7 +131,7 @@ DWORD WINAPI LetGoLater(void* held)
     return CloseHandle(static_cast<HANDLE>(held));
 }
 
-TEST_F(InterruptedSaveTest, ASaveWaitsForAnotherProgramToLetGoOfTheFile)
+TEST_F(RecordTest, ASaveWaitsForAnotherProgramToLetGoOfTheFile)
 {
     HANDLE held = CreateFileA("page", GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(INVALID_HANDLE_VALUE, held);
@@ -180,7 +145,7 @@ TEST_F(InterruptedSaveTest, ASaveWaitsForAnotherProgramToLetGoOfTheFile)
     EXPECT_EQ((Bytes{3, 0, 0, 0, 'n', 'e', 'w'}), ReadBytes("page"));
 }
 #else
-TEST_F(InterruptedSaveTest, AProcessKilledPartWayKeepsTheOldFile)
+TEST_F(RecordTest, AProcessKilledPartWayKeepsTheOldFile)
 {
     const pid_t child = fork();
     ASSERT_GE(child, 0);

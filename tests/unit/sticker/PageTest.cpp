@@ -1,14 +1,11 @@
-// The page as a child uses it and its files: page files written and read
-// back, the carried sticker and where it sticks, the page composed, the
-// stickers-used ledger, the mend at start and the order saves replace files.
+// The page as a child uses it and its files: pages written and read back, the
+// carried sticker and where it sticks, the page composed, the stickers-used
+// ledger, the mend at start and the order saves replace files in.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <array>
-#include <filesystem>
 #include <functional>
-#include <string>
-#include <vector>
 
 #include "imaging/CFileManager.h"
 #include "imaging/CSprite.h"
@@ -25,66 +22,32 @@
 #include "sticker/StickerOverPosition.h"
 #include "sticker/StickersUsed.h"
 #include "testing/FakeBufferSurface.h"
-#include "testing/PictureBytes.h"
 #include "testing/Pictures.h"
 #include "testing/TestFolder.h"
-#include "testing/TraceCapture.h"
 
 namespace {
 
 typedef std::vector<uint8_t> Bytes;
 typedef std::vector<std::array<int, 5>> Records; // index, x, y, depth, mirrored
-const COLORREF BACKGROUND_COLOUR = 0x204060;
-const COLORREF STICKER_COLOUR = 0x0000FF;
-const COLORREF CORNER_COLOUR = 0x00FF00;
-const int STICKER_W = 60;
-const int STICKER_H = 40;
-const std::string LEDGER = "\\save004\\page00.sav";
-const std::string PAGE1 = "\\save004\\page01.sav";
-const std::string PAGE2 = "\\save004\\page02.sav";
+const COLORREF BACKGROUND = 0x204060, STICKER = 0x0000FF, CORNER = 0x00FF00;
+const int STICKER_W = 60, STICKER_H = 40;
+// Under the program folder, which is the test's own folder ".".
+const std::string LEDGER = ".\\save004\\page00.sav", PAGE1 = ".\\save004\\page01.sav", PAGE2 = ".\\save004\\page02.sav";
 
 // What the view asked of the window system, with the cursor display count.
-class FakeCarryPlatform : public CarryPlatform {
-public:
-    struct Record {
-        int displayCount = 0;
-        int posted = 0;
-        std::vector<POINT> pointer;
-    };
-    explicit FakeCarryPlatform(Record* record) : r(record) {}
+struct FakeCarryPlatform : CarryPlatform {
     void CaptureMouse(HWND) override {}
     void ReleaseMouse() override {}
-    void ShowSystemCursor(bool show) override { r->displayCount += show ? 1 : -1; }
+    void ShowSystemCursor(bool show) override { displayCount += show ? 1 : -1; }
     void ShowArrow() override {}
-    void PutPointer(HWND, int x, int y) override { r->pointer.push_back(POINT{x, y}); }
-    void PostStuck(HWND) override { ++r->posted; }
-
-private:
-    Record* r;
+    void PutPointer(HWND, int x, int y) override { pointer.push_back(POINT{x, y}); }
+    void PostStuck(HWND) override { ++posted; }
+    int displayCount = 0, posted = 0;
+    std::vector<POINT> pointer;
 };
 
-std::string FullPath(const std::string& name)
-{
-    std::string full;
-    CFileManager::GetFullPath(full, name);
-    return full;
-}
-
-std::string Native(const std::string& name) { return NativePath(FullPath(name)); }
-Bytes Read(const std::string& name) { return ReadBytes(Native(name)); }
-void Write(const std::string& name, const Bytes& bytes) { WriteBytes(Native(name), bytes); }
-
-void PutLong(Bytes& bytes, int32_t value)
-{
-    for (int i = 0; i < 4; ++i)
-        bytes.push_back(static_cast<uint8_t>(static_cast<uint32_t>(value) >> (8 * i)));
-}
-
-void PutString(Bytes& bytes, const std::string& text)
-{
-    PutLong(bytes, static_cast<int32_t>(text.size()));
-    bytes.insert(bytes.end(), text.begin(), text.end());
-}
+Bytes Read(const std::string& path) { return ReadBytes(NativePath(path)); }
+void Write(const std::string& path, const Bytes& bytes) { WriteBytes(NativePath(path), bytes); }
 
 Bytes PageBytes(const Records& records = {}, const std::string& text = "MORVEN04", int number = 1024)
 {
@@ -111,10 +74,10 @@ Bytes LedgerBytes(const std::vector<int>& used, const std::string& ver = "TV", c
     return bytes;
 }
 
-std::vector<long> IndexesOn(int page)
+std::vector<long> IndexesOn(const std::string& path, int page)
 {
     std::vector<long> indexes;
-    DeSerializer in(FullPath(page == 0 ? PAGE1 : PAGE2));
+    DeSerializer in(path);
     for (const PageRecord& r : ReadPageRecords(in, page))
         indexes.push_back(r.index);
     return indexes;
@@ -136,20 +99,17 @@ class PageTest : public ::testing::Test {
 protected:
     PageTest()
     {
-        // Relative, so every test's own folder is the program folder.
         CFileManager::SetProgramFolderPath(".");
         ledger = StickersUsed::GetStickersUsed(); // it takes its folder when first made
         std::filesystem::create_directory("data004");
         std::filesystem::create_directory("save004");
         for (int page = 0; page < 2; ++page)
-            WritePictureFile(Native(PageBackgroundName(page)), PAGE_WIDTH, PAGE_HEIGHT,
-                             BACKGROUND_COLOUR);
-        WritePictureFile(Native(CornerStripName()), 32, 8, CORNER_COLOUR);
+            WritePictureFile(NativePath("." + PageBackgroundName(page)), PAGE_WIDTH, PAGE_HEIGHT, BACKGROUND);
+        WritePictureFile(NativePath("." + CornerStripName()), 32, 8, CORNER);
         for (int index : {0, 84, 86, 106, 107, 111})
-            WritePictureFile(Native(StickerPictureName(index)), STICKER_W, STICKER_H,
-                             STICKER_COLOUR);
-        view.SetSurface(std::unique_ptr<BufferSurface>(new FakeBufferSurface(&surface)));
-        view.SetPlatform(std::unique_ptr<CarryPlatform>(new FakeCarryPlatform(&platform)));
+            WritePictureFile(NativePath("." + StickerPictureName(index)), STICKER_W, STICKER_H, STICKER);
+        view.SetSurface(std::unique_ptr<BufferSurface>(&surface));
+        view.SetPlatform(std::unique_ptr<CarryPlatform>(&platform));
         doc.LinkView(&view);
         StickerOverPosition::Init(&view, &doc);
         PageCycle.CurrentPage = 0;
@@ -179,15 +139,9 @@ protected:
         return indexes;
     }
 
-    void FillPages()
-    {
-        Write(PAGE1, PageBytes({{84, 1, 2, 11, 0}}));
-        Write(PAGE2, PageBytes({{84, 1, 2, 11, 0}}));
-    }
-
     TestFolder folder;
-    FakeBufferSurface::Record surface;
-    FakeCarryPlatform::Record platform;
+    FakeBufferSurface& surface = *new FakeBufferSurface; // the view's
+    FakeCarryPlatform& platform = *new FakeCarryPlatform;
     CAnimView view;
     CAnimDoc doc;
     StickersUsed* ledger;
@@ -199,20 +153,19 @@ TEST_F(PageTest, PagesAreWrittenBottomFirstAndReadBackAcrossPageTurns)
     doc.AddSticker(StickerPictureName(107), 107, POINT{124, 74})->SetMirror(true);
     doc.AddSticker(StickerPictureName(111), 111, POINT{9, 9})->SetDepth(7);
     doc.GoToPage(CAnimDoc::GoNext);
-    EXPECT_EQ(PageBytes({{106, 332, 147, 12, 0}, {107, 124, 74, 11, 1}}), Read(PAGE1))
-        << "saved on turning; nothing below depth ten";
+    const Bytes written = PageBytes({{106, 332, 147, 12, 0}, {107, 124, 74, 11, 1}});
+    EXPECT_EQ(written, Read(PAGE1)) << "saved on turning; nothing below depth ten";
     EXPECT_TRUE(Indexes().empty());
     EXPECT_EQ(4, static_cast<int>(doc.GetSprites().GetCount())) << "the corner pieces";
-
     doc.GoToPage(CAnimDoc::GoPrevious);
     EXPECT_EQ(PageBytes(), Read(PAGE2)) << "an empty page is the header alone";
-    std::filesystem::remove(Native(PAGE1));
+    std::filesystem::remove(NativePath(PAGE1));
     doc.GoToPage(CAnimDoc::GoNext);
-    EXPECT_EQ(PageBytes({{106, 332, 147, 12, 0}, {107, 124, 74, 11, 1}}), Read(PAGE1)) << "read back whole";
+    EXPECT_EQ(written, Read(PAGE1)) << "read back whole";
     doc.GoToPage(CAnimDoc::GoNext);
     EXPECT_EQ(0, PageCycle.CurrentPage) << "two pages wrap round";
-    EXPECT_EQ(0, doc.WriteSprites(FullPath("\\nofolder\\page01.sav")));
-    EXPECT_EQ(0, DeleteAll().WriteEmptyPage(FullPath("\\nofolder\\page01.sav")));
+    EXPECT_EQ(0, doc.WriteSprites(".\\nofolder\\page01.sav"));
+    EXPECT_EQ(0, DeleteAll().WriteEmptyPage(".\\nofolder\\page01.sav"));
 }
 
 TEST_F(PageTest, DamagedOrForeignPageFilesGiveOnlyTheStickersThatCanBeShown)
@@ -226,22 +179,17 @@ TEST_F(PageTest, DamagedOrForeignPageFilesGiveOnlyTheStickersThatCanBeShown)
         {111, 705, 388, 12, 0}, {107, 124, 74, 12, 0},
     });
     damaged.resize(damaged.size() - 2); // its last number cut short
-    const struct {
-        const char* what;
-        Bytes bytes;
-        int read;
-        std::vector<long> stickers;
-    } cases[] = {
+    const struct { const char* what; Bytes bytes; int read; std::vector<long> stickers; } cases[] = {
         {"records that could not have been stuck there", damaged, 1, {106, 111}},
         {"another name", PageBytes({{84, 1, 2, 11, 0}}, "MORVEN05"), 0, {}},
         {"another number", PageBytes({{84, 1, 2, 11, 0}}, "MORVEN04", 1025), 0, {}},
         {"a short name", PageBytes({}, "MORVEN0"), 0, {}},
     };
-    EXPECT_EQ(0, doc.ReadSprites(FullPath(PAGE1))) << "missing";
+    EXPECT_EQ(0, doc.ReadSprites(PAGE1)) << "missing";
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         Write(PAGE1, c.bytes);
-        EXPECT_EQ(c.read, doc.ReadSprites(FullPath(PAGE1)));
+        EXPECT_EQ(c.read, doc.ReadSprites(PAGE1));
         EXPECT_EQ(c.stickers, Indexes());
         view.RemoveAllSprites();
     }
@@ -266,18 +214,14 @@ TEST_F(PageTest, AStickerSticksOnlyNearItsPlaceAndEveryEndOfACarryRestoresTheCur
     view.OnMouseMove(nullptr, 0, 900, -5);
     view.OnMouseMove(nullptr, 0, 844, 588);
     ASSERT_EQ(1u, platform.pointer.size()) << "the page's own edges are inside";
-    EXPECT_EQ(844, platform.pointer[0].x);
-    EXPECT_EQ(0, platform.pointer[0].y);
+    EXPECT_EQ((std::pair{844, 0}), std::pair(platform.pointer[0].x, platform.pointer[0].y));
     EXPECT_EQ(814, s->GetX());
     view.OnRButtonDown(nullptr, 0, 0, 0);
 
     StickerOverPosition check;
     EXPECT_EQ(0, check.Check()) << "nothing carried";
     enum End { Click, RightClick, Cleared };
-    const struct {
-        int index, x, y, sticks;
-        End end;
-    } cases[] = {
+    const struct { int index, x, y, sticks; End end; } cases[] = {
         {106, 313, 166, 1, RightClick}, {106, 352, 147, 0, Click}, {106, 332, 167, 0, RightClick},
         {86, -7, 9, 0, Click}, // its place, but on the second page
         {106, 351, 128, 1, Click},
@@ -288,21 +232,15 @@ TEST_F(PageTest, AStickerSticksOnlyNearItsPlaceAndEveryEndOfACarryRestoresTheCur
         const int x = c.x + STICKER_W / 2, y = c.y + STICKER_H / 2;
         s = PickUp(c.index, x, y);
         view.BeginCarry(nullptr, x, y, s); // a second begin hides nothing more
-        EXPECT_EQ(CURSOR_NONE, CursorIndex);
-        EXPECT_EQ(-1, platform.displayCount);
+        EXPECT_EQ(std::pair(CURSOR_NONE, -1), std::pair(CursorIndex, platform.displayCount)) << "cursor, count";
         EXPECT_EQ(c.sticks, check.Check());
-        EXPECT_EQ(c.sticks ? STICKER_PLACES[c.index].x : c.x, s->GetX());
-        EXPECT_EQ(c.sticks ? STICKER_PLACES[c.index].y : c.y, s->GetY());
-        if (c.end == RightClick)
-            view.OnRButtonDown(nullptr, 0, x, y);
-        else if (c.end == Cleared)
-            view.RemoveAllSprites();
-        else
-            view.OnLButtonDown(nullptr, 0, x, y);
-        EXPECT_EQ(0, platform.displayCount);
-        EXPECT_EQ(0, CursorHidden);
-        EXPECT_EQ(CURSOR_ARROW, CursorIndex);
-        EXPECT_FALSE(view.IsCarrying());
+        EXPECT_EQ(c.sticks ? std::pair(STICKER_PLACES[c.index].x, STICKER_PLACES[c.index].y) : std::pair(c.x, c.y),
+                  std::pair(s->GetX(), s->GetY()));
+        c.end == RightClick ? view.OnRButtonDown(nullptr, 0, x, y)
+                            : c.end == Cleared ? view.RemoveAllSprites() : view.OnLButtonDown(nullptr, 0, x, y);
+        EXPECT_EQ(std::tuple(0, 0, CURSOR_ARROW, false),
+                  std::tuple(platform.displayCount, CursorHidden, CursorIndex, view.IsCarrying()))
+            << "count, hidden, cursor, carrying";
         view.OnRButtonDown(nullptr, 0, 340, 150);
         view.OnLButtonDown(nullptr, 0, 340, 150);
         EXPECT_EQ(0, platform.displayCount) << "a click with nothing carried changes nothing";
@@ -325,19 +263,19 @@ TEST_F(PageTest, AStickerSticksOnlyNearItsPlaceAndEveryEndOfACarryRestoresTheCur
 
 TEST_F(PageTest, ThePageIsComposedBackgroundCornersThenStickersBottomToTop)
 {
-    WritePictureFile(Native(StickerPictureName(84)), 10, 10, 0x111111);
+    WritePictureFile(NativePath("." + StickerPictureName(84)), 10, 10, 0x111111);
     doc.AddSticker(StickerPictureName(106), 106, POINT{100, 100});
     CSprite* top = doc.AddSticker(StickerPictureName(84), 84, POINT{95, 95});
     view.FlushDirty(nullptr);
     const CMemoryDIB& buffer = *view.GetBuffer();
-    EXPECT_EQ(CORNER_COLOUR, PixelOf(buffer, 843, 587));
-    EXPECT_EQ(BACKGROUND_COLOUR, PixelOf(buffer, 8, 0)) << "a corner piece is one 8-pixel cell";
+    EXPECT_EQ(CORNER, PixelOf(buffer, 843, 587));
+    EXPECT_EQ(BACKGROUND, PixelOf(buffer, 8, 0)) << "a corner piece is one 8-pixel cell";
     EXPECT_EQ(0x111111u, PixelOf(buffer, 100, 100));
-    EXPECT_EQ(STICKER_COLOUR, PixelOf(buffer, 105, 105));
+    EXPECT_EQ(STICKER, PixelOf(buffer, 105, 105));
     top->SetPosition(300, 300);
     view.FlushDirty(nullptr);
-    EXPECT_EQ(STICKER_COLOUR, PixelOf(buffer, 100, 100)) << "the old place is recomposed";
-    EXPECT_EQ(BACKGROUND_COLOUR, PixelOf(buffer, 95, 95));
+    EXPECT_EQ(STICKER, PixelOf(buffer, 100, 100)) << "the old place is recomposed";
+    EXPECT_EQ(BACKGROUND, PixelOf(buffer, 95, 95));
 }
 
 TEST_F(PageTest, EveryStickIsInTheLedgerAtOnceAndAFailedWriteKeepsItInMemory)
@@ -349,8 +287,7 @@ TEST_F(PageTest, EveryStickIsInTheLedgerAtOnceAndAFailedWriteKeepsItInMemory)
     std::filesystem::remove_all("save004");
     ledger->SetStickerUsed(9);
     EXPECT_EQ(0, ledger->WriteStickersUsed());
-    EXPECT_EQ(SU_USED, ledger->GetStickerUsed(9));
-    EXPECT_EQ(221, StickersUsed::ms_StickersLeft);
+    EXPECT_EQ(std::pair(SU_USED, 221), std::pair(ledger->GetStickerUsed(9), ledger->ms_StickersLeft)) << "kept in memory";
 }
 
 TEST_F(PageTest, AMissingOrDamagedLedgerResetsEverythingAndEmptiesBothPages)
@@ -368,24 +305,21 @@ TEST_F(PageTest, AMissingOrDamagedLedgerResetsEverythingAndEmptiesBothPages)
     TraceCapture trace;
     for (size_t i = 0; i < damaged.size(); ++i) {
         SCOPED_TRACE(i);
-        FillPages();
+        Write(PAGE1, PageBytes({{84, 1, 2, 11, 0}}));
+        Write(PAGE2, PageBytes({{84, 1, 2, 11, 0}}));
         ledger->SetStickerUsed(3);
         if (i == 0)
-            std::filesystem::remove(Native(LEDGER));
+            std::filesystem::remove(NativePath(LEDGER));
         else
             Write(LEDGER, damaged[i]);
-        EXPECT_EQ(0, ledger->ReadStickersUsed());
-        EXPECT_EQ(224, StickersUsed::ms_StickersLeft);
-        EXPECT_EQ(SU_NOT_USED, ledger->GetStickerUsed(3));
-        EXPECT_EQ(LedgerBytes({}), Read(LEDGER));
-        EXPECT_EQ(PageBytes(), Read(PAGE1));
-        EXPECT_EQ(PageBytes(), Read(PAGE2));
+        const int read = ledger->ReadStickersUsed();
+        EXPECT_EQ(std::tuple(0, 224, SU_NOT_USED), std::tuple(read, ledger->ms_StickersLeft, ledger->GetStickerUsed(3)));
+        EXPECT_EQ(std::tuple(LedgerBytes({}), PageBytes(), PageBytes()),
+                  std::tuple(Read(LEDGER), Read(PAGE1), Read(PAGE2)));
     }
-    std::string cut;
-    for (const std::string& line : trace.Take())
-        if (line.find("SU_VER is wrong: x") != std::string::npos)
-            cut = line.substr(line.find("catch: ") + 7);
-    EXPECT_EQ(255u, cut.size()) << "the failure text is cut to its buffer: " << cut;
+    const std::string log = trace.Take();
+    const size_t text = log.rfind("catch: ", log.find("SU_VER is wrong: x")) + 7;
+    EXPECT_EQ(255u, log.find('\n', text) - text) << "the failure text is cut to its buffer: " << log;
 }
 
 TEST_F(PageTest, TheStartMendsTheLedgerAndThePagesUntilTheyAgree)
@@ -398,8 +332,7 @@ TEST_F(PageTest, TheStartMendsTheLedgerAndThePagesUntilTheyAgree)
         std::vector<long> expected1, expected2;
     } cases[] = {
         {"killed after the page of a stick", {}, {{106, 332, 147, 11, 0}}, {}, {106}, {106}, {}},
-        {"killed in clear-all before the ledger", {84, 106}, {}, {{84, 100, 69, 11, 0}},
-         {84, 106}, {106}, {84}},
+        {"killed in clear-all before the ledger", {84, 106}, {}, {{84, 100, 69, 11, 0}}, {84, 106}, {106}, {84}},
         {"used with no place on the two pages", {0}, {}, {}, {}, {}, {}},
         {"a damaged record off its place", {}, {{107, 1, 2, 11, 0}}, {}, {}, {}, {}},
         {"the ledger confirms a damaged record", {107}, {{107, 1, 2, 11, 0}}, {}, {107}, {107}, {}},
@@ -412,10 +345,9 @@ TEST_F(PageTest, TheStartMendsTheLedgerAndThePagesUntilTheyAgree)
         Write(PAGE2, PageBytes(c.page2));
         ASSERT_EQ(1, ledger->ReadStickersUsed());
         ledger->MendWithPages();
-        EXPECT_EQ(LedgerBytes(c.expectedUsed), Read(LEDGER));
-        EXPECT_EQ(224 - static_cast<int>(c.expectedUsed.size()), StickersUsed::ms_StickersLeft);
-        EXPECT_EQ(c.expected1, IndexesOn(0));
-        EXPECT_EQ(c.expected2, IndexesOn(1));
+        EXPECT_EQ(std::pair(LedgerBytes(c.expectedUsed), 224 - static_cast<int>(c.expectedUsed.size())),
+                  std::pair(Read(LEDGER), StickersUsed::ms_StickersLeft));
+        EXPECT_EQ(std::pair(c.expected1, c.expected2), std::pair(IndexesOn(PAGE1, 0), IndexesOn(PAGE2, 1)));
     }
 }
 
@@ -423,27 +355,17 @@ TEST_F(PageTest, TheStartMendsTheLedgerAndThePagesUntilTheyAgree)
 // before the ledger on a stick, both pages before the ledger when clearing.
 TEST_F(PageTest, SavesReplaceTheFilesInTheOrderThatSurvivesAKill)
 {
-    const struct {
-        const char* what;
-        std::function<void()> action;
-        std::vector<std::string> replaced;
-    } cases[] = {
-        {"a stick",
-         [&] {
-                      PickUp(106, 362, 167);
-             view.OnLButtonDown(nullptr, 0, 362, 167);
-         },
+    const struct { const char* what; std::function<void()> action; std::vector<std::string> replaced; } cases[] = {
+        {"a stick", [&] { PickUp(106, 362, 167), view.OnLButtonDown(nullptr, 0, 362, 167); },
          {"page01.sav", "page00.sav"}},
         {"clear-all", [&] { ledger->ResetAndClearPages(); }, {"page01.sav", "page02.sav", "page00.sav"}},
-        {"a start that mends both",
-         [&] {
+        {"a start that mends both", [&] {
              Write(LEDGER, LedgerBytes({84}));
              ledger->ReadStickersUsed();
              Write(PAGE1, PageBytes({{107, 124, 74, 11, 0}}));
              Write(PAGE2, PageBytes());
              ledger->MendWithPages();
-         },
-         {"page02.sav", "page00.sav"}},
+         }, {"page02.sav", "page00.sav"}},
         {"a start with agreeing files", [&] { ledger->MendWithPages(); }, {}},
         {"a good ledger read", [&] { Write(LEDGER, LedgerBytes({5})), ledger->ReadStickersUsed(); }, {}},
     };

@@ -15,8 +15,7 @@ namespace {
 
 unsigned long g_FakeMilliseconds = 0;
 std::vector<std::string> g_Shown;
-int g_Destroyed = 0;
-int g_ExitCode = -1;
+int g_Destroyed = 0, g_ExitCode = -1;
 
 TEST(LogTest, OffWritesNoFileOnLinesAppendWithTheirTimeAndArgumentsUnchanged)
 {
@@ -48,19 +47,16 @@ TEST(LogTest, OffWritesNoFileOnLinesAppendWithTheirTimeAndArgumentsUnchanged)
 
 TEST(AssertTest, TheBoxNamesLineFileAndExpressionCancelClosesAndTheFatalFormExits)
 {
-    SetAssertUi(AssertUi{[](const char* text) {
-                             g_Shown.push_back(text);
-                             return g_Shown.size() > 1; // Cancel from the second on
-                         },
-                         [] { ++g_Destroyed; },
-                         [](int code) { throw g_ExitCode = code; }});
+    // Cancel from the second box on.
+    SetAssertUi(AssertUi{[](const char* text) { return g_Shown.push_back(text), g_Shown.size() > 1; },
+                         [] { ++g_Destroyed; }, [](int code) { throw g_ExitCode = code; }});
     DoAssert("(stickersUsed) != NULL", "WM_Messages.cpp", 412);
     EXPECT_EQ(0, g_Destroyed);
     DoAssert("animView", "AnimView.cpp", 9);
     EXPECT_EQ(1, g_Destroyed) << "Cancel destroys the main window";
     EXPECT_THROW(DoAssertFatal("ButtonSubclass.cpp", 30), int);
     SetAssertUi(AssertUi{nullptr, nullptr, nullptr});
-    EXPECT_EQ(1, g_ExitCode);
+    EXPECT_EQ(1, g_ExitCode) << "the fatal form exits with 1";
     ASSERT_EQ(3u, g_Shown.size());
     EXPECT_EQ("at line 412 in file WM_Messages.cpp: \"(stickersUsed) != NULL\": OK to continue.", g_Shown[0]);
     EXPECT_NE(std::string::npos, g_Shown[2].find("\"x\""));
