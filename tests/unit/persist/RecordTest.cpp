@@ -55,12 +55,9 @@ TEST_F(RecordTest, ShortReadsAndImpossibleLengthsThrowFromAFileAndFromMemoryAlik
     const struct { const char* why; Bytes bytes; int whole; bool string; std::string thrown; } cases[] = {
         {"the end after a long", {0x2A, 0, 0, 0}, 1, false, endOfFile},
         {"half a long", {0x2A, 0, 0, 0, 0x01, 0x02, 0x03}, 1, false, endOfFile},
-        {"two bytes", {0x01, 0x02}, 0, false, endOfFile},
         {"a string length cut short", {0x05, 0x00}, 0, true, endOfFile},
         {"5 said, 3 there", {0x05, 0, 0, 0, 'a', 'b', 'c'}, 0, true, tooLong},
-        {"2 GB said", {0xFF, 0xFF, 0xFF, 0x7F, 'x'}, 0, true, tooLong},
-        {"negative", {0xFF, 0xFF, 0xFF, 0xFF}, 0, true, tooLong},
-        {"most negative", {0x00, 0x00, 0x00, 0x80, 'x', 'y', 'z', 'w', 'v'}, 0, true, tooLong},
+        {"negative", {0xFF, 0xFF, 0xFF, 0xFF, 'x'}, 0, true, tooLong},
     };
     for (const auto& c : cases) {
         WriteBytes("cut", c.bytes);
@@ -80,11 +77,10 @@ TEST_F(RecordTest, ShortReadsAndImpossibleLengthsThrowFromAFileAndFromMemoryAlik
 
 TEST_F(RecordTest, OpenFailuresThrowTheirTexts)
 {
-    std::filesystem::create_directory("a-folder");
-    EXPECT_EQ("DeSerializer::DeSerializer: unable to open: nothing", Caught([] { DeSerializer in("nothing"); }));
+    std::filesystem::create_directory("a-folder"); // a folder is no readable file
+    for (const std::string path : {"nothing", "a-folder"})
+        EXPECT_EQ("DeSerializer::DeSerializer: unable to open: " + path, Caught([&] { DeSerializer in(path); }));
     EXPECT_EQ("Serializer::Serializer: couldn't open file", Caught([] { Serializer out("no-such-folder/file"); }));
-    EXPECT_EQ("DeSerializer::DeSerializer: unable to open: a-folder", Caught([] { DeSerializer in("a-folder"); }))
-        << "a folder is not a readable file";
 }
 
 TEST_F(RecordTest, AnExceptionOrAFailedWriteKeepsTheOldFileACommitOrTheCloseReplacesIt)
