@@ -41,7 +41,7 @@ struct PictureFields {
     uint32_t colours = 0; // colour-table entries between the header and the pixels
     char magic[2] = {'Y', '5'};
     int64_t pixelBytes = -1; // -1: as many as the rows need
-    int64_t colour = -1;     // of every pixel; -1: pixel byte i is (i * 7 + 1) & 0xFF, so every row differs
+    COLORREF colour = 0; // of every pixel
 };
 
 inline std::vector<uint8_t> PictureBytes(const PictureFields& f)
@@ -59,7 +59,7 @@ inline std::vector<uint8_t> PictureBytes(const PictureFields& f)
     for (uint32_t c = 0; c < f.colours; ++c)
         PutLong(bytes, 0x00010101u * (c & 0xFF));
     for (int64_t i = 0; i < pixels; ++i) // stored blue first
-        bytes.push_back(static_cast<uint8_t>(f.colour < 0 ? i * 7 + 1 : f.colour >> (8 * (2 - i % row % 3))));
+        bytes.push_back(static_cast<uint8_t>(f.colour >> (8 * (2 - i % row % 3))));
     return bytes;
 }
 

@@ -106,16 +106,9 @@ protected:
     DWORD size = 0;
 };
 
-// The memory picture takes 24 bits, its top row last and blue first; the
-// section every uncompressed depth, a short colour table filled with black.
-TEST_F(PictureReaderTest, GoodFilesAreTakenByTheReaderForTheirDepth)
+// The section takes every uncompressed depth, a short colour table filled with black.
+TEST_F(PictureReaderTest, GoodFilesAreTakenByTheSectionForEveryDepth)
 {
-    const std::vector<uint8_t> bytes = PictureBytes({3, 2});
-    CMemoryFile file(bytes);
-    CMemoryDIB picture(1, 1);
-    ASSERT_TRUE(picture.ReadFrom(file)) << trace.Take();
-    EXPECT_EQ(0, std::memcmp(&bytes[54 + 12], picture.PixelAddress(0, 0), 12)) << "the top row comes last";
-    EXPECT_EQ(RGB(bytes[54 + 8], bytes[54 + 7], bytes[54 + 6]), PixelOf(picture, 2, 1));
     const struct { PictureFields fields; DWORD pixelSize; } cases[] = {
         {{5, 3}, 16 * 3}, {{5, 3, 8, 0, 40, 256}, 8 * 3}, {{5, 3, 8, 0, 40, 4}, 8 * 3},
         {{9, 3, 4, 0, 40, 16}, 8 * 3}, {{33, 3, 1, 0, 40, 2}, 8 * 3}, {{3, 3, 32}, 12 * 3},
@@ -133,7 +126,7 @@ TEST_F(PictureReaderTest, GoodFilesAreTakenByTheReaderForTheirDepth)
 
 // Each damage is refused for its own reason, and a memory picture keeps what
 // it held. The memory reader ignores the pixel offset (its rows follow the
-// header) and is not asked about those; the section takes 8 bits.
+// header) and is not asked about it.
 TEST_F(PictureReaderTest, EachDamageIsRefusedForItsReason)
 {
     const char* not24 = "Not a 24-bit";
@@ -143,14 +136,10 @@ TEST_F(PictureReaderTest, EachDamageIsRefusedForItsReason)
         {"empty", {}, "Not a bitmap file", "Bad file read", 0},
         {"BM magic", {4, 3, 24, 0, 40, 0, {'B', 'M'}}, "Not a bitmap file", "Not the correct file type"},
         {"header cut", {}, "ReadFrom: Bad file read", "Bad file read", 30},
-        {"8 bits", {4, 3, 8, 0, 40, 256}, not24, nullptr},
         {"bit fields", {4, 3, 16, 3, 40, 3}, not24, "Not an uncompressed format"},
-        {"compressed 24", {4, 3, 24, 1}, not24, "Not an uncompressed format"},
         {"OS/2 header", {4, 3, 24, 0, 12}, not24, "probably an OS/2 bitmap"},
         {"offset inside the file header", {}, nullptr, "BITMAPINFOHEADER size problem", SIZE_MAX, 14},
-        {"offset far away", {}, nullptr, "BITMAPINFOHEADER size problem", SIZE_MAX, 0x7F000036},
         {"zero width", {0}, "Bad picture size 0 x 3", "Bad size 0 x 3 or bit count 24"},
-        {"top-down", {4, -3}, "Bad picture size 4 x -3", "Bad size 4 x -3 or bit count 24"},
         {"huge", {0x40000000, 0x40000000, 24, 0, 40, 0, {'Y', '5'}, 8}, "Bad picture size 1073741824 x 1073741824",
          "Bad size 1073741824 x 1073741824 or bit count 24"},
         {"7 bits", {4, 3, 7}, not24, "Bad size 4 x 3 or bit count 7"},

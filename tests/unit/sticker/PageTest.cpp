@@ -31,8 +31,8 @@ typedef std::vector<uint8_t> Bytes;
 typedef std::vector<std::array<int, 5>> Records; // index, x, y, depth, mirrored
 const COLORREF BACKGROUND = 0x204060, STICKER = 0x0000FF, CORNER = 0x00FF00;
 const int STICKER_W = 60, STICKER_H = 40;
-// Under the program folder, which is the test's own folder ".".
-const std::string LEDGER = ".\\save004\\page00.sav", PAGE1 = ".\\save004\\page01.sav", PAGE2 = ".\\save004\\page02.sav";
+// Under the program folder, which is the test's own folder.
+const std::string LEDGER = "save004/page00.sav", PAGE1 = "save004/page01.sav", PAGE2 = "save004/page02.sav";
 
 // What the view asked of the window system, with the cursor display count.
 struct FakeCarryPlatform : CarryPlatform {
@@ -45,9 +45,6 @@ struct FakeCarryPlatform : CarryPlatform {
     int displayCount = 0, posted = 0;
     std::vector<std::pair<int, int>> pointer;
 };
-
-Bytes Read(const std::string& path) { return ReadBytes(NativePath(path)); }
-void Write(const std::string& path, const Bytes& bytes) { WriteBytes(NativePath(path), bytes); }
 
 Bytes PageBytes(const Records& records = {}, const std::string& text = "MORVEN04", int number = 1024)
 {
@@ -112,9 +109,7 @@ protected:
         view.SetPlatform(std::unique_ptr<CarryPlatform>(&platform));
         doc.LinkView(&view);
         StickerOverPosition::Init(&view, &doc);
-        PageCycle.CurrentPage = 0;
-        CursorIndex = CURSOR_ARROW;
-        CursorHidden = 0;
+        PageCycle.CurrentPage = 0, CursorIndex = CURSOR_ARROW, CursorHidden = 0;
         ledger->ResetAll();
         doc.ShowPage(nullptr, PageBackgroundName(0), CORNER_PIECES);
         doc.LoadPage();
@@ -154,14 +149,14 @@ TEST_F(PageTest, PagesAreWrittenBottomFirstAndReadBackAcrossPageTurns)
     doc.AddSticker(StickerPictureName(111), 111, POINT{9, 9})->SetDepth(7);
     doc.GoToPage(CAnimDoc::GoNext);
     const Bytes written = PageBytes({{106, 332, 147, 12, 0}, {107, 124, 74, 11, 1}});
-    EXPECT_EQ(written, Read(PAGE1)) << "saved on turning; nothing below depth ten";
+    EXPECT_EQ(written, ReadBytes(PAGE1)) << "saved on turning; nothing below depth ten";
     EXPECT_EQ(std::pair(std::vector<int>(), size_t(4)), std::pair(Indexes(), doc.GetSprites().GetCount()))
         << "the corner pieces alone";
     doc.GoToPage(CAnimDoc::GoPrevious);
-    EXPECT_EQ(PageBytes(), Read(PAGE2)) << "an empty page is the header alone";
-    std::filesystem::remove(NativePath(PAGE1));
+    EXPECT_EQ(PageBytes(), ReadBytes(PAGE2)) << "an empty page is the header alone";
+    std::filesystem::remove(PAGE1);
     doc.GoToPage(CAnimDoc::GoNext);
-    EXPECT_EQ(written, Read(PAGE1)) << "read back whole";
+    EXPECT_EQ(written, ReadBytes(PAGE1)) << "read back whole";
     doc.GoToPage(CAnimDoc::GoNext);
     EXPECT_EQ(0, PageCycle.CurrentPage) << "two pages wrap round";
     const std::string nowhere = ".\\nofolder\\page01.sav";
@@ -184,7 +179,7 @@ TEST_F(PageTest, DamagedOrForeignPageFilesGiveOnlyTheStickersThatCanBeShown)
     EXPECT_EQ(0, doc.ReadSprites(PAGE1)) << "missing";
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        Write(PAGE1, c.bytes);
+        WriteBytes(PAGE1, c.bytes);
         EXPECT_EQ(c.read, doc.ReadSprites(PAGE1));
         EXPECT_EQ(c.stickers, Indexes());
         view.RemoveAllSprites();
@@ -255,7 +250,7 @@ TEST_F(PageTest, AStickerSticksOnlyNearItsPlaceAndEveryEndOfACarryRestoresTheCur
             continue;
         EXPECT_EQ(std::tuple(1, true, false, SU_USED), std::tuple(platform.posted, view.GetDirtyRects().empty(),
                   surface.blits.empty(), ledger->GetStickerUsed(106))) << "posted, flushed and shown at once, used";
-        EXPECT_EQ(PageBytes({{106, 332, 147, 11, 0}}), Read(PAGE1));
+        EXPECT_EQ(PageBytes({{106, 332, 147, 11, 0}}), ReadBytes(PAGE1));
         EXPECT_EQ(std::vector<int>{106}, Indexes()) << "a stuck sticker stays whatever is clicked";
     }
     EXPECT_TRUE(doc.GetSprites().IsEmpty()) << "clearing took the stuck one and the corners";
@@ -270,7 +265,7 @@ TEST_F(PageTest, EveryStickIsInTheLedgerAtOnceAndAFailedWriteKeepsItInMemory)
 {
     for (int index : {0, 223, -1, 224})
         ledger->SetStickerUsed(index);
-    EXPECT_EQ(LedgerBytes({0, 223}), Read(LEDGER)) << "indexes outside the table change nothing";
+    EXPECT_EQ(LedgerBytes({0, 223}), ReadBytes(LEDGER)) << "indexes outside the table change nothing";
     EXPECT_EQ(-2, ledger->GetStickerUsed(224) + ledger->GetStickerUsed(-1));
     std::filesystem::remove_all("save004");
     ledger->SetStickerUsed(9);
@@ -290,14 +285,14 @@ TEST_F(PageTest, ADamagedLedgerResetsEverythingAndEmptiesBothPages)
     TraceCapture trace;
     for (size_t i = 0; i < damaged.size(); ++i) {
         SCOPED_TRACE(i);
-        Write(PAGE1, PageBytes({{84, 1, 2, 11, 0}}));
-        Write(PAGE2, PageBytes({{84, 1, 2, 11, 0}}));
+        WriteBytes(PAGE1, PageBytes({{84, 1, 2, 11, 0}}));
+        WriteBytes(PAGE2, PageBytes({{84, 1, 2, 11, 0}}));
         ledger->SetStickerUsed(3);
-        Write(LEDGER, damaged[i]);
+        WriteBytes(LEDGER, damaged[i]);
         const int read = ledger->ReadStickersUsed();
         EXPECT_EQ(std::tuple(0, 224, SU_NOT_USED), std::tuple(read, ledger->ms_StickersLeft, ledger->GetStickerUsed(3)));
         EXPECT_EQ(std::tuple(LedgerBytes({}), PageBytes(), PageBytes()),
-                  std::tuple(Read(LEDGER), Read(PAGE1), Read(PAGE2)));
+                  std::tuple(ReadBytes(LEDGER), ReadBytes(PAGE1), ReadBytes(PAGE2)));
     }
     const std::string log = trace.Take();
     const size_t text = log.rfind("catch: ", log.find("SU_VER is wrong: x")) + 7;
@@ -316,13 +311,13 @@ TEST_F(PageTest, TheStartMendsTheLedgerAndThePagesUntilTheyAgree)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        Write(LEDGER, LedgerBytes(c.used));
-        Write(PAGE1, PageBytes(c.page1));
-        Write(PAGE2, PageBytes(c.page2));
+        WriteBytes(LEDGER, LedgerBytes(c.used));
+        WriteBytes(PAGE1, PageBytes(c.page1));
+        WriteBytes(PAGE2, PageBytes(c.page2));
         ASSERT_EQ(1, ledger->ReadStickersUsed());
         ledger->MendWithPages();
         EXPECT_EQ(std::pair(LedgerBytes(c.expectedUsed), 224 - static_cast<int>(c.expectedUsed.size())),
-                  std::pair(Read(LEDGER), StickersUsed::ms_StickersLeft));
+                  std::pair(ReadBytes(LEDGER), StickersUsed::ms_StickersLeft));
         EXPECT_EQ(std::pair(c.expected1, c.expected2), std::pair(IndexesOn(PAGE1, 0), IndexesOn(PAGE2, 1)));
     }
 }
@@ -336,11 +331,11 @@ TEST_F(PageTest, SavesReplaceTheFilesInTheOrderThatSurvivesAKill)
          {"page01.sav", "page00.sav"}},
         {"clear-all", [&] { ledger->ResetAndClearPages(); }, {"page01.sav", "page02.sav", "page00.sav"}},
         {"a start that mends both", [&] {
-             Write(LEDGER, LedgerBytes({84})), ledger->ReadStickersUsed(), Write(PAGE2, PageBytes());
-             Write(PAGE1, PageBytes({{107, 124, 74, 11, 0}})), ledger->MendWithPages();
+             WriteBytes(LEDGER, LedgerBytes({84})), ledger->ReadStickersUsed(), WriteBytes(PAGE2, PageBytes());
+             WriteBytes(PAGE1, PageBytes({{107, 124, 74, 11, 0}})), ledger->MendWithPages();
          }, {"page02.sav", "page00.sav"}},
         {"a start with agreeing files", [&] { ledger->MendWithPages(); }, {}},
-        {"a good ledger read", [&] { Write(LEDGER, LedgerBytes({5})), ledger->ReadStickersUsed(); }, {}},
+        {"a good ledger read", [&] { WriteBytes(LEDGER, LedgerBytes({5})), ledger->ReadStickersUsed(); }, {}},
     };
     g_PlatformReplace = ReplaceWithTemporary;
     ReplaceWithTemporary = RecordingReplace;
