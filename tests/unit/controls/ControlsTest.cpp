@@ -25,10 +25,9 @@ TEST(ButtonFaceState, LatchAndDisableHoldUntilResetAndNoStateLeavesTheFace)
     };
     for (const auto& [tiles, steps] : buttons) {
         ButtonFaceState face;
-        for (size_t i = 0; i < steps.size(); ++i) {
-            EXPECT_EQ(steps[i][2], face.Request(steps[i][0], tiles)) << tiles << " tiles, step " << i;
-            EXPECT_EQ(steps[i][1], face.GetState()) << tiles << " tiles, step " << i;
-        }
+        for (const auto& [request, state, tile] : steps) // braces: the request runs before the state is read
+            EXPECT_EQ((std::pair{tile, state}), (std::pair{face.Request(request, tiles), face.GetState()}))
+                << tiles << " tiles, request " << request << ": tile, state";
     }
 }
 
@@ -43,8 +42,8 @@ TEST(TrayRules, TheUsedFaceWinsAndTheSelectedTabShowsDown)
     EXPECT_EQ(StateReset, PageTabRequest(ODA_DRAWENTIRE, 0, 1007, fields));
     EXPECT_EQ(NO_DRAW, PageTabRequest(ODA_SELECT, 0, 1008, fields));
     fields = {1007, NO_BUTTON_ID, 1};
-    EXPECT_EQ(StateDown, PageTabRequest(ODA_FOCUS, ODS_FOCUS, 1011, fields));
-    EXPECT_EQ(1011, fields.focusTab) << "the focused tab follows the held mouse";
+    EXPECT_EQ((std::pair<int, int>{StateDown, 1011}),
+              (std::pair{PageTabRequest(ODA_FOCUS, ODS_FOCUS, 1011, fields), fields.focusTab})) << "focus follows the mouse";
     fields.tabHeld = 0;  // dragged off the tab
     EXPECT_EQ(StateReset, PageTabRequest(ODA_SELECT, 0, 1011, fields));
 }

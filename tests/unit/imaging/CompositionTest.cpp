@@ -43,11 +43,6 @@ protected:
         CMemoryDIB source(w, h);
         return CreateBuffer(nullptr, &source);
     }
-    void Add(const Rects& rects)
-    {
-        for (RECT r : rects)
-            AddDirtyRect(&r);
-    }
     Rects Dirty() const { return Rects(GetDirtyRects().begin(), GetDirtyRects().end()); }
 
     // A sprite in the list: w x h red at (x, y), magenta at keys.
@@ -81,7 +76,8 @@ TEST_F(CompositionTest, OnlyTheNewestRectangleAbsorbsAnOverlappingOneAndAllAreCo
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.why);
-        Add(c.added);
+        for (const RECT& r : c.added)
+            AddDirtyRect(&r);
         EXPECT_EQ(c.dirty, Dirty());
         surface.blits.clear(), blitsWhenRendered.clear();
         FlushDirty(nullptr);
@@ -99,9 +95,10 @@ TEST_F(CompositionTest, OnlyTheNewestRectangleAbsorbsAnOverlappingOneAndAllAreCo
 TEST_F(CompositionTest, NothingIsShownOrPrintedWithoutABufferAndThePrintHasARoundedBlackBorder)
 {
     const int place[4] = {10, 20, 3000, 2000};
+    const RECT dirty = {0, 0, 10, 10};
     surface.failCreate = true;
     EXPECT_FALSE(MakeBuffer(50, 50));
-    Add({{0, 0, 10, 10}});
+    AddDirtyRect(&dirty);
     FlushDirty(nullptr);
     PrintTo(nullptr, place);
     EXPECT_TRUE(surface.blits.empty() && !surface.printed) << "without a buffer";
@@ -120,7 +117,8 @@ TEST_F(CompositionTest, NothingIsShownOrPrintedWithoutABufferAndThePrintHasARoun
     ExpectPixels(*GetBuffer(), "the screen keeps its corners till recomposed", {{{0, 0}, black}, {{7, 0}, GREY}});
 }
 
-TEST_F(CompositionTest, DrawSkipsTheKeyMirrorsAndStaysInsideTheDestination)
+// A frame sprite shows one cell of its grid and refuses cells too small.
+TEST_F(CompositionTest, DrawSkipsTheKeyMirrorsStaysInsideTheDestinationAndShowsOneFrameCell)
 {
     FillPicture(page, BLUE);
     CSprite* s = Make(4, 2, -2, 22, {{3, 0}, {2, 1}});
@@ -138,10 +136,6 @@ TEST_F(CompositionTest, DrawSkipsTheKeyMirrorsAndStaysInsideTheDestination)
     s->Hide();
     s->Draw(&page, nullptr);
     ExpectPixels(page, "hidden", {{{6, 0}, BLUE}});
-}
-
-TEST_F(CompositionTest, AFrameSpriteShowsOneCellOfTheGridAndRefusesCellsTooSmall)
-{
     CFrameSprite* f = Make<CFrameSprite>(8, 2, 10, 20, {{7, 1}});
     for (POINT blue : {POINT{4, 0}, POINT{5, 0}, POINT{4, 1}, POINT{5, 1}})
         PutPixel(*f, blue.x, blue.y, BLUE);

@@ -1,4 +1,4 @@
-// Records: reads that run short or meet impossible lengths, and
+// Records: reads that run short, meet impossible lengths or a folder, and
 // saves that an exception, a full disk, a held file or a kill interrupts.
 #include <gtest/gtest.h>
 
@@ -47,8 +47,10 @@ protected:
     const Bytes old_ = {3, 0, 0, 0, 'o', 'l', 'd'};
 };
 
-TEST_F(RecordTest, ShortReadsAndImpossibleLengthsThrowFromAFileAndFromMemoryAlike)
+TEST_F(RecordTest, ShortReadsAndImpossibleLengthsThrowFromAFileAndFromMemoryAlikeAndAFolderIsNoFile)
 {
+    std::filesystem::create_directory("a-folder");
+    EXPECT_EQ("DeSerializer::DeSerializer: unable to open: a-folder", Caught([] { DeSerializer in("a-folder"); }));
     const std::string endOfFile = "DeSerializer::GetLong: end of file";
     const std::string tooLong = "DeSerializer::GetString: string longer than the file";
     // whole: longs of 42 read before the failing read of a long or a string.
@@ -73,14 +75,6 @@ TEST_F(RecordTest, ShortReadsAndImpossibleLengthsThrowFromAFileAndFromMemoryAlik
             }
         }
     }
-}
-
-TEST_F(RecordTest, OpenFailuresThrowTheirTexts)
-{
-    std::filesystem::create_directory("a-folder"); // a folder is no readable file
-    for (const std::string path : {"nothing", "a-folder"})
-        EXPECT_EQ("DeSerializer::DeSerializer: unable to open: " + path, Caught([&] { DeSerializer in(path); }));
-    EXPECT_EQ("Serializer::Serializer: couldn't open file", Caught([] { Serializer out("no-such-folder/file"); }));
 }
 
 TEST_F(RecordTest, AnExceptionOrAFailedWriteKeepsTheOldFileACommitOrTheCloseReplacesIt)

@@ -261,19 +261,9 @@ TEST_F(PageTest, AStickerSticksOnlyNearItsPlaceAndEveryEndOfACarryRestoresTheCur
     view.OnRButtonDown(nullptr, 0, 5, 5);
 }
 
-TEST_F(PageTest, EveryStickIsInTheLedgerAtOnceAndAFailedWriteKeepsItInMemory)
-{
-    for (int index : {0, 223, -1, 224})
-        ledger->SetStickerUsed(index);
-    EXPECT_EQ(LedgerBytes({0, 223}), ReadBytes(LEDGER)) << "indexes outside the table change nothing";
-    EXPECT_EQ(-2, ledger->GetStickerUsed(224) + ledger->GetStickerUsed(-1));
-    std::filesystem::remove_all("save004");
-    ledger->SetStickerUsed(9);
-    EXPECT_EQ(0, ledger->WriteStickersUsed());
-    EXPECT_EQ(std::pair(SU_USED, 221), std::pair(ledger->GetStickerUsed(9), ledger->ms_StickersLeft)) << "kept in memory";
-}
-
-TEST_F(PageTest, ADamagedLedgerResetsEverythingAndEmptiesBothPages)
+// A damaged ledger resets everything and empties both pages; every stick is in
+// the ledger at once, and one that cannot be written is kept in memory.
+TEST_F(PageTest, ADamagedLedgerResetsTheBookAndEveryStickIsInItAtOnce)
 {
     // Empty, another number, version or name, a version longer than the message
     // buffer, one state missing, the last state cut short.
@@ -297,6 +287,14 @@ TEST_F(PageTest, ADamagedLedgerResetsEverythingAndEmptiesBothPages)
     const std::string log = trace.Take();
     const size_t text = log.rfind("catch: ", log.find("SU_VER is wrong: x")) + 7;
     EXPECT_EQ(255u, log.find('\n', text) - text) << "the failure text is cut to its buffer: " << log;
+    for (int index : {0, 223, -1, 224})
+        ledger->SetStickerUsed(index);
+    EXPECT_EQ(LedgerBytes({0, 223}), ReadBytes(LEDGER)) << "indexes outside the table change nothing";
+    EXPECT_EQ(-2, ledger->GetStickerUsed(224) + ledger->GetStickerUsed(-1));
+    std::filesystem::remove_all("save004");
+    ledger->SetStickerUsed(9);
+    EXPECT_EQ(0, ledger->WriteStickersUsed());
+    EXPECT_EQ(std::pair(SU_USED, 221), std::pair(ledger->GetStickerUsed(9), ledger->ms_StickersLeft)) << "kept in memory";
 }
 
 TEST_F(PageTest, TheStartMendsTheLedgerAndThePagesUntilTheyAgree)
