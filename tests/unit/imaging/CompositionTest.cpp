@@ -126,8 +126,7 @@ TEST_F(CompositionTest, DrawSkipsTheKeyMirrorsStaysInsideTheDestinationAndShowsO
     ExpectPixels(page, "off the left and bottom, magenta never drawn",
                  {{{0, 22}, RED}, {{1, 22}, BLUE}, {{0, 23}, BLUE}, {{1, 23}, RED}, {{2, 22}, BLUE}});
     FillPicture(page, BLUE);
-    s->SetPosition(5, 0);
-    s->SetMirror(true);
+    s->SetPosition(5, 0), s->SetMirror(true);
     RECT clip = {5, 0, 7, 10};
     s->Draw(&page, &clip);
     ExpectPixels(page, "mirrored (column 3 first), clipped at 7",

@@ -25,8 +25,7 @@ void ExpectSeeksAndReads(CFile& file, bool cutReported)
     DWORD count = 0;
     EXPECT_TRUE(file.Read(got.data(), 12, &count));
     EXPECT_EQ(TWELVE, got);
-    EXPECT_FALSE(file.Read(got.data(), 1, &count)) << "nothing is left";
-    EXPECT_EQ(0u, count);
+    EXPECT_EQ((std::pair<bool, DWORD>{false, 0}), (std::pair{file.Read(got.data(), 1, &count), count})) << "none left";
     const struct { const char* why; long offset; int origin; bool ok; DWORD position; } seeks[] = {
         {"back from the end", 4, 2, true, 8}, {"back from here", -3, 1, true, 5}, {"past the end", 20, 0, false, 12},
         {"before the start", -20, 1, false, 0}, {"unknown origin", 1, 3, false, 0}, {"from the start", 8, 0, true, 8},
@@ -34,8 +33,7 @@ void ExpectSeeksAndReads(CFile& file, bool cutReported)
     for (const auto& s : seeks)
         EXPECT_EQ((std::pair{s.ok, s.position}), (std::pair{file.Seek(s.offset, s.origin), file.GetPosition()})) << s.why;
     got.assign(10, 0xEE);
-    EXPECT_EQ(!cutReported, file.Read(got.data(), 10, &count));
-    EXPECT_EQ(4u, count);
+    EXPECT_EQ((std::pair<bool, DWORD>{!cutReported, 4}), (std::pair{file.Read(got.data(), 10, &count), count}));
     EXPECT_EQ((Bytes{8, 9, 10, 11, 0xEE}), Bytes(got.begin(), got.begin() + 5));
 }
 
@@ -88,27 +86,24 @@ TEST(MemoryFileTest, ReadsLikeAMappedFileAndWritesOverItsBytes)
 
 class PictureReaderTest : public ::testing::Test {
 protected:
-    // The section's verdict on the bytes, what it read left in info and size.
+    // The section's verdict on the bytes: what it read, and where it left the file.
     bool ReadSection(const std::vector<uint8_t>& bytes)
     {
         CMemoryFile file(bytes);
-        info.clear();
         const bool ok = CDIBSection::ReadInfo(file, &info, &size);
-        if (ok) {
-            EXPECT_EQ(bytes.size() - size, file.GetPosition()) << "the file stands at the pixel data";
-        }
-        return ok;
+        return position = file.GetPosition(), ok;
     }
     TraceCapture trace;
     std::vector<BYTE> info;
-    DWORD size = 0;
+    DWORD size = 0, position = 0;
 };
 
 // A colour table shorter than the depth needs reads as black.
 TEST_F(PictureReaderTest, AGoodFileIsTakenByTheSectionWithItsColourTableCompleted)
 {
     ASSERT_TRUE(ReadSection(PictureBytes({5, 3, 8, 0, 40, 4}))) << trace.Take();
-    EXPECT_EQ(8u * 3, size) << "rows of 5 bytes padded to 8";
+    EXPECT_EQ((std::pair<DWORD, DWORD>{8 * 3, 14 + 40 + 16}), (std::pair{size, position}))
+        << "rows of 5 bytes padded to 8, which the file stands at";
     ASSERT_EQ(40u + 4 * 256, info.size());
     EXPECT_EQ((std::vector<BYTE>{3, 3, 3, 0, 0, 0, 0, 0}), std::vector<BYTE>(&info[40 + 12], &info[40 + 20]))
         << "colour 3 as given, colour 4 black";

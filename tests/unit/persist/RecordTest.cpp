@@ -82,8 +82,7 @@ TEST_F(RecordTest, AnExceptionOrAFailedWriteKeepsTheOldFileACommitOrTheCloseRepl
     EXPECT_EQ("given up", Caught([] { Serializer out("page"); out.PutString("new contents"); throw "given up"; }));
     ExpectOldFileWhole();
     Serializer out("page");
-    out.PutLong(7);
-    out.setstate(std::ios::badbit); // as a full disk leaves the stream
+    out.PutLong(7), out.setstate(std::ios::badbit); // as a full disk leaves the stream
     EXPECT_EQ("Serializer::PutLong: file write failed", Caught([&] { out.PutLong(8); }));
     EXPECT_EQ(COMMIT_FAILED, Caught([&] { out.Commit(); }));
     ExpectOldFileWhole();
@@ -106,7 +105,6 @@ TEST_F(RecordTest, AReplaceThatCannotHappenFailsAtOnceAndKeepsTheTarget)
         << "retried although a folder never lets go";
     EXPECT_TRUE(std::filesystem::is_directory("held/inside"));
     EXPECT_FALSE(std::filesystem::exists("held.tmp"));
-    ExpectOldFileWhole();
 }
 
 #ifdef _WIN32
@@ -122,10 +120,7 @@ TEST_F(RecordTest, ASaveWaitsForAnotherProgramToLetGoOfTheFile)
     HANDLE held = CreateFileA("page", GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(INVALID_HANDLE_VALUE, held);
     HANDLE scanner = CreateThread(nullptr, 0, LetGoLater, held, 0, nullptr);
-    {
-        Serializer out("page");
-        out.PutString("new");
-    }
+    Serializer("page").PutString("new");
     WaitForSingleObject(scanner, INFINITE);
     CloseHandle(scanner);
     EXPECT_EQ((Bytes{3, 0, 0, 0, 'n', 'e', 'w'}), ReadBytes("page"));

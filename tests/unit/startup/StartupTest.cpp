@@ -25,15 +25,14 @@ Bytes OptionsFile(int32_t version, int32_t option, size_t size = 20)
     return bytes;
 }
 
-// A start with the file as it is leaves the hint and the file: a saved option
-// is kept, a missing or rejected file is written afresh with the hint on.
+// A start with the file as it is (no bytes: no file) leaves the hint and the file:
+// a saved option is kept, a missing or rejected file is written afresh with the hint on.
 TEST(InitializationTest, ASavedOptionIsKeptAndAMissingOrRejectedFileIsRewrittenWithTheHintOn)
 {
     TestFolder folder;
     TraceCapture trace;
     const std::string version = "CInitialization::DeSerialize: file version number is wrong\n";
     const std::string text = "CInitialization::DeSerialize: file text is wrong\n";
-    // bytes: the file, none when empty.
     const struct { const char* what; Bytes bytes; int hint; std::string trace; } cases[] = {
         {"the hint off", OptionsFile(1024, 0), 0, ""}, {"another value", OptionsFile(1024, 5), 5, ""},
         {"missing", {}, 1, ""}, {"version 1023", OptionsFile(1023, 0), 1, version},
