@@ -160,9 +160,6 @@ class Session:
     def text(self, verb, cls=MAIN_CLASS):
         return self.winctl(verb, cls)[1].strip()
 
-    def window_rect(self, cls=MAIN_CLASS):
-        return tuple(int(v) for v in self.text("rect", cls).split())
-
     def cursor(self):
         """(x, y) of the pointer on the screen, and whether the cursor shows."""
         x, y, showing = (int(v) for v in self.text("cursor", "").split())

@@ -28,7 +28,7 @@ COMMAND_BUTTONS = {  # id: (x, y, w, h, picture)
 }
 QUIT, NEXT_PAGE, PREVIOUS_PAGE = (13 + 64, 20 + 25), (609 + 32, 694 + 30), (350 + 32, 694 + 30)
 CLEAR_ALL, CLEAR_YES, CLEAR_NO = (417 + 95, 11 + 17), (370 + 64, 492 + 25), (528 + 64, 492 + 25)
-INFO_OK, ENDING_QUIT = (446 + 64, 500 + 25), (450 + 62, 696 + 26)
+ENDING_QUIT = (450 + 62, 696 + 26)
 REST = (512, 400)  # a point on the page, away from every button, for the pointer to rest on
 MAGENTA = (255, 0, 255)
 
@@ -36,11 +36,7 @@ PAGE_HEADER = struct.pack("<I", 8) + b"MORVEN04" + struct.pack("<i", 1024)
 LEDGER_HEADER = struct.pack("<I", 2) + b"TV" + PAGE_HEADER
 
 
-def options(hint):
-    return struct.pack("<I", 8) + b"ZEPGOPTN" + struct.pack("<ii", 1024, 1 if hint else 0)
-
-
-OPTIONS_HINT_SHOWN = options(False)
+OPTIONS_HINT_SHOWN = struct.pack("<I", 8) + b"ZEPGOPTN" + struct.pack("<ii", 1024, 0)
 
 
 def ledger(used=()):

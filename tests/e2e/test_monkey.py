@@ -1,6 +1,6 @@
 """A monkey: random input from a seed, as a child gives it: clicks anywhere and on
-buttons, drags, right clicks, keys, stickers brought near their places, another
-program in front and the book brought back, WM_CANCELMODE during a carry. The book
+buttons, drags, right clicks, keys, stickers brought near their places, WM_CANCELMODE
+during a carry (a deactivation's end of the carry is the Windows carry test's). The book
 is started again whenever it quits. It fails on a crash (an exit code other than 0),
 an assertion box, a window that does not answer for 10 s, a dialog that stays open
 at the end, and on files that disagree whenever the book has quit (every sticker on
@@ -18,7 +18,6 @@ from book import LEDGER_NAME, PLACES, STICKABLE_GROUP, Book, read_files, read_le
 from harness import MAIN_CLASS, SessionTest, wait_until
 from screen import CLEAR_ALL, DIALOG_CLASS, NEXT_PAGE, PAGE_CLASS, PREVIOUS_PAGE, TAB_XS, TRAY
 
-OTHER_CLASS = "WineMine"
 WM_CANCELMODE = 0x1F
 ASSERT_CAPTION = "ASSERTION FAILURE"
 AEDEBUG = r"HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug"
@@ -36,7 +35,7 @@ class Monkey:
     def __init__(self, session, seed):
         self.s, self.seed, self.rng, self.book = session, seed, random.Random(seed), Book(None, session)
         self.log, self.figures, self.used = [], {"events": 0, "starts": 0, "stuck": 0}, set()
-        self.dialog_age, self.back_in, self.closing, self.page, self.dropped = 0, None, False, 0, None
+        self.dialog_age, self.closing, self.page, self.dropped = 0, False, 0, None
         self.errors = open(os.path.join(session.root, "stderr.txt"), "a+")
         # No debugger: a crash ends the program at once with the exception's
         # code (winedbg may end it with 0) and one line naming the address.
@@ -159,33 +158,15 @@ class Monkey:
             self.page = PLACES[index][0] if index in self.used else 1 - PLACES[index][0]
         self.dropped = None
 
-    def away(self):
-        if not self.s.window_exists(OTHER_CLASS):
-            self.s.spawn(["wine", "winemine"])
-            self.s.wait_window(OTHER_CLASS, 60)
-        self.ctl("restore", OTHER_CLASS)
-        self.back_in = self.rng.randrange(4)
-        self.note("another program in front")
-
-    def back(self):
-        self.back_in = None
-        self.ctl("restore", MAIN_CLASS)
-        self.note("the book brought back")
-
     EVENTS = ((click, 20), (lambda m: m.click(3), 8), (lambda m: m.click(1, m.rng.choice(BUTTONS)), 20), (drag, 8),
-              (lambda m: m.act("key " + m.rng.choice(KEYS)), 25), (stick, 15), (away, 4))
+              (lambda m: m.act("key " + m.rng.choice(KEYS)), 25), (stick, 15))
 
     def run(self, events):
         self.start()
         actions, weights = zip(*self.EVENTS)
         for _ in range(events):
             self.figures["events"] += 1
-            if self.back_in == 0:
-                self.back()
-            else:
-                if self.back_in:
-                    self.back_in -= 1
-                self.rng.choices(actions, weights)[0](self)
+            self.rng.choices(actions, weights)[0](self)
             self.check()
         # The end: open dialogs answered, the book closed through its ending
         # screen, and its files checked.

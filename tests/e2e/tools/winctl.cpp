@@ -2,8 +2,7 @@
 // program's windows from inside its Wine session. Started once per session, it
 // reads commands from stdin, one a line, and answers each with its output and
 // "= EXITCODE" (1: no window of the class; 3: the call failed):
-//   find|rect|title|texts|close|minimize|iconic CLASS   ("texts": the children's)
-//   restore CLASS       restores the window and brings it to the front, as the taskbar does
+//   find|title|texts|close|minimize|iconic CLASS   ("texts": the children's)
 //   answers CLASS       exit 0 when the window's thread answers within 10 s, else 4
 //   foreground          prints the class of the foreground window
 //   command|key CLASS N posts WM_COMMAND with the id, or WM_KEYDOWN with the virtual key
@@ -67,20 +66,13 @@ struct WindowCount {
     long windows;
 };
 
-BOOL CALLBACK CountChild(HWND, LPARAM param)
-{
-    ++reinterpret_cast<WindowCount*>(param)->windows;
-    return TRUE;
-}
-
-BOOL CALLBACK CountTopLevel(HWND window, LPARAM param)
+// The desktop's descendants are every top-level window and its children.
+BOOL CALLBACK CountWindow(HWND window, LPARAM param)
 {
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
-    if (owner == reinterpret_cast<WindowCount*>(param)->processId) {
-        CountChild(window, param);
-        EnumChildWindows(window, CountChild, param);
-    }
+    auto* count = reinterpret_cast<WindowCount*>(param);
+    count->windows += owner == count->processId;
     return TRUE;
 }
 
@@ -95,20 +87,11 @@ int PrintResources(HWND window)
     memory.cb = sizeof memory;
     GetProcessMemoryInfo(process, &memory, sizeof memory);
     WindowCount count = {processId, 0};
-    EnumWindows(CountTopLevel, reinterpret_cast<LPARAM>(&count));
+    EnumChildWindows(GetDesktopWindow(), CountWindow, reinterpret_cast<LPARAM>(&count));
     std::printf("%ld %ld %lu\n", CountGdiHandles(process), count.windows,
                 static_cast<unsigned long>(memory.PagefileUsage));
     CloseHandle(process);
     return 0;
-}
-
-int Restore(HWND window)
-{
-    ShowWindow(window, SW_RESTORE);
-    // Without a window manager only a topmost window is raised over the others.
-    SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    SetWindowPos(window, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    return SetForegroundWindow(window) ? 0 : 3;
 }
 
 int Answers(HWND window)
@@ -145,12 +128,6 @@ int Run(int argc, char** argv)
         return 1;
     if (std::strcmp(verb, "find") == 0)
         return 0;
-    if (std::strcmp(verb, "rect") == 0) {
-        RECT r = {};
-        GetWindowRect(window, &r);
-        std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
-        return 0;
-    }
     if (std::strcmp(verb, "title") == 0)
         return !PrintText(window, 0);
     if (std::strcmp(verb, "texts") == 0)
@@ -161,8 +138,6 @@ int Run(int argc, char** argv)
         return ShowWindow(window, SW_MINIMIZE), 0;
     if (std::strcmp(verb, "iconic") == 0)
         return std::printf("%d\n", IsIconic(window) ? 1 : 0), 0;
-    if (std::strcmp(verb, "restore") == 0)
-        return Restore(window);
     if (std::strcmp(verb, "answers") == 0)
         return Answers(window);
     if (std::strcmp(verb, "resources") == 0)
