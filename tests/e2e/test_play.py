@@ -17,8 +17,7 @@ from screen import (CLEAR_NO, CLEAR_YES, COMMAND_BUTTONS, COUNTER_AT, DIALOG_CLA
 STICKER = 106                               # a sticker of the first page
 PLACE = PLACES[STICKER][1:]
 BUTTON = 4                                  # a tray button for the face checks
-BESIDE = (TRAY[BUTTON][0] + 200, TRAY[BUTTON][1] + 30)
-UP, HOVER, DOWN, LATCHED, USED = 0, 1, 2, 3, 4
+UP, DOWN, USED = 0, 2, 4                     # face tiles
 WM_SIZE = 5
 INFORMATION_AT = (332, 204)
 BUTTON_RECTS = ([r[:4] for r in COMMAND_BUTTONS.values()] + [(x, 9, 60, 65) for x in TAB_XS] +
@@ -120,17 +119,13 @@ class BookStory(SessionTest, Screens):
         self.keys_work("the keys work once the information screen is closed")
 
     def button_faces(self):
-        centre = (TRAY[BUTTON][0] + 30, TRAY[BUTTON][1] + 30)
-        self.s.move(*centre)
-        self.wait_face(BUTTON, HOVER, "the hover face under the pointer")
-        self.s.xdo("mousedown 1")
+        self.s.xdo("mousemove %d %d mousedown 1" % (TRAY[BUTTON][0] + 30, TRAY[BUTTON][1] + 30))
         self.wait_face(BUTTON, DOWN, "the down face while pressed")
-        self.s.move(*BESIDE)
+        self.s.move(TRAY[BUTTON][0] + 200, TRAY[BUTTON][1] + 30)
         # At once, not after the leave-tracking poll, which a captured drag may lose.
         time.sleep(0.2)
         self.assertTrue(self.face_shows(BUTTON, UP), "up as soon as the pressed pointer leaves")
         self.s.xdo("mouseup 1")
-        self.wait_face(BUTTON, UP, "released off the button")
         self.s.move(*REST)
         time.sleep(1)  # a sticker taken would hide the cursor by now
         self.assertTrue(self.s.cursor()[1], "released off the button: no sticker taken")
@@ -154,8 +149,6 @@ class BookStory(SessionTest, Screens):
         self.wait_cursor(True, "the cursor back after a right click")
         self.book.take(BUTTON)
         self.assertFalse(self.dialog_open(), "the hint shows once")
-        self.s.xdo("mousemove %d %d mousemove %d %d" % (BESIDE + REST))
-        self.wait_face(BUTTON, LATCHED, "the latched face while the sticker is carried")
         self.keys_ignored((VK_DOWN, ord("I"), ord("Q")), "no shortcut while a sticker is carried")
         self.assertTrue(self.page_indicator_is(0))
         self.s.click(*REST, button=3)
@@ -207,11 +200,7 @@ class BookStory(SessionTest, Screens):
         wait_until(self.title_shown, 20, 0.5, "the title screen")
         self.s.key("space")
         self.s.wait_window(PAGE_CLASS, 20)
-        for vk, shown, what in ((None, True, "the sticker read back on its page"),
-                                (VK_DOWN, False, "the second page without it"), (VK_UP, True, "the first page with it again")):
-            if vk:
-                self.key(vk)
-            self.wait_sticker(STICKER, PLACE, shown, what)
+        self.wait_sticker(STICKER, PLACE, True, "the sticker read back on its page")
 
     def clear_all(self):
         self.book.choose_group(3)
