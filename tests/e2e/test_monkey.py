@@ -1,6 +1,6 @@
 """A monkey: random input from a seed, as a child gives it: clicks anywhere and on
-buttons, drags, right clicks, keys, stickers brought near their places, WM_CANCELMODE
-during a carry (a deactivation's end of the carry is the Windows carry test's). The book
+buttons, drags, right clicks, keys, stickers brought near their places (a carry ended
+by WM_CANCELMODE or a deactivation is the Windows carry test's). The book
 is started again whenever it quits. It fails on a crash (an exit code other than 0),
 an assertion box, a window that does not answer for 10 s, a dialog that stays open
 at the end, and on files that disagree whenever the book has quit (every sticker on
@@ -16,9 +16,8 @@ import time
 import harness
 from book import LEDGER_NAME, PLACES, Book, read_files, read_ledger
 from harness import MAIN_CLASS, SessionTest, wait_until
-from screen import CLEAR_ALL, DIALOG_CLASS, NEXT_PAGE, PAGE_CLASS, PREVIOUS_PAGE, TAB_XS, TRAY
+from screen import CLEAR_ALL, DIALOG_CLASS, NEXT_PAGE, PREVIOUS_PAGE, TAB_XS, TRAY
 
-WM_CANCELMODE = 0x1F
 ASSERT_CAPTION = "ASSERTION FAILURE"
 AEDEBUG = r"HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug"
 KEYS = (list("abcdefghijklmnopqrstuvwxyz0123456789") +
@@ -124,8 +123,7 @@ class Monkey:
 
     def stick(self):
         """A sticker of the book's pages taken and brought near its place, which
-        is on the page shown or not; now and then the carry is cancelled and a
-        button clicked instead."""
+        is on the page shown or not."""
         free = sorted(set(PLACES) - self.used)
         if not free or self.s.window_exists(DIALOG_CLASS) or self.ctl("foreground")[1].strip() != MAIN_CLASS:
             return self.click()
@@ -134,10 +132,6 @@ class Monkey:
             self.book.take(index)
         except harness.Timeout:
             return self.note("took %d, but no carry began" % index)
-        if self.rng.random() < 0.2:
-            self.ctl("post", PAGE_CLASS, WM_CANCELMODE, 0, 0)
-            self.note("took %d, WM_CANCELMODE" % index)
-            return self.click(1, self.rng.choice(BUTTONS))
         page, px, py = PLACES[index]
         top_left = (px + self.rng.randint(-24, 24), py + self.rng.randint(-24, 24))
         self.book.drop_at(index, top_left, 1)

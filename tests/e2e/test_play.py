@@ -10,7 +10,7 @@ import harness
 from book import LEDGER_NAME, PLACES, Book, read_files, screen_point, sticker_size, temporary_files
 from harness import SessionTest, wait_until
 from screen import (CLEAR_NO, CLEAR_YES, COMMAND_BUTTONS, COUNTER_AT, DIALOG_CLASS, ENDING_QUIT, NEXT_PAGE,
-                    OPTIONS_HINT_SHOWN, PAGE, PAGE_CLASS, PAGE_INDICATOR_AT, PREVIOUS_PAGE, QUIT, REST, START_BUTTON,
+                    OPTIONS_HINT_SHOWN, PAGE, PAGE_CLASS, PAGE_INDICATOR_AT, QUIT, REST, START_BUTTON,
                     TAB_XS, TITLE_AT, TRAY, VK_DOWN, VK_RETURN, VK_SPACE, VK_UP, Screens, inside,
                     ledger, picture, resource_picture, sticker_name)
 
@@ -18,8 +18,6 @@ STICKER = 106                               # a sticker of the first page
 PLACE = PLACES[STICKER][1:]
 BUTTON = 4                                  # a tray button for the face checks
 UP, DOWN, USED = 0, 2, 4                     # face tiles
-WM_SIZE = 5
-INFORMATION_AT = (332, 204)
 BUTTON_RECTS = ([r[:4] for r in COMMAND_BUTTONS.values()] + [(x, 9, 60, 65) for x in TAB_XS] +
                 [(x, y, 60, 60) for x, y in TRAY] + [PAGE_INDICATOR_AT + (196, 40), COUNTER_AT + (190, 24), PAGE])
 
@@ -51,9 +49,6 @@ class BookStory(SessionTest, Screens):
     def assertBook(self, used, page1, what):
         self.assertEqual((set(used), [page1, []]), read_files(self.s), what)
 
-    def click_tray(self, position):
-        self.s.click(TRAY[position][0] + 30, TRAY[position][1] + 30)
-
     # -- the story --------------------------------------------------------
     def first_run_and_title(self):
         self.program = self.s.start()
@@ -76,8 +71,8 @@ class BookStory(SessionTest, Screens):
     def play_screen(self):
         self.s.click(START_BUTTON[0] + 60, START_BUTTON[1] + 25)
         self.s.wait_window(PAGE_CLASS, 20)
-        # Told it is 100 x 100, the page window keeps its place and size: the pictures show it whole.
-        self.s.winctl("post", PAGE_CLASS, WM_SIZE, 0, (100 << 16) | 100)
+        # Told by WM_SIZE it is 100 x 100, the page window keeps its place and size: the pictures show it whole.
+        self.s.winctl("post", PAGE_CLASS, 5, 0, (100 << 16) | 100)
         shot = self.shot("play")
         bars, sides = picture("m0006"), picture("m0003")
         for name, pic, at, source, size in (
@@ -96,25 +91,24 @@ class BookStory(SessionTest, Screens):
         before = self.shot("before-keys")
         self.keys_ignored((VK_RETURN, VK_SPACE, ord("X"), ord("C")), "clear-all with nothing used asks nothing")
         self.assertEqual(before.pixels, self.shot("after-keys").pixels)
-        # The keys are one table: Down and Up stand for every key of a turn.
-        self.keys_work("Down and Up")
-        self.s.click(*PREVIOUS_PAGE)
-        self.wait_page(1, "Previous on the first page wraps round")
+        # Down and Up (below) stand for the keys' one table; Previous is the soak's.
+        self.key(VK_DOWN)
+        self.wait_page(1, "Down")
         self.assertShows(self.shot("page2"), picture("p0002"), (110, 110), (20, 20), (804, 548), "page 2 background",
                          allowed=0.05)
         self.s.click(*NEXT_PAGE)
-        self.wait_page(0, "and Next on the last")
+        self.wait_page(0, "Next on the last page wraps round")
 
     def groups_and_information(self):
         for group in (3, 3, 0):   # the same group twice changes nothing
             self.book.choose_group(group)
             self.assertTrayAndTabs(self.shot("group%d" % (group + 1)), group)
-        self.s.key("i")
+        self.s.xdo("key i")
         self.wait_dialog()
         time.sleep(0.8)
         self.assertShows(self.s.screenshot("info"), resource_picture("AboutDialogBkg.bmp"),
-                         INFORMATION_AT, (0, 0), (360, 296), "information screen")
-        self.s.key("Escape")
+                         (332, 204), (0, 0), (360, 296), "information screen")
+        self.s.xdo("key Escape")
         self.wait_dialog(False)
         self.keys_work("the keys work once the information screen is closed")
 
@@ -135,12 +129,12 @@ class BookStory(SessionTest, Screens):
             wait_until(lambda: self.shows(picture(name), (x, y), (0, h), (w, h)), 5, 0.2, "%s held shows down" % name)
             self.s.xdo("mousemove %d 300 mouseup 1" % (x + w // 2))
         shot = self.shot("dragged-off")
-        self.assertFalse(self.dialog_open(), "the information screen stayed shut")
+        self.assertFalse(self.s.window_exists(DIALOG_CLASS), "the information screen stayed shut")
         self.assertTrayAndTabs(shot, 0)
         self.assertShows(shot, picture("b0012"), (951, 15), (0, 0), (64, 60), "the information button up")
 
     def hint_once_and_keys_while_carrying(self):
-        self.click_tray(0)
+        self.s.click(TRAY[0][0] + 30, TRAY[0][1] + 30)
         self.wait_dialog()
         self.s.winctl("command", DIALOG_CLASS, 1)
         self.wait_dialog(False)
@@ -148,9 +142,9 @@ class BookStory(SessionTest, Screens):
         self.s.click(*REST, button=3)
         self.wait_cursor(True, "the cursor back after a right click")
         self.book.take(BUTTON)
-        self.assertFalse(self.dialog_open(), "the hint shows once")
+        self.assertFalse(self.s.window_exists(DIALOG_CLASS), "the hint shows once")
         self.keys_ignored((VK_DOWN, ord("I"), ord("Q")), "no shortcut while a sticker is carried")
-        self.assertTrue(self.page_indicator_is(0))
+        self.wait_page(0, "Down turned no page")
         self.s.click(*REST, button=3)
         self.wait_face(BUTTON, UP, "the up face once the sticker is thrown away")
         self.keys_work("the shortcuts work once the carry ended")
@@ -176,7 +170,7 @@ class BookStory(SessionTest, Screens):
         self.book.choose_group(0)
         self.book.choose_group(3)
         self.wait_face(STICKER % 28, USED, "the used face on every visit of its group", 3)
-        self.click_tray(STICKER % 28)
+        self.s.click(TRAY[STICKER % 28][0] + 30, TRAY[STICKER % 28][1] + 30)
         time.sleep(1)
         self.assertTrue(self.s.cursor()[1], "a used sticker is not taken again")
         self.keys_work("no button is left pressed: the keys work")
@@ -186,9 +180,9 @@ class BookStory(SessionTest, Screens):
         self.wait_dialog()
         self.key(ord("Q"))  # a second request stacks nothing
         time.sleep(0.5)
-        self.s.key("Escape")  # only the Quit button ends it
+        self.s.xdo("key Escape")  # only the Quit button ends it
         time.sleep(1)
-        self.assertTrue(self.dialog_open())
+        self.assertTrue(self.s.window_exists(DIALOG_CLASS), "the ending screen stays")
         self.assertShows(self.s.screenshot("ending"), resource_picture("EndingScrnDialogBkg.bmp"),
                          (0, 0), (0, 0), (1024, 690), "ending screen")
         self.s.click(*ENDING_QUIT)
@@ -198,14 +192,14 @@ class BookStory(SessionTest, Screens):
     def read_back(self):
         self.program = self.s.start()
         wait_until(self.title_shown, 20, 0.5, "the title screen")
-        self.s.key("space")
+        self.s.xdo("key space")
         self.s.wait_window(PAGE_CLASS, 20)
         self.wait_sticker(STICKER, PLACE, True, "the sticker read back on its page")
 
     def clear_all(self):
         self.book.choose_group(3)
         self.wait_face(STICKER % 28, USED, "the used face read from the ledger", 3)
-        for answer, what in ((lambda: self.s.click(*CLEAR_NO), "No"), (lambda: self.s.key("Escape"), "Escape"),
+        for answer, what in ((lambda: self.s.click(*CLEAR_NO), "No"), (lambda: self.s.xdo("key Escape"), "Escape"),
                              (lambda: self.s.click(*CLEAR_YES), None)):
             self.key(ord("C"))
             self.wait_dialog()
@@ -224,7 +218,7 @@ class BookStory(SessionTest, Screens):
 
     def close_while_carrying(self):
         self.book.take(STICKER)
-        self.s.key("alt+F4")
+        self.s.xdo("key alt+F4")
         self.wait_dialog()
         self.s.click(*ENDING_QUIT)
         self.assertEqual(0, self.s.wait_exit(self.program))

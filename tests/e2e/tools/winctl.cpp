@@ -17,6 +17,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -61,18 +62,13 @@ long CountGdiHandles(HANDLE process)
     return got ? used : -1;
 }
 
-struct WindowCount {
-    DWORD processId;
-    long windows;
-};
-
-// The desktop's descendants are every top-level window and its children.
+// Counts the windows of a process: param points at the process id and the count.
 BOOL CALLBACK CountWindow(HWND window, LPARAM param)
 {
+    auto& [processId, windows] = *reinterpret_cast<std::pair<DWORD, long>*>(param);
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
-    auto* count = reinterpret_cast<WindowCount*>(param);
-    count->windows += owner == count->processId;
+    windows += owner == processId;
     return TRUE;
 }
 
@@ -86,9 +82,10 @@ int PrintResources(HWND window)
     PROCESS_MEMORY_COUNTERS memory = {};
     memory.cb = sizeof memory;
     GetProcessMemoryInfo(process, &memory, sizeof memory);
-    WindowCount count = {processId, 0};
+    // The desktop's descendants are every top-level window and its children.
+    std::pair<DWORD, long> count{processId, 0};
     EnumChildWindows(GetDesktopWindow(), CountWindow, reinterpret_cast<LPARAM>(&count));
-    std::printf("%ld %ld %lu\n", CountGdiHandles(process), count.windows,
+    std::printf("%ld %ld %lu\n", CountGdiHandles(process), count.second,
                 static_cast<unsigned long>(memory.PagefileUsage));
     CloseHandle(process);
     return 0;
