@@ -58,6 +58,10 @@ class Install(harness.SessionTest):
         self.assertEqual(set(program) | {"Uninstall Mossleaf 4.exe"}, self.folder_files(folder))
         for name, data in program.items():
             self.assertEqual(data, Path(folder, name).read_bytes(), name)
+        kib = (sum(len(d) for d in program.values()) + 1023) // 1024
+        self.assertEqual(("Mossleaf 4", "4.0", place + "\\Mossleaf4.exe,0", "The Mossleaf 4 authors", hex(kib), "0x1", "0x1"),
+                         tuple(entry.get(k) for k in ("DisplayName", "DisplayVersion", "DisplayIcon", "Publisher",
+                                                      "EstimatedSize", "NoModify", "NoRepair")), "the list of apps")
         # The shortcuts name the program; it finds its files from any folder (below).
         start_menu = "AppData/Roaming/Microsoft/Windows/Start Menu/Programs"
         links = [os.path.join(user_folder, start_menu, "Mossleaf 4.lnk"),

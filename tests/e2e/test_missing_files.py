@@ -17,6 +17,7 @@ class MissingFiles(SessionTest):
         os.remove(self.s.file("data004/b0013.dat"))
         program = self.s.start(wait_window=False)
         self.s.wait_window(DIALOG_CLASS)
+        self.assertEqual("Error", self.s.text("title", DIALOG_CLASS))
         texts = self.s.winctl("texts", DIALOG_CLASS)[1].split("\n")
         self.s.winctl("close", DIALOG_CLASS)
         self.assertEqual(0, self.s.wait_exit(program))

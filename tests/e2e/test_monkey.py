@@ -1,6 +1,6 @@
 """A monkey: random input from a seed, as a child gives it: clicks anywhere and on
-buttons, drags, right clicks, keys, stickers brought near their places (a carry ended
-by WM_CANCELMODE or a deactivation is the Windows carry test's). The book
+buttons, drags, right clicks, keys, stickers brought near their places, another
+program in front and the book brought back, WM_CANCELMODE during a carry. The book
 is started again whenever it quits. It fails on a crash (an exit code other than 0),
 an assertion box, a window that does not answer for 10 s, a dialog that stays open
 at the end, and on files that disagree whenever the book has quit (every sticker on
@@ -16,7 +16,10 @@ import time
 import harness
 from book import LEDGER_NAME, PLACES, Book, read_files, read_ledger
 from harness import MAIN_CLASS, SessionTest, wait_until
-from screen import CLEAR_ALL, DIALOG_CLASS, NEXT_PAGE, PREVIOUS_PAGE, TAB_XS, TRAY
+from screen import CLEAR_ALL, DIALOG_CLASS, NEXT_PAGE, PAGE_CLASS, PREVIOUS_PAGE, TAB_XS, TRAY
+
+OTHER_CLASS = "WineMine"
+WM_CANCELMODE = 0x1F
 
 ASSERT_CAPTION = "ASSERTION FAILURE"
 AEDEBUG = r"HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug"
@@ -33,7 +36,7 @@ class Monkey:
     def __init__(self, session, seed):
         self.s, self.seed, self.rng, self.book = session, seed, random.Random(seed), Book(None, session)
         self.log, self.figures, self.used = [], {"events": 0, "starts": 0, "stuck": 0}, set()
-        self.dialog_age, self.closing = 0, False
+        self.dialog_age, self.closing, self.back_in = 0, False, None
         self.errors = open(os.path.join(session.root, "stderr.txt"), "a+")
         # No debugger: a crash ends the program at once with the exception's
         # code (winedbg may end it with 0) and one line naming the address.
@@ -123,7 +126,8 @@ class Monkey:
 
     def stick(self):
         """A sticker of the book's pages taken and brought near its place, which
-        is on the page shown or not."""
+        is on the page shown or not; one carry in five is ended by WM_CANCELMODE
+        and a button clicked instead."""
         free = sorted(set(PLACES) - self.used)
         if not free or self.s.window_exists(DIALOG_CLASS) or self.ctl("foreground")[1].strip() != MAIN_CLASS:
             return self.click()
@@ -132,20 +136,39 @@ class Monkey:
             self.book.take(index)
         except harness.Timeout:
             return self.note("took %d, but no carry began" % index)
+        if self.rng.random() < 0.2:
+            self.ctl("post", PAGE_CLASS, WM_CANCELMODE, 0, 0)
+            self.note("took %d, WM_CANCELMODE" % index)
+            return self.click(1, self.rng.choice(BUTTONS))
         page, px, py = PLACES[index]
         top_left = (px + self.rng.randint(-24, 24), py + self.rng.randint(-24, 24))
         self.book.drop_at(index, top_left, 1)
         self.note("took %d, dropped at %d,%d of page %d" % ((index,) + top_left + (page + 1,)))
 
+    def away(self):
+        """Another program in front; the book is brought back a few events later."""
+        if not self.s.window_exists(OTHER_CLASS):
+            self.s.spawn(["wine", "winemine"])
+            self.s.wait_window(OTHER_CLASS, 60)
+        self.ctl("restore", OTHER_CLASS)
+        self.back_in = self.rng.randrange(4)
+        self.note("another program in front")
+
     EVENTS = ((click, 20), (lambda m: m.click(3), 8), (lambda m: m.click(1, m.rng.choice(BUTTONS)), 20), (drag, 8),
-              (lambda m: m.act("key " + m.rng.choice(KEYS)), 25), (stick, 15))
+              (lambda m: m.act("key " + m.rng.choice(KEYS)), 25), (stick, 15), (away, 4))
 
     def run(self, events):
         self.start()
         actions, weights = zip(*self.EVENTS)
         for _ in range(events):
             self.figures["events"] += 1
-            self.rng.choices(actions, weights)[0](self)
+            if self.back_in == 0:
+                self.back_in = None
+                self.ctl("restore", MAIN_CLASS)
+                self.note("the book brought back")
+            else:
+                self.back_in = self.back_in and self.back_in - 1
+                self.rng.choices(actions, weights)[0](self)
             self.check()
         # The end: open dialogs answered, the book closed through its ending
         # screen, and its files checked.

@@ -8,16 +8,17 @@ import time
 
 import harness
 from book import LEDGER_NAME, PLACES, Book, read_files, screen_point, sticker_size, temporary_files
-from harness import SessionTest, wait_until
+from harness import MAIN_CLASS, SessionTest, wait_until
 from screen import (CLEAR_NO, CLEAR_YES, COMMAND_BUTTONS, COUNTER_AT, DIALOG_CLASS, ENDING_QUIT, NEXT_PAGE,
                     OPTIONS_HINT_SHOWN, PAGE, PAGE_CLASS, PAGE_INDICATOR_AT, QUIT, REST, START_BUTTON,
-                    TAB_XS, TITLE_AT, TRAY, VK_DOWN, VK_RETURN, VK_SPACE, VK_UP, Screens, inside,
+                    TAB_XS, TITLE_AT, TRAY, VK_DOWN, VK_NEXT, VK_PRIOR, VK_RETURN, VK_SPACE, VK_UP, Screens, inside,
                     ledger, picture, resource_picture, sticker_name)
 
 STICKER = 106                               # a sticker of the first page
 PLACE = PLACES[STICKER][1:]
 BUTTON = 4                                  # a tray button for the face checks
-UP, DOWN, USED = 0, 2, 4                     # face tiles
+UP, HOVER, DOWN, LATCHED, USED = 0, 1, 2, 3, 4    # face tiles
+INFO_OK = (446 + 64, 500 + 25)
 BUTTON_RECTS = ([r[:4] for r in COMMAND_BUTTONS.values()] + [(x, 9, 60, 65) for x in TAB_XS] +
                 [(x, y, 60, 60) for x, y in TRAY] + [PAGE_INDICATOR_AT + (196, 40), COUNTER_AT + (190, 24), PAGE])
 
@@ -57,6 +58,7 @@ class BookStory(SessionTest, Screens):
         wait_until(lambda: os.path.exists(self.s.file(LEDGER_NAME)), 20, 0.3, "the ledger, written last")
         self.assertBook((), [], "a first run's book")
         self.assertEqual([], temporary_files(self.s), "the fresh files went through temporary files, leaving none")
+        self.assertEqual("Mossleaf 4", self.s.text("title", MAIN_CLASS))
         shot = self.s.screenshot("title")
         self.assertShows(shot, picture("m0005"), TITLE_AT, (0, 0), (460, 468), "title picture",
                          skip=lambda x, y: inside((x, y), START_BUTTON))
@@ -98,6 +100,9 @@ class BookStory(SessionTest, Screens):
                          allowed=0.05)
         self.s.click(*NEXT_PAGE)
         self.wait_page(0, "Next on the last page wraps round")
+        for vk, page in ((VK_NEXT, 1), (VK_PRIOR, 0)):
+            self.key(vk)
+            self.wait_page(page, "Page Down and Page Up")
 
     def groups_and_information(self):
         for group in (3, 3, 0):   # the same group twice changes nothing
@@ -108,12 +113,18 @@ class BookStory(SessionTest, Screens):
         time.sleep(0.8)
         self.assertShows(self.s.screenshot("info"), resource_picture("AboutDialogBkg.bmp"),
                          (332, 204), (0, 0), (360, 296), "information screen")
-        self.s.xdo("key Escape")
+        self.s.click(*INFO_OK)
         self.wait_dialog(False)
         self.keys_work("the keys work once the information screen is closed")
+        self.s.xdo("key i")
+        self.wait_dialog()
+        self.s.xdo("key Escape")
+        self.wait_dialog(False)
 
     def button_faces(self):
-        self.s.xdo("mousemove %d %d mousedown 1" % (TRAY[BUTTON][0] + 30, TRAY[BUTTON][1] + 30))
+        self.s.move(TRAY[BUTTON][0] + 30, TRAY[BUTTON][1] + 30)
+        self.wait_face(BUTTON, HOVER, "the hover face under the pointer")
+        self.s.xdo("mousedown 1")
         self.wait_face(BUTTON, DOWN, "the down face while pressed")
         self.s.move(TRAY[BUTTON][0] + 200, TRAY[BUTTON][1] + 30)
         # At once, not after the leave-tracking poll, which a captured drag may lose.
@@ -143,6 +154,8 @@ class BookStory(SessionTest, Screens):
         self.wait_cursor(True, "the cursor back after a right click")
         self.book.take(BUTTON)
         self.assertFalse(self.s.window_exists(DIALOG_CLASS), "the hint shows once")
+        self.s.move(*REST)
+        self.wait_face(BUTTON, LATCHED, "the latched face while the sticker is carried")
         self.keys_ignored((VK_DOWN, ord("I"), ord("Q")), "no shortcut while a sticker is carried")
         self.wait_page(0, "Down turned no page")
         self.s.click(*REST, button=3)
@@ -166,6 +179,10 @@ class BookStory(SessionTest, Screens):
         self.wait_cursor(True, "the cursor back")
         self.s.move(*REST)
         self.wait_sticker(STICKER, PLACE, True, "the sticker snapped onto its place")
+        for button in (3, 1):
+            self.s.click(*screen_point(STICKER, PLACE), button=button)
+        time.sleep(0.5)  # a sticker taken would hide the cursor by now
+        self.assertTrue(self.s.cursor()[1] and self.shows_sticker(STICKER, PLACE), "clicks do not take a stuck sticker")
         self.assertShows(self.shot("stuck"), picture("b0020"), (440, 52), (0, 0), (30, 24), "the number 223")
         self.book.choose_group(0)
         self.book.choose_group(3)

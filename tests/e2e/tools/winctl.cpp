@@ -3,6 +3,7 @@
 // reads commands from stdin, one a line, and answers each with its output and
 // "= EXITCODE" (1: no window of the class; 3: the call failed):
 //   find|title|texts|close|minimize|iconic CLASS   ("texts": the children's)
+//   restore CLASS       restores the window and brings it to the front, as the taskbar does
 //   answers CLASS       exit 0 when the window's thread answers within 10 s, else 4
 //   foreground          prints the class of the foreground window
 //   command|key CLASS N posts WM_COMMAND with the id, or WM_KEYDOWN with the virtual key
@@ -91,6 +92,15 @@ int PrintResources(HWND window)
     return 0;
 }
 
+int Restore(HWND window)
+{
+    ShowWindow(window, SW_RESTORE);
+    // Without a window manager only a topmost window is raised over the others.
+    SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    SetWindowPos(window, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    return SetForegroundWindow(window) ? 0 : 3;
+}
+
 int Answers(HWND window)
 {
     DWORD_PTR result = 0;
@@ -135,6 +145,8 @@ int Run(int argc, char** argv)
         return ShowWindow(window, SW_MINIMIZE), 0;
     if (std::strcmp(verb, "iconic") == 0)
         return std::printf("%d\n", IsIconic(window) ? 1 : 0), 0;
+    if (std::strcmp(verb, "restore") == 0)
+        return Restore(window);
     if (std::strcmp(verb, "answers") == 0)
         return Answers(window);
     if (std::strcmp(verb, "resources") == 0)
