@@ -9,6 +9,7 @@
 
 #include "audio/MidiManager.h"
 #include "audio/WinMidiPlatform.h"
+#include "testing/PictureBytes.h"
 #include "testing/TestFolder.h"
 #include "unit/audio/SmfWriter.h"
 
@@ -19,8 +20,7 @@ TEST(MusicWithoutDevice, LoopsSilentlyThroughAThousandActivationChangesAndStopsC
     ASSERT_EQ(0u, midiOutGetNumDevs()) << "these checks are for a system without a MIDI device";
     TestFolder folder;
     // A song of about 50 ms at 1 ms periods, so it loops many times.
-    WriteBytes("ZEP04.mid",
-               Smf(1, 96, {TrackWriter().NoteOn(0, 0, 60).NoteOff(10, 0, 60).EndOfTrack()}));
+    WriteBytes("ZEP04.mid", Smf(1, 96, {OneNote(10)}));
     CWinMidiPlatform platform;
     CMidiPlayer player{platform};
     MIDI_MANAGER manager{player, platform};

@@ -1,22 +1,34 @@
-// The art folder the build painted, which the program is built from, and a
-// reader for its pictures.
+// The art folder the build painted, which the program is built from, read
+// with the program's own picture reader.
 #pragma once
+
+#include <gtest/gtest.h>
 
 #include <cstdint>
 #include <string>
-#include <vector>
 
-namespace ArtFolder {
-// The folder the build's run of the generator wrote into.
-const std::string& path();
-}
+#include "Fonts.h"
+#include "imaging/CMemoryDIB.h"
 
-// A 24-bit picture as written: its size and 0xRRGGBB pixels, y from the top;
-// no pixels when it is not one.
-struct Picture {
-    int32_t width = 0, height = 0;
-    std::vector<uint32_t> pixels;
+const std::string ART_FOLDER = ARTGEN_BUILD_ART_DIR;
 
-    uint32_t at(int x, int y) const { return pixels[size_t(y) * width + x]; }
-    static Picture load(const std::string& relative);
+// A picture of the art folder; one that does not load fails the test.
+struct ArtPicture : CMemoryDIB {
+    explicit ArtPicture(const std::string& relative) : CMemoryDIB(1, 1)
+    {
+        EXPECT_TRUE(LoadFile(ART_FOLDER + "/" + relative)) << relative;
+    }
+    // 0xRRGGBB, as the generator paints.
+    uint32_t at(int x, int y) const
+    {
+        COLORREF colour = 0;
+        GetPixel(x, y, &colour);
+        return GetRValue(colour) << 16 | GetGValue(colour) << 8 | GetBValue(colour);
+    }
 };
+
+// The fonts the tests draw with are let go before the leak check at exit.
+struct FontsReleased {
+    ~FontsReleased() { Fonts::release(); }
+};
+inline FontsReleased fontsReleased;

@@ -11,49 +11,31 @@
 
 #include <vector>
 
-namespace {
-// What the program draws at the counter's place for a count, by its own rule.
-std::vector<uint32_t> shown(int count, const Picture& labels, const Picture& digits)
-{
-    const CounterTiles tiles = GetCounterTiles(count);
-    std::vector<uint32_t> out(190 * 24);
-    for (int y = 0; y < 24; ++y)
-        for (int x = 0; x < 190; ++x)
-            out[y * 190 + x] = labels.at(x, tiles.labelTile * 24 + y);
-    if (tiles.digitTile >= 0)
-        for (int y = 0; y < 24; ++y)
-            for (int x = 0; x < 30; ++x)
-                out[y * 190 + tiles.digitAt.x - COUNTER_LABEL_POINT.x + x] =
-                    digits.at(x, CounterDigitTile(count).y + y);
-    return out;
-}
-
-std::vector<uint32_t> painted(int count, const Canvas& background)
-{
-    const Canvas line = Counter::line(count, background);
-    std::vector<uint32_t> out(190 * 24);
-    for (int y = 0; y < 24; ++y)
-        for (int x = 0; x < 190; ++x)
-            out[y * 190 + x] = PictureFile::colourOf(line.pixel(x, y));
-    return out;
-}
-}
-
 TEST(Counter, EveryCountFrom0To224ReadsAsItsOwnNumber)
 {
-    const Picture labels = Picture::load("data004/b0019.dat");
-    const Picture digits = Picture::load("data004/b0020.dat");
-    ASSERT_EQ(120, labels.height);
-    ASSERT_EQ(5280, digits.height);
+    const ArtPicture labels("data004/b0019.dat"), digits("data004/b0020.dat");
+    ASSERT_EQ(120, labels.GetHeight());
+    ASSERT_EQ(5280, digits.GetHeight());
     const Canvas background = PlayFrame().background(ScreenLayout::COUNTER);
-    for (int count = 0; count <= 224; ++count) {
-        const std::vector<uint32_t> expected = painted(count, background), actual = shown(count, labels, digits);
+    std::vector<std::vector<uint32_t>> painted(225);
+    for (int count = 0; count < 225; ++count) {
+        // What the program draws at the counter's place for the count, by its own rule.
+        const CounterTiles tiles = GetCounterTiles(count);
+        const int digitX = tiles.digitAt.x - COUNTER_LABEL_POINT.x;
+        const Canvas line = Counter::line(count, background);
         int wrong = 0, firstX = -1, firstY = -1;
-        for (size_t i = 0; i < expected.size(); ++i)
-            if (expected[i] != actual[i] && wrong++ == 0)
-                firstX = int(i % 190), firstY = int(i / 190);
+        for (int y = 0; y < 24; ++y) {
+            for (int x = 0; x < 190; ++x) {
+                const uint32_t shown = tiles.digitTile >= 0 && x >= digitX && x < digitX + 30
+                                           ? digits.at(x - digitX, CounterDigitTile(count).y + y)
+                                           : labels.at(x, tiles.labelTile * 24 + y);
+                painted[count].push_back(PictureFile::colourOf(line.pixel(x, y)));
+                if (painted[count].back() != shown && wrong++ == 0)
+                    firstX = x, firstY = y;
+            }
+        }
         EXPECT_EQ(0, wrong) << "count " << count << ": first wrong pixel at (" << firstX << ", " << firstY << ")";
     }
-    EXPECT_NE(painted(42, background), painted(43, background));
-    EXPECT_NE(painted(142, background), painted(143, background));
+    EXPECT_NE(painted[42], painted[43]);
+    EXPECT_NE(painted[142], painted[143]);
 }

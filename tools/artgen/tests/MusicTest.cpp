@@ -8,8 +8,7 @@
 TEST(Music, LoadsWithTheProgramsReaderAndItsTracksEndTogether)
 {
     MidiSong song{};
-    const std::string path = ArtFolder::path() + "/ZEP04.mid";
-    const char* error = LoadMidiFile(path.c_str(), &song);
+    const char* error = LoadMidiFile((ART_FOLDER + "/ZEP04.mid").c_str(), &song);
     ASSERT_EQ(nullptr, error) << error;
     EXPECT_EQ(1, song.format);
     ASSERT_EQ(5, song.trackCount);
