@@ -189,48 +189,44 @@ TEST(PlayerLoop, MessagesOnTimeLoopingFromMemoryOnTheirOwnTimerWithNotesOffAtThe
     }
 }
 
-TEST(PlayerDevice, FirstDeviceWithout401InItsNameElseTheMapper)
+// Through the manager: a device chosen, activation before start-up, a song
+// that fails to load, deactivation, late ticks, activation again, and
+// activation changes while the timer's thread ticks as fast as it goes.
+TEST(PlayerStory, TheFirstDeviceWithout401ElseTheMapperPlaysWhileActiveAndStopsCleanly)
 {
     const struct {
         std::vector<std::string> devices;
         int chosen;
+        bool opens;
     } cases[] = {
-        {{"MPU-401 port", "Soft Synth"}, 1},
-        {{"Soft Synth", "Other Synth"}, 0},
-        {{"", "Wavetable"}, 1},
-        {{"MPU-401", "Roland 401 bridge"}, MIDI_MAPPER_ID},
-        {{""}, MIDI_MAPPER_ID},
+        {{"MPU-401 port", "Soft Synth"}, 1, true},
+        {{"Soft Synth", "Other Synth"}, 0, true},
+        {{"", "Wavetable"}, 1, true}, // capabilities that fail
+        {{"MPU-401", "Roland 401 bridge"}, MIDI_MAPPER_ID, true},
+        {{""}, MIDI_MAPPER_ID, false},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.devices));
         Player p;
         p.fake.devices = c.devices;
-        p.player.InitPlayer(nullptr);
-        EXPECT_EQ(c.chosen, p.player.DeviceId()) << testing::PrintToString(c.devices);
-    }
-}
-
-TEST(PlayerClose, DeactivationStopsTheNotesAndTheTimerAndActivationPlaysFromTheStart)
-{
-    for (const bool device : {true, false}) {
-        SCOPED_TRACE(device ? "with a device" : "without a device");
-        Player p;
-        p.fake.openSucceeds = device;
+        p.fake.openSucceeds = c.opens;
         MIDI_MANAGER manager{p.player, p.fake};
         // The manager looks for "<directory>\ZEP04.mid"; with the directory "."
         // that is one odd file name here, which is all the host needs.
-        WriteBytes(".\\ZEP04.mid", Smf(1, 125, {OneNote(8)}));
+        WriteBytes(".\\ZEP04.mid", Smf(1, 480, {OneNote(2)}));
         manager.ActivateApp(1, nullptr);
         EXPECT_FALSE(p.fake.deviceOpen || p.fake.lastTimer) << "nothing plays before start-up";
         manager.Play(MUSIC_FILES, nullptr);
         manager.InitializedMIDI();
+        EXPECT_EQ(c.chosen, p.player.DeviceId());
         WriteBytes("bad.mid", {'M', 'T', 'h', 'd'});
         p.player.StartSong("bad.mid");
-        p.fake.Ticks(p.player, 90); // twice round the song and into its note
+        p.fake.Ticks(p.player, 90); // many times round the song and into its note
         EXPECT_EQ(1u, p.fake.lastTimer) << "a song that fails to load changes nothing";
         EXPECT_TRUE(p.fake.timer) << "it keeps looping";
-        EXPECT_EQ(device, !p.fake.sent.empty());
+        EXPECT_EQ(c.opens, !p.fake.sent.empty());
         manager.ActivateApp(0, nullptr);
-        EXPECT_EQ(device ? 2 : 0, p.fake.resets) << "the opening's and the closing's";
+        EXPECT_EQ(c.opens ? 2 : 0, p.fake.resets) << "the opening's and the closing's";
         EXPECT_FALSE(p.fake.deviceOpen || p.fake.timer || p.fake.periods || p.player.Song().tracks);
         size_t sent = p.fake.sent.size();
         p.player.OnTimer(p.fake.lastTimer); // a tick already due
@@ -241,31 +237,19 @@ TEST(PlayerClose, DeactivationStopsTheNotesAndTheTimerAndActivationPlaysFromTheS
         p.player.OnTimer(1); // a late tick of the first timer
         EXPECT_EQ(sent, p.fake.sent.size());
         p.fake.Ticks(p.player);
-        EXPECT_EQ(device, !p.fake.sent.empty() && p.fake.sent.back().second == MIDDLE_C_ON);
+        EXPECT_EQ(c.opens, !p.fake.sent.empty() && p.fake.sent.back().second == MIDDLE_C_ON);
+        std::atomic<bool> done{false};
+        std::thread timer([&] {
+            while (!done)
+                p.player.OnTimer(p.fake.lastTimer);
+        });
+        for (int i = 1; i <= 300; ++i, std::this_thread::yield())
+            manager.ActivateApp(i % 2, nullptr);
+        done = true;
+        timer.join();
+        EXPECT_FALSE(p.fake.deviceOpen || p.fake.timer || p.fake.periods || p.player.Song().tracks);
         EXPECT_EQ(0, p.fake.strayMessages);
     }
-}
-
-TEST(PlayerClose, StoppingWhileTheTimerThreadLoopsIsSafe)
-{
-    // A short looping song, ticked from a second thread as fast as it goes,
-    // while this thread starts and stops the music.
-    Player p;
-    WriteBytes("song.mid", Smf(1, 480, {OneNote(2)}));
-    std::atomic<bool> done{false};
-    std::thread timer([&] {
-        while (!done)
-            p.player.OnTimer(p.fake.lastTimer);
-    });
-    for (int i = 0; i < 300; ++i) {
-        p.player.InitPlayer(nullptr);
-        p.player.StartSong("song.mid");
-        std::this_thread::yield();
-        p.player.ClosePlayer();
-    }
-    done = true;
-    timer.join();
-    EXPECT_FALSE(p.fake.timer || p.fake.periods || p.fake.strayMessages || p.player.Song().tracks);
 }
 
 } // namespace
