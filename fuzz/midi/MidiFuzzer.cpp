@@ -1,6 +1,6 @@
 // The MIDI reader on any bytes, and every file it accepts played by the
 // player for a bounded number of ticks, on a device that sends nowhere.
-#include <cstdio>
+#include <fstream>
 #include <string>
 
 #include <unistd.h>
@@ -33,11 +33,7 @@ public:
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     static const std::string path = "/tmp/mossleaf-midi-fuzz-" + std::to_string(getpid()) + ".mid";
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file)
-        return 0;
-    std::fwrite(data, 1, size, file);
-    std::fclose(file);
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(data), size);
     SilentPlatform platform;
     CMidiPlayer player(platform);
     player.InitPlayer(nullptr);

@@ -1,11 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "SmfWriter.h"
 #include "audio/MidiFile.h"
-#include "testing/PictureBytes.h"
-#include "testing/TestFolder.h"
 
 namespace {
 
@@ -39,25 +38,16 @@ std::string LoadMessage(const Bytes& bytes)
     return message ? message : "";
 }
 
-TEST(LoadMidiFile, BareAndRiffWrappedFilesReadAlike)
+TEST(LoadMidiFile, ARiffWrappedFileReadsAsItsSmfAndAnAbsentFileHasItsMessage)
 {
-    TestFolder folder;
-    const Bytes smf = Smf(1, 96, {OneNote(96), LongTrack(2, 1)}); // the largest total
-    WriteBytes("bare.mid", smf);
-    WriteBytes("riff.mid", RiffWrapped(smf));
-    for (const char* name : {"bare.mid", "riff.mid"}) {
-        MidiSong song;
-        ASSERT_EQ(nullptr, LoadMidiFile(name, &song)) << name;
-        EXPECT_EQ(1, song.format);
-        EXPECT_EQ(2, song.trackCount);
-        EXPECT_EQ(96, song.division);
-        const MidiTrack& first = song.tracks[0];
-        EXPECT_EQ(OneNote(96), Bytes(first.data, first.data + first.length));
-        EXPECT_EQ(96, first.totalTicks);
-        EXPECT_EQ(0x7FFFFFFF, song.tracks[1].totalTicks);
-        FreeSong(&song);
-    }
+    const Bytes riff = RiffWrapped(Smf(1, 96, {OneNote(96), LongTrack(2, 1)})); // the largest total
     MidiSong song;
+    ASSERT_EQ(nullptr, LoadMidiMemory(riff.data(), riff.size(), &song));
+    EXPECT_EQ(std::tuple(1, 2, 96), std::tuple(song.format, song.trackCount, song.division));
+    const MidiTrack& first = song.tracks[0];
+    EXPECT_EQ(OneNote(96), Bytes(first.data, first.data + first.length));
+    EXPECT_EQ(std::pair(96, 0x7FFFFFFF), std::pair(first.totalTicks, song.tracks[1].totalTicks));
+    FreeSong(&song);
     EXPECT_STREQ("File cannot be loaded for reading.", LoadMidiFile("absent.mid", &song));
 }
 
@@ -109,8 +99,7 @@ TEST(ScanTrack, EveryTrackMessageWithItsOffset)
         Bytes track;
         const char* message;
     } cases[] = {
-        // No end-of-track: the delta time runs out at the track's length.
-        {{0x00, 0x90, 0x3C, 0x40}, "Offset 4: Delta-time problem."},
+        {{0x00, 0x90, 0x3C, 0x40}, "Offset 4: Delta-time problem."}, // no end of track
         {{0x8F}, "Offset 1: Delta-time problem."},
         // Too long once the value reaches 0x200000 before its fifth byte.
         {{0x88, 0x80, 0x80, 0x80, 0x00, 0xFF, 0x2F}, "Offset 5: Delta-time problem."},
@@ -128,25 +117,21 @@ TEST(ScanTrack, EveryTrackMessageWithItsOffset)
         {{0x00, 0x90, 0x90, 0x40}, "Offset 2: Message first data byte problem."},
         {{0x00, 0x90, 0x3C}, "Offset 3: Message second data byte problem."},
         {{0x00, 0xB0, 0x07, 0xFF}, "Offset 3: Message second data byte problem."},
-        // Running status at the very start is a two-data-byte message.
-        {{0x00, 0x3C}, "Offset 2: Message second data byte problem."},
-        // Deltas that sum past 2147483647.
-        {LongTrack(3, 0), "Offset 21: Total ticks can't fit in integer."},
-        // Accepted: running status at the start; the other kinds the player tests load.
-        {{0x00, 0x3C, 0x40, 0x00, 0xFF, 0x2F}, nullptr},
-        // End of track: its length byte and anything after it are not read.
-        {{0x00, 0xFF, 0x2F}, nullptr},
+        {{0x00, 0x3C}, "Offset 2: Message second data byte problem."}, // running status first
+        {LongTrack(3, 0), "Offset 21: Total ticks can't fit in integer."}, // past 2147483647
+        // Accepted; the other kinds are in the songs the player tests load.
+        {{0x00, 0x3C, 0x40, 0x00, 0xFF, 0x2F}, nullptr}, // running status first
+        {{0x00, 0xFF, 0x2F}, nullptr}, // the end of track's length byte is not read
         {{0x81, 0x80, 0x80, 0x80, 0x00, 0xFF, 0x2F}, nullptr},
         // A cue point's 81 48 is one length byte (129), not the number 200.
         {Cat(Cat({0x00, 0xFF, 0x07, 0x81, 0x48}, Bytes(128, 0)), OneNote(96)), nullptr},
         // A sequence name's length is variable-length: 81 00 is 128.
         {Cat(Cat({0x00, 0xFF, 0x03, 0x81, 0x00}, Bytes(128, 'a')), {0, 0xFF, 0x2F, 0}), nullptr},
     };
-    for (const auto& c : cases) {
-        const std::string prefix = "Error encountered in file: Track 0 ";
+    const std::string prefix = "Error encountered in file: Track 0 ";
+    for (const auto& c : cases)
         EXPECT_EQ(c.message ? prefix + c.message : "", LoadMessage(Smf(1, 96, {c.track})))
             << testing::PrintToString(c.track);
-    }
 }
 
 } // namespace

@@ -12,29 +12,25 @@ inline Bytes Cat(Bytes head, const Bytes& tail)
     return head;
 }
 
-inline Bytes BigEndian(uint32_t value, int size)
-{
-    Bytes out;
-    for (int shift = 8 * (size - 1); shift >= 0; shift -= 8)
-        out.push_back(static_cast<uint8_t>(value >> shift));
-    return out;
-}
-
 // A track's bytes: middle C for `length` ticks (under 128) on channel 0, then its end.
 inline Bytes OneNote(uint8_t length)
 {
     return {0, 0x90, 60, 100, length, 0x80, 60, 0, 0, 0xFF, 0x2F, 0};
 }
 
+// The tag, the data's length as four bytes, most significant first, and the data.
 inline Bytes Chunk(const char* tag, const Bytes& data)
 {
-    return Cat(Cat(Bytes(tag, tag + 4), BigEndian(static_cast<uint32_t>(data.size()), 4)), data);
+    const size_t n = data.size();
+    return Cat({uint8_t(tag[0]), uint8_t(tag[1]), uint8_t(tag[2]), uint8_t(tag[3]),
+                uint8_t(n >> 24), uint8_t(n >> 16), uint8_t(n >> 8), uint8_t(n)}, data);
 }
 
-// A header chunk of `length` bytes: the three fields, then zeros.
-inline Bytes HeaderChunk(int format, int trackCount, int division, size_t length = 6)
+// A header chunk of `length` bytes: format, track count and division, then zeros.
+inline Bytes HeaderChunk(int format, int tracks, int division, size_t length = 6)
 {
-    Bytes fields = Cat(Cat(BigEndian(format, 2), BigEndian(trackCount, 2)), BigEndian(division, 2));
+    Bytes fields = {uint8_t(format >> 8), uint8_t(format), uint8_t(tracks >> 8), uint8_t(tracks),
+                    uint8_t(division >> 8), uint8_t(division)};
     fields.resize(length);
     return Chunk("MThd", fields);
 }

@@ -5,8 +5,6 @@
 // tray button be released, and no page file ever hold a sticker not stuck.
 #include <gtest/gtest.h>
 
-#include <windows.h>
-
 #include <filesystem>
 
 #include "controls/ChildWindow.h"
@@ -57,15 +55,13 @@ struct MainWindowTest : ::testing::Test {
 // The system cursor's display count of this thread.
 int CursorCount()
 {
-    const int count = ShowCursor(TRUE) - 1;
     ShowCursor(FALSE);
-    return count;
+    return ShowCursor(TRUE);
 }
 
 void Pump()
 {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+    for (MSG msg; PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);)
         DispatchMessageA(&msg);
 }
 
@@ -74,30 +70,22 @@ const int RAINBOW_TAB = 1010;
 const int CARRIED_BUTTON = 1037;  // sticker 106
 const int OTHER_BUTTON = 1038;    // sticker 107
 
-BOOL CALLBACK CancelDialog(HWND window, LPARAM)
-{
-    char name[16] = {};
-    GetClassNameA(window, name, sizeof name);
-    if (lstrcmpA(name, "#32770") == 0 && IsWindowVisible(window))
-        PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
-    return TRUE;
-}
-
-// Every dialog a command opens (information, print) is answered No/Cancel.
+// Every dialog a command opens (information, print) is answered Cancel.
 void CALLBACK AnswerDialogs(HWND, UINT, UINT_PTR, DWORD)
 {
-    EnumThreadWindows(GetCurrentThreadId(), CancelDialog, 0);
+    HWND dialog = nullptr;
+    while ((dialog = FindWindowExA(nullptr, dialog, "#32770", nullptr)))
+        if (IsWindowVisible(dialog) &&
+            GetWindowThreadProcessId(dialog, nullptr) == GetCurrentThreadId())
+            PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
 }
 
 // A page file that holds a sticker record is longer than its header.
-bool PageFilesHoldNoSticker()
+bool HoldsASticker(int page)
 {
-    for (int k : {SAVE_PAGE01, SAVE_PAGE02}) {
-        const std::string path = SaveName(k).substr(1);
-        if (std::filesystem::exists(path) && std::filesystem::file_size(path) > 16)
-            return false;
-    }
-    return true;
+    std::error_code absent;
+    const uintmax_t size = std::filesystem::file_size(SaveName(page).substr(1), absent);
+    return !absent && size > 16;
 }
 
 TEST_F(MainWindowTest, LostCaptureDeactivationAndEveryCommandThrowTheCarriedStickerAway)
@@ -122,38 +110,33 @@ TEST_F(MainWindowTest, LostCaptureDeactivationAndEveryCommandThrowTheCarriedStic
     const UINT_PTR answering = SetTimer(nullptr, 0, 50, AnswerDialogs);
     const int shown = CursorCount();
 
-    struct Ending {
-        const char* why;
-        void (*end)(HWND main, HWND page);
-    } endings[] = {
-        {"WM_CANCELMODE to the page window",
-         [](HWND, HWND page) { SendMessageA(page, WM_CANCELMODE, 0, 0); }},
-        {"WM_CANCELMODE to the main window",
-         [](HWND main, HWND) { SendMessageA(main, WM_CANCELMODE, 0, 0); }},
-        {"deactivation", [](HWND main, HWND) { SendMessageA(main, WM_ACTIVATEAPP, FALSE, 0); }},
-        {"another window takes the capture",
-         [](HWND main, HWND) { SetCapture(main), ReleaseCapture(); }},
+    // How the carry ends before the command: a call with the main window and the page.
+    const std::pair<const char*, void (*)(HWND, HWND)> endings[] = {
+        {"WM_CANCELMODE to the page", [](HWND, HWND p) { SendMessageA(p, WM_CANCELMODE, 0, 0); }},
+        {"WM_CANCELMODE to main", [](HWND m, HWND) { SendMessageA(m, WM_CANCELMODE, 0, 0); }},
+        {"deactivation", [](HWND m, HWND) { SendMessageA(m, WM_ACTIVATEAPP, FALSE, 0); }},
+        {"another window takes the capture", [](HWND m, HWND) { SetCapture(m), ReleaseCapture(); }},
         {"none: the command comes during the carry", nullptr},
     };
-    const UINT commands[] = {PRINT_BUTTON_ID,      CLEAR_ALL_BUTTON_ID, INFO_BUTTON_ID,
+    const UINT commands[] = {PRINT_BUTTON_ID,         CLEAR_ALL_BUTTON_ID, INFO_BUTTON_ID,
                              PREVIOUS_PAGE_BUTTON_ID, NEXT_PAGE_BUTTON_ID, RAINBOW_TAB + 1,
                              OTHER_BUTTON};
-    for (const Ending& ending : endings) {
+    for (const auto& [why, end] : endings) {
         for (UINT command : commands) {
-            SCOPED_TRACE(testing::Message() << ending.why << ", then command " << command);
+            SCOPED_TRACE(testing::Message() << why << ", then command " << command);
             PlayingPhase.SetSelectedTab(RAINBOW_TAB);
             SendMessageA(window, WM_COMMAND, CARRIED_BUTTON, 0);
             ASSERT_TRUE(AnimView.IsCarrying());
             ASSERT_EQ(shown - 1, CursorCount());
-            if (ending.end) {
-                ending.end(window, page);
+            if (end) {
+                end(window, page);
                 EXPECT_FALSE(AnimView.IsCarrying());
                 EXPECT_EQ(shown, CursorCount()) << "the cursor shows again";
                 EXPECT_EQ(NO_BUTTON_ID, PlayingPhase.GetStkrBtnPressed()) << "button released";
             }
             SendMessageA(window, WM_COMMAND, command, 0);
             // Fatal: a view left pointing at a freed sticker would crash below.
-            ASSERT_TRUE(PageFilesHoldNoSticker());
+            ASSERT_FALSE(HoldsASticker(SAVE_PAGE01) || HoldsASticker(SAVE_PAGE02));
             // Taking another sticker carries that one.
             ASSERT_EQ(command == OTHER_BUTTON, AnimView.IsCarrying());
             if (CSprite* carried = AnimView.GetCarriedSprite()) {

@@ -47,8 +47,6 @@ struct FontsReleased {
 TEST(Counter, EveryCountFrom0To224ReadsAsItsOwnNumber)
 {
     const ArtPicture labels("data004/b0019.dat"), digits("data004/b0020.dat");
-    ASSERT_EQ(120, labels.GetHeight());
-    ASSERT_EQ(5280, digits.GetHeight());
     const Canvas background = PlayFrame().background(ScreenLayout::COUNTER);
     std::vector<std::vector<uint32_t>> painted(225);
     for (int count = 0; count < 225; ++count) {
@@ -57,7 +55,7 @@ TEST(Counter, EveryCountFrom0To224ReadsAsItsOwnNumber)
         const int digitX = tiles.digitAt.x - COUNTER_LABEL_POINT.x;
         const Canvas line = Counter::line(count, background);
         int wrong = 0, firstX = -1, firstY = -1;
-        for (int y = 0; y < 24; ++y) {
+        for (int y = 0; y < 24; ++y)
             for (int x = 0; x < 190; ++x) {
                 const uint32_t shown = tiles.digitTile >= 0 && x >= digitX && x < digitX + 30
                                            ? digits.at(x - digitX, CounterDigitTile(count).y + y)
@@ -66,7 +64,6 @@ TEST(Counter, EveryCountFrom0To224ReadsAsItsOwnNumber)
                 if (painted[count].back() != shown && wrong++ == 0)
                     firstX = x, firstY = y;
             }
-        }
         EXPECT_EQ(0, wrong) << "count " << count << ": first wrong pixel at (" << firstX << ", " << firstY << ")";
     }
     EXPECT_NE(painted[42], painted[43]);
@@ -81,9 +78,9 @@ TEST(PageOutlines, MarkExactlyThePlacesOfThePagesStickers)
         char file[32];
         std::snprintf(file, sizeof file, "data004/p%04d.dat", pageNumber);
         const ArtPicture page(file);
-        const int width = page.GetWidth(), height = page.GetHeight();
-        ASSERT_EQ(844, width);
         const Canvas scene = PageScene::scene(pageNumber);
+        const int width = page.GetWidth(), height = page.GetHeight();
+        ASSERT_TRUE(width == scene.width() && height == scene.height()) << width << " x " << height;
         std::vector<bool> covered(size_t(width) * height, false);
         int stickers = 0;
         for (int i = 0; i < NUMBEROFSTICKERGRAPHICS; ++i) {
@@ -93,7 +90,7 @@ TEST(PageOutlines, MarkExactlyThePlacesOfThePagesStickers)
             std::snprintf(file, sizeof file, "data004/s%02d%02d.dat", i / 28 + 1, i % 28 + 1);
             const ArtPicture sticker(file);
             int inside = 0, marked = 0;
-            for (int y = 0; y < sticker.GetHeight(); ++y) {
+            for (int y = 0; y < sticker.GetHeight(); ++y)
                 for (int x = 0; x < sticker.GetWidth(); ++x) {
                     const int px = STICKER_PLACES[i].x + x, py = STICKER_PLACES[i].y + y;
                     if (sticker.at(x, y) == PictureFile::KEY || px < 0 || py < 0 || px >= width || py >= height)
@@ -102,7 +99,6 @@ TEST(PageOutlines, MarkExactlyThePlacesOfThePagesStickers)
                     ++inside;
                     marked += page.at(px, py) != PictureFile::colourOf(scene.pixel(px, py));
                 }
-            }
             EXPECT_GT(marked, inside * 9 / 10) << "sticker " << i << " on page " << pageNumber;
         }
         EXPECT_EQ(pageNumber == 1 ? 6 : 10, stickers);
@@ -118,10 +114,8 @@ TEST(PageOutlines, MarkExactlyThePlacesOfThePagesStickers)
 TEST(Music, LoadsWithTheProgramsReaderAndItsTracksEndTogether)
 {
     MidiSong song{};
-    const char* error = LoadMidiFile((ART_FOLDER + "/ZEP04.mid").c_str(), &song);
-    ASSERT_EQ(nullptr, error) << error;
-    EXPECT_EQ(1, song.format);
-    ASSERT_EQ(5, song.trackCount);
+    ASSERT_EQ(nullptr, LoadMidiFile((ART_FOLDER + "/ZEP04.mid").c_str(), &song));
+    ASSERT_GT(song.trackCount, 1);
     for (int i = 1; i < song.trackCount; ++i)
         EXPECT_EQ(song.tracks[0].totalTicks, song.tracks[i].totalTicks) << "track " << i;
     FreeSong(&song);
