@@ -19,7 +19,7 @@ class FakeMidiPlatform : public MidiPlatform {
 public:
     std::vector<std::string> devices; // an empty name: capabilities that fail
     bool openSucceeds = true, deviceOpen = false;
-    // Timer periods begun and not ended; messages sent with a handle that is not the open device.
+    // periods: begun and not ended; strayMessages: sent with a handle not the open device.
     int resets = 0, tick = 0, periods = 0, strayMessages = 0;
     // (tick, message) sent once the timer ticked: not the program changes of opening.
     std::vector<std::pair<int, DWORD>> sent;
