@@ -60,7 +60,7 @@ TEST(LoadMidiFile, EachDamageOfTheHeaderOrTheTrackChunksHasItsMessage)
             header = Cat(header, Chunk("MTrk", OneNote(96)));
         return header;
     };
-    auto with = [](Bytes bytes, size_t at, uint8_t value) { return bytes[at] = value, bytes; };
+    auto with = [](Bytes bytes, size_t at, uint8_t value) { bytes[at] = value; return bytes; };
     const Bytes one = file(HeaderChunk(1, 2, 96), 1), two = file(HeaderChunk(1, 2, 96), 2);
     const struct {
         const char* what;
@@ -81,7 +81,7 @@ TEST(LoadMidiFile, EachDamageOfTheHeaderOrTheTrackChunksHasItsMessage)
         {"format 2", file(HeaderChunk(2, 1, 96), 1),
          "The format of this MIDI file is not supported by this program."},
         {"a track missing", one, TRACK_READ},
-        {"wrong track tag", with(two, two.size() - 17, 'x'), TRACK_READ},
+        {"wrong track tag", with(two, two.size() - 17, 'x'), TRACK_READ}, // the last "MTrx"
         {"track cut", Bytes(two.begin(), two.end() - 1), TRACK_READ},
         {"track of 4 GB", Cat(one, {'M', 'T', 'r', 'k', 0xFF, 0xFF, 0xFF, 0xF0, 0}), TRACK_READ},
         {"bad event in track 1", Smf(1, 96, {OneNote(96), {0, 0x90, 0x3C, 0x40, 0x60, 0xF4}}),
