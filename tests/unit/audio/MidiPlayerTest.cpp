@@ -7,7 +7,7 @@
 
 #include "SmfWriter.h"
 #include "audio/MidiManager.h"
-#include "testing/PictureBytes.h"
+#include "testing/Pictures.h"
 #include "testing/TestFolder.h"
 
 namespace {
@@ -18,7 +18,7 @@ namespace {
 class FakeMidiPlatform : public MidiPlatform {
 public:
     std::vector<std::string> devices; // an empty name: capabilities that fail
-    bool openSucceeds = true, deviceOpen = false;
+    bool openSucceeds = true, deviceOpen = false, timersRunOut = false;
     // periods: begun and not ended; strayMessages: sent with a handle not the open device.
     int resets = 0, tick = 0, periods = 0, strayMessages = 0;
     // (tick, message) sent once the timer ticked: not the program changes of opening.
@@ -51,7 +51,7 @@ public:
     UINT MinTimerPeriod() override { return Outside("timeGetDevCaps"), 1; }
     void BeginTimerPeriod(UINT) override { Outside("timeBeginPeriod"), ++periods; }
     void EndTimerPeriod(UINT) override { Outside("timeEndPeriod"), --periods; }
-    UINT StartTimer(UINT, CMidiPlayer*) override { return timer = ++lastTimer; }
+    UINT StartTimer(UINT, CMidiPlayer*) override { return timer = timersRunOut ? 0 : ++lastTimer; }
     void KillTimer(UINT id) override
     {
         if (id == timer)
@@ -100,6 +100,15 @@ struct Player {
         player.StartSong("song.mid");
     }
 };
+
+TEST(PlayerTiming, ASongWhoseTimerCannotBeHadRunsNoTimerAndEndsItsPeriod)
+{
+    Player p;
+    p.fake.timersRunOut = true;
+    p.Start(Smf(1, 480, {OneNote(2)}));
+    EXPECT_FALSE(p.player.TimerRunning());
+    EXPECT_EQ(0, p.fake.periods);
+}
 
 TEST(PlayerTiming, EventsAreNeverEarlyAndAtMostOnePeriodLate)
 {

@@ -8,7 +8,7 @@
 
 #include "audio/MidiManager.h"
 #include "audio/WinMidiPlatform.h"
-#include "testing/PictureBytes.h"
+#include "testing/Pictures.h"
 #include "testing/TestFolder.h"
 #include "unit/audio/SmfWriter.h"
 
