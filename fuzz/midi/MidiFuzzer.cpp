@@ -1,7 +1,6 @@
 // The MIDI reader on any bytes, and every file it accepts played by the
-// player until the song loops (or for a bounded number of ticks).
-#include <cstdint>
-#include <cstdio>
+// player for a bounded number of ticks, on a device that sends nowhere.
+#include <fstream>
 #include <string>
 
 #include <unistd.h>
@@ -16,7 +15,7 @@ public:
 
     UINT OutDeviceCount() override { return 0; }
     bool OutDeviceName(UINT, char*, size_t) override { return false; }
-    MidiOutHandle OpenOut(int) override { return &device_; }
+    MidiOutHandle OpenOut(int) override { return this; }
     void ResetOut(MidiOutHandle) override {}
     void SendShort(MidiOutHandle, DWORD) override {}
     void CloseOut(MidiOutHandle) override {}
@@ -27,9 +26,6 @@ public:
     void KillTimer(UINT id) override { timer = id == timer ? 0 : timer; }
     void Sleep(DWORD) override {}
     bool CurrentDirectory(char*, size_t) override { return false; }
-
-private:
-    int device_ = 0;
 };
 
 } // namespace
@@ -37,11 +33,7 @@ private:
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     static const std::string path = "/tmp/mossleaf-midi-fuzz-" + std::to_string(getpid()) + ".mid";
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file)
-        return 0;
-    std::fwrite(data, 1, size, file);
-    std::fclose(file);
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(data), size);
     SilentPlatform platform;
     CMidiPlayer player(platform);
     player.InitPlayer(nullptr);

@@ -38,13 +38,6 @@ void CheckSectionInfo(const uint8_t* data, size_t size)
     const size_t table = header->biBitCount <= 8 ? (size_t(1) << header->biBitCount) * 4 : 0;
     if (info.size() < 40 + table || file.GetPosition() > size || size - file.GetPosition() < pixelSize)
         std::abort();
-    unsigned sum = 0;
-    for (size_t i = 0; i < 40 + table; ++i)
-        sum += info[i];
-    for (size_t i = 0; i < pixelSize; ++i)
-        sum += data[file.GetPosition() + i];
-    volatile unsigned sink = sum;
-    (void)sink;
 }
 
 } // namespace

@@ -99,8 +99,10 @@ void CMidiPlayer::StartSong(const char* path)
     m_Period = m_Platform.MinTimerPeriod();
     Rewind();
     m_Platform.BeginTimerPeriod(m_Period);
-    m_TimerRunning = 1;
     m_TimerId = m_Platform.StartTimer(m_Period, this);
+    m_TimerRunning = m_TimerId != 0;
+    if (!m_TimerRunning)
+        m_Platform.EndTimerPeriod(m_Period);
 }
 
 void CMidiPlayer::StopTimer()

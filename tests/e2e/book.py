@@ -1,7 +1,6 @@
 """Drives a whole sticker book through the real program and keeps a model of
 what its files must hold: which stickers are used and what each page holds.
 Shared by the soak, kill, bad-input and monkey tests and the benchmarks."""
-import functools
 import os
 import struct
 import time
@@ -22,7 +21,6 @@ SAVE_NAMES = ("save004/page01.sav", "save004/page02.sav")
 LEDGER_NAME = "save004/page00.sav"
 
 
-@functools.lru_cache(None)
 def sticker_size(index):
     pic = picture(sticker_name("s", index))
     return pic.width, pic.height
@@ -136,7 +134,8 @@ class Book:
             self.s.click(*(NEXT_PAGE if forward else PREVIOUS_PAGE))
         self.page = 1 - self.page
         if wait:
-            self.wait_page_file(left)
+            self.wait_equal(sorted(self.pages[left]), lambda: read_page(self.s.read(SAVE_NAMES[left])),
+                            SAVE_NAMES[left])
             time.sleep(0.2)
 
     def answer(self, press, button):
@@ -159,9 +158,6 @@ class Book:
             wait_until(lambda: read() == expected, 10, 0.05, what)
         except AssertionError:
             self.t.assertEqual(expected, read(), what)
-
-    def wait_page_file(self, page):
-        self.wait_equal(sorted(self.pages[page]), lambda: read_page(self.s.read(SAVE_NAMES[page])), SAVE_NAMES[page])
 
     def check_files(self, when):
         self.wait_equal(self.state(), lambda: read_files(self.s), "the files %s" % when)
@@ -187,21 +183,20 @@ class Script:
     def cycle(self):
         book, rng = self.book, self.rng
         if rng.random() < 0.2:
-            book.choose_group(rng.randrange(8))
-            self.actions["group changes"] += 1
+            self.do("group changes", book.choose_group, rng.randrange(8))
         stickable = book.stickable()
         if stickable and rng.random() < 0.4:
-            book.stick(rng.choice(stickable))
-            self.actions["stuck"] += 1
+            self.do("stuck", book.stick, rng.choice(stickable))
         else:
-            self.throw_one_away()
-            self.actions["thrown away"] += 1
+            self.do("thrown away", self.throw_one_away)
         if rng.random() < 0.15:
-            book.turn(rng.random() < 0.5)
-            self.actions["page turns"] += 1
+            self.do("page turns", book.turn, rng.random() < 0.5)
         if len(book.used) == len(PLACES) or (book.used and rng.random() < 0.02):
-            book.clear_all()
-            self.actions["clear-alls"] += 1
+            self.do("clear-alls", book.clear_all)
+
+    def do(self, name, action, *args):
+        action(*args)
+        self.actions[name] += 1
 
     def throw_one_away(self):
         """Takes a sticker and drops it where it does not stick."""

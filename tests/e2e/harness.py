@@ -3,6 +3,7 @@ program folder, an Xvfb server on a display of its own, its own Wine prefix (cop
 from the shared template) and every process it starts, among them one winctl and one
 xdotool that take all its requests; closing it ends exactly those and its prefix."""
 import argparse
+import contextlib
 import os
 import re
 import select
@@ -14,10 +15,10 @@ import sys
 import tempfile
 import time
 import unittest
+from pathlib import Path
 
 MAIN_CLASS = "ZEPClass04"
-HERE = os.path.dirname(os.path.abspath(__file__))
-ROOT = os.path.dirname(os.path.dirname(HERE))
+ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 TEMPLATE_PREFIX = os.environ.get("MOSSLEAF_WINEPREFIX", os.path.join(ROOT, "build", "wineprefix"))
 ARTIFACTS = os.path.join(ROOT, "build", "e2e-artifacts")
 BIN_DIR = DIST_DIR = None  # filled from the command line by main()
@@ -160,9 +161,6 @@ class Session:
     def text(self, verb, cls=MAIN_CLASS):
         return self.winctl(verb, cls)[1].strip()
 
-    def window_rect(self, cls=MAIN_CLASS):
-        return tuple(int(v) for v in self.text("rect", cls).split())
-
     def cursor(self):
         """(x, y) of the pointer on the screen, and whether the cursor shows."""
         x, y, showing = (int(v) for v in self.text("cursor", "").split())
@@ -178,8 +176,7 @@ class Session:
         return os.path.join(self.folder, name)
 
     def read(self, name):
-        with open(self.file(name), "rb") as f:
-            return f.read()
+        return Path(self.file(name)).read_bytes()
 
     def log_lines(self):
         text = self.read("log.txt").decode("latin-1") if os.path.exists(self.file("log.txt")) else ""
@@ -198,9 +195,6 @@ class Session:
     def click(self, x, y, button=1):
         self.xdo("mousemove %d %d sleep 0.05 click %d" % (x, y, button))
 
-    def key(self, name):
-        self.xdo("key " + name)
-
     def screenshot(self, label="shot"):
         self.shots += 1
         path = os.path.join(ARTIFACTS, "%s-%02d-%s.bmp" % (self.name, self.shots, label))
@@ -218,14 +212,11 @@ class Session:
             try:
                 p.wait(10 if p is self.xvfb else 0.01)
             except subprocess.TimeoutExpired:
-                try:
+                with contextlib.suppress(ProcessLookupError, subprocess.TimeoutExpired):
                     os.killpg(p.pid, signal.SIGKILL)
                     p.wait(10)
-                except (ProcessLookupError, subprocess.TimeoutExpired):
-                    pass
-            for stream in (p.stdin, p.stdout):  # the helpers' pipes
-                if stream:
-                    stream.close()
+            for stream in filter(None, (p.stdin, p.stdout)):  # the helpers' pipes
+                stream.close()
         if os.path.exists(self.file("log.txt")):
             shutil.copy(self.file("log.txt"), os.path.join(ARTIFACTS, "%s-log.txt" % self.name))
         shutil.rmtree(self.root, ignore_errors=True)

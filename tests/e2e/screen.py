@@ -28,7 +28,7 @@ COMMAND_BUTTONS = {  # id: (x, y, w, h, picture)
 }
 QUIT, NEXT_PAGE, PREVIOUS_PAGE = (13 + 64, 20 + 25), (609 + 32, 694 + 30), (350 + 32, 694 + 30)
 CLEAR_ALL, CLEAR_YES, CLEAR_NO = (417 + 95, 11 + 17), (370 + 64, 492 + 25), (528 + 64, 492 + 25)
-INFO_OK, ENDING_QUIT = (446 + 64, 500 + 25), (450 + 62, 696 + 26)
+ENDING_QUIT = (450 + 62, 696 + 26)
 REST = (512, 400)  # a point on the page, away from every button, for the pointer to rest on
 MAGENTA = (255, 0, 255)
 
@@ -36,11 +36,7 @@ PAGE_HEADER = struct.pack("<I", 8) + b"MORVEN04" + struct.pack("<i", 1024)
 LEDGER_HEADER = struct.pack("<I", 2) + b"TV" + PAGE_HEADER
 
 
-def options(hint):
-    return struct.pack("<I", 8) + b"ZEPGOPTN" + struct.pack("<ii", 1024, 1 if hint else 0)
-
-
-OPTIONS_HINT_SHOWN = options(False)
+OPTIONS_HINT_SHOWN = struct.pack("<I", 8) + b"ZEPGOPTN" + struct.pack("<ii", 1024, 0)
 
 
 def ledger(used=()):
@@ -91,8 +87,6 @@ def mismatches(shot, pic, at, source, size, step=3, skip=None, clear=None):
 class Screens:
     """Checks of what the screen shows, for a SessionTest whose session is self.s
     and whose program is self.program."""
-    program = None
-
     def alive(self, step):
         """After each step of a story: the program still runs with its window."""
         self.assertIsNone(self.program.poll(), "the program ended during: %s" % step)
@@ -112,9 +106,6 @@ class Screens:
         time.sleep(0.8)
         return self.s.screenshot(label)
 
-    def dialog_open(self):
-        return self.s.window_exists(DIALOG_CLASS)
-
     def wait_dialog(self, shown=True):
         self.s.wait_window(DIALOG_CLASS, 20, shown)
 
@@ -126,16 +117,14 @@ class Screens:
         for vk in keys:
             self.key(vk)
         time.sleep(1.5)
-        self.assertFalse(self.dialog_open(), what)
+        self.assertFalse(self.s.window_exists(DIALOG_CLASS), what)
 
     def title_shown(self):
         return self.shows(picture("b0013"), START_BUTTON[:2], (0, 0), START_BUTTON[2:], 7)
 
-    def page_indicator_is(self, page):
-        return self.shows(picture("b0017"), PAGE_INDICATOR_AT, (0, 40 * (page + 1)), (196, 40), 5)
-
     def wait_page(self, page, what):
-        wait_until(lambda: self.page_indicator_is(page), 10, 0.3, what)
+        wait_until(lambda: self.shows(picture("b0017"), PAGE_INDICATOR_AT, (0, 40 * (page + 1)), (196, 40), 5),
+                   10, 0.3, what)
 
     def assertTrayAndTabs(self, shot, group):
         """The group's tray buttons up, and its tab down."""

@@ -1,19 +1,20 @@
-"""The program started against damaged files: pictures truncated, with the "BM"
-magic or absurd sizes; page files, ledger and options truncated, foreign or with huge
-string lengths; the music damaged or missing. It must start, play and close as usual,
-rewriting what it treats as absent, never crash and never hang. The suite damages
-several unrelated files per start; --separately starts the program once per damage."""
+"""The program started against damaged files: each use of a picture, the options,
+ledger and page files, and the music, damaged in one way its reader refuses or reads
+in part (every damage's refusal is the readers' unit tests'). It must start, play and
+close as usual, rewriting what it treats as absent, never crash and never hang. The
+suite damages several unrelated files per start; --separately starts once per damage."""
 import collections
 import os
 import shutil
 import struct
 import time
+from pathlib import Path
 
 import harness
 from book import (LEDGER_NAME as LEDGER, PLACES, SAVE_NAMES, Book, read_files, read_ledger, read_page,
                   temporary_files)
 from harness import SessionTest
-from screen import DIALOG_CLASS, OPTIONS_HINT_SHOWN, REST, ledger, page_file, sticker_name
+from screen import DIALOG_CLASS, REST, ledger, page_file, sticker_name
 
 OPTIONS, MUSIC, (PAGE1, PAGE2) = "options04.dta", "ZEP04.mid", SAVE_NAMES
 HUGE_STRING = struct.pack("<I", 0x7FFFFFF0) + b"MORVEN04" * 4
@@ -27,8 +28,7 @@ def at_place(index):
 
 
 def original(name):
-    with open(os.path.join(harness.DIST_DIR, name), "rb") as f:
-        return f.read()
+    return Path(harness.DIST_DIR, name).read_bytes()
 
 
 def patched(name, offset, fmt, *values):
@@ -53,57 +53,27 @@ def write(folder, files):
                 f.write(data)
 
 
-def picture_damages(name, what):
-    return [
-        Damage("%s truncated" % what, {name: original(name)[:20]}),
-        Damage("%s with the BM magic" % what, {name: b"BM" + original(name)[2:]}),
-        # 65536 x 65536 at 3 bytes a pixel: the row bytes times the rows wrap to 0 in 32 bits.
-        Damage("%s of 65536 x 65536 pixels" % what, {name: patched(name, 18, "<ii", 0x10000, 0x10000)}),
-        Damage("%s with a height of -100000" % what, {name: patched(name, 22, "<i", -100000)}),
-        Damage("%s with its pixels 4 GB in" % what, {name: patched(name, 10, "<I", 0xFFFFFFF0)}),
-    ]
-
-
 def families():
-    sticker_on_page = page_file([(106, 332, 147)])
+    sticker, tray = ("data004/%s.dat" % sticker_name(kind, TAKEN) for kind in "sb")
     # A rejected ledger resets the book: only the drive's two stickers are left.
     reset = {LEDGER: ledger({STUCK, STUCK_ON_2}), PAGE1: page_file([at_place(STUCK)]),
              PAGE2: page_file([at_place(STUCK_ON_2)])}
     return {
-        "options": [
-            Damage("options truncated", {OPTIONS: OPTIONS_HINT_SHOWN[:10]}, hint=True),
-            Damage("options foreign", {OPTIONS: b"ZEPGOPTX" * 3}, hint=True),
-            Damage("options with a huge string length", {OPTIONS: HUGE_STRING}, hint=True),
-        ],
-        "ledger": [
-            Damage("ledger cut after 100 states", {LEDGER: ledger({106})[:22 + 400], PAGE1: sticker_on_page}, reset),
-            Damage("ledger foreign", {LEDGER: b"\x02\0\0\0XV" + ledger({106})[6:], PAGE1: sticker_on_page}, reset),
-            Damage("ledger with a huge string length",
-                   {LEDGER: struct.pack("<I", 0xFFFFFFFF) + ledger()[4:], PAGE1: sticker_on_page}, reset),
-        ],
-        "pages": [
-            Damage("page file cut inside its second record",
-                   {LEDGER: ledger({106, 109}), PAGE1: page_file([(106, 332, 147), (109, 47, 346)])[:16 + 27]},
-                   {PAGE1: page_file([(106, 332, 147), at_place(109), at_place(STUCK)])}),
-            Damage("page file foreign", {PAGE1: b"\x08\0\0\0MORVEN05" + b"\0" * 40},
-                   {PAGE1: page_file([at_place(STUCK)])}),
-            Damage("page file with a huge string length", {PAGE1: HUGE_STRING},
-                   {PAGE1: page_file([at_place(STUCK)])}),
-        ],
-        "page 2": [
-            Damage("page file with sticker indexes out of every table",
-                   {PAGE2: page_file([(5000, 10, 10), (-3, 10, 10), (86, -7, 9), (0x7FFFFFFF, 0, 0)])},
-                   {PAGE2: page_file([(86, -7, 9), at_place(STUCK_ON_2)])}),
-        ],
-        "music": [
-            Damage("music truncated", {MUSIC: original(MUSIC)[:30]}),
-            Damage("music foreign", {MUSIC: b"RIFF" + b"\xff" * 200}),
-            Damage("music with a track of 2 GB", {MUSIC: patched(MUSIC, 18, ">I", 0x7FFFFFFF)}),
-            Damage("music missing", {MUSIC: None}),
-        ],
-        "sticker": picture_damages("data004/%s.dat" % sticker_name("s", TAKEN), "sticker picture"),
-        "tray": picture_damages("data004/%s.dat" % sticker_name("b", TAKEN), "tray picture"),
-        "background": picture_damages("data004/p0001.dat", "page background")[1:4],
+        "options": [Damage("options with a huge string length", {OPTIONS: HUGE_STRING}, hint=True)],
+        "ledger": [Damage("ledger cut after 100 states",
+                          {LEDGER: ledger({106})[:22 + 400], PAGE1: page_file([(106, 332, 147)])}, reset)],
+        # Cut, the page keeps its whole records; the ledger's other sticker is put back.
+        "pages": [Damage("page file cut inside its second record",
+                         {LEDGER: ledger({106, 109}), PAGE1: page_file([(106, 332, 147), (109, 47, 346)])[:16 + 27]},
+                         {PAGE1: page_file([(106, 332, 147), at_place(109), at_place(STUCK)])})],
+        "music": [Damage("music with a track of 2 GB", {MUSIC: patched(MUSIC, 18, ">I", 0x7FFFFFFF)}),
+                  Damage("music missing", {MUSIC: None})],
+        # One damage for each use of a picture: the readers refuse every kind alike.
+        "sticker": [Damage("sticker picture truncated", {sticker: original(sticker)[:20]})],
+        # 65536 x 65536 at 3 bytes a pixel: the row bytes times the rows wrap to 0 in 32 bits.
+        "tray": [Damage("tray picture of 65536 x 65536 pixels", {tray: patched(tray, 18, "<ii", 0x10000, 0x10000)})],
+        "background": [Damage("page background with the BM magic",
+                              {"data004/p0001.dat": b"BM" + original("data004/p0001.dat")[2:]})],
         "corners": [Damage("corner strip of 65536 x 65536 pixels",
                            {"data004/m0002.dat": patched("data004/m0002.dat", 18, "<ii", 0x10000, 0x10000)})],
         "title": [Damage("Start button truncated", {"data004/b0013.dat": original("data004/b0013.dat")[:20]})],
@@ -118,10 +88,10 @@ def rounds(separately):
     all_families = families()
     if separately:
         return [[d] for damages in all_families.values() for d in damages]
-    apart = {"pages": ("ledger",), "ledger": ("pages", "page 2")}
+    apart = {"pages": "ledger", "ledger": "pages"}
     result = []
     for lead, excluded in apart.items():
-        others = [f for name, f in all_families.items() if name != lead and name not in excluded]
+        others = [f for name, f in all_families.items() if name not in (lead, excluded)]
         for damage in all_families[lead]:
             result.append([damage] + [f[len(result) % len(f)] for f in others])
     return result
@@ -180,7 +150,6 @@ class BadInput(SessionTest):
         book.stick(STUCK_ON_2)
         book.turn(False, wait=False)
         time.sleep(0.5)
-        self.assertIsNone(book.program.poll(), "%s: the program ended" % labels)
         book.close()
         return hint
 
@@ -192,16 +161,11 @@ class BadInput(SessionTest):
             self.assertEqual(expected, self.s.read(name), what)
 
     def assertSound(self, labels):
-        """Whatever came in, what the program leaves is whole, and a page
-        file holds only stickers of its own page, each once; the files went
+        """Whatever came in, what the program leaves is whole (what a page may
+        hold is the page reader's unit test's and the monkey's); the files went
         through their temporary files and left none behind."""
         used, pages = read_files(self.s)
-        self.assertIsNotNone(used, labels)
-        for page, stickers in enumerate(pages):
-            self.assertIsNotNone(stickers, "%s: page %d" % (labels, page + 1))
-            strays = [s for s in stickers if s[0] in PLACES and PLACES[s[0]][0] != page]
-            self.assertEqual([], strays, "%s: stickers of the other page on page %d" % (labels, page + 1))
-            self.assertEqual(len(set(stickers)), len(stickers), "%s: page %d" % (labels, page + 1))
+        self.assertTrue(used is not None and None not in pages, "%s: %s" % (labels, (used, pages)))
         self.assertEqual(20, len(self.s.read(OPTIONS)), labels)
         self.assertEqual([], temporary_files(self.s), labels)
 

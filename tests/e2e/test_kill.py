@@ -1,8 +1,8 @@
 """The program killed (SIGKILL to its Wine process) at random moments while it writes:
-right after a stick, during a page turn, during clear-all. Once the next start has
-mended the files, the ledger and both page files must hold the book exactly as it was
-just before or just after the interrupted action: nothing in between, nothing stuck
-earlier lost. The suite runs a short form; the full form:
+right after a stick and during clear-all (a page turn writes one page file, whose
+replace the record unit test kills). Once the next start has mended the files, the
+ledger and both page files must hold the book exactly as it was just before or just
+after the interrupted action: nothing in between, nothing stuck earlier lost. The suite runs a short form; the full form:
     python3 tests/e2e/test_kill.py --bin B/bin --dist B/dist/Mossleaf4 --kills 200
 """
 import os
@@ -12,10 +12,10 @@ import sys
 import time
 
 import harness
-from book import LEDGER_NAME, SAVE_NAMES, Book, read_files
+from book import SAVE_NAMES, Book, read_files
 from harness import MAIN_CLASS, SessionTest, wait_until
 
-ACTIONS = ("stick", "turn", "clear")
+ACTIONS = ("stick", "clear")
 
 
 class Kill(SessionTest):
@@ -28,7 +28,7 @@ class Kill(SessionTest):
         kills = int(os.environ.get("MOSSLEAF_KILL_KILLS", 12))
         rng = random.Random(10)
         book = self.book = Book(self, self.s)
-        outcomes = {action: dict.fromkeys(("before", "after", "other", "mended"), 0) for action in ACTIONS}
+        outcomes = {action: dict.fromkeys(("before", "after", "other"), 0) for action in ACTIONS}
         faults = []
         begun = time.monotonic()
         book.start()
@@ -39,11 +39,9 @@ class Kill(SessionTest):
             self.interrupt(book, action, rng)
             after = book.state()
             self.kill(book)
-            killed = self.files()
             book.start()
             outcome, found = self.judge(before, after)
             outcomes[action][outcome] += 1
-            outcomes[action]["mended"] += killed != self.files()
             if outcome == "other":
                 faults.append("kill %d during %s: expected %s or %s, found %s" % (
                     kill, action, before, after, found))
@@ -70,10 +68,6 @@ class Kill(SessionTest):
         return action
 
     def interrupt(self, book, action, rng):
-        if action == "turn":
-            book.turn(rng.random() < 0.5, wait=False)
-            time.sleep(rng.uniform(0.0, 0.4))
-            return
         # Timed from the first file the action writes, the page shown, so
         # that some kills land before the ledger is written.
         # Two replacements in a row may hand the first inode number back: the
@@ -97,9 +91,6 @@ class Kill(SessionTest):
         self.s.wait_exit(book.program)
         self.s.wait_window(MAIN_CLASS, 30, shown=False)
 
-    def files(self):
-        return [self.s.read(name) for name in (LEDGER_NAME,) + SAVE_NAMES]
-
     def judge(self, before, after):
         """'before' or 'after' when the files, as the start after the kill
         left them, hold one of the two books; else 'other'. Goes on from them."""
@@ -112,8 +103,8 @@ class Kill(SessionTest):
 
     def report(self, kills, outcomes, faults, seconds):
         lines = ["kill: %d kills, %d disagreements, %.0f s" % (kills, len(faults), seconds)]
-        lines += ["  %-6s " % action + "before %(before)3d  after %(after)3d  other %(other)3d  "
-                  "(mended at the start %(mended)3d)" % counts for action, counts in outcomes.items()]
+        lines += ["  %(action)-6s before %(before)3d  after %(after)3d  other %(other)3d" % dict(counts, action=action)
+                  for action, counts in outcomes.items()]
         lines += faults[:10]
         sys.stderr.write("\n".join(lines) + "\n")
 

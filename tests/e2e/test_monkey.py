@@ -14,12 +14,13 @@ import sys
 import time
 
 import harness
-from book import LEDGER_NAME, PLACES, STICKABLE_GROUP, Book, read_files, read_ledger, screen_point
+from book import LEDGER_NAME, PLACES, Book, read_files, read_ledger
 from harness import MAIN_CLASS, SessionTest, wait_until
 from screen import CLEAR_ALL, DIALOG_CLASS, NEXT_PAGE, PAGE_CLASS, PREVIOUS_PAGE, TAB_XS, TRAY
 
 OTHER_CLASS = "WineMine"
 WM_CANCELMODE = 0x1F
+
 ASSERT_CAPTION = "ASSERTION FAILURE"
 AEDEBUG = r"HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug"
 KEYS = (list("abcdefghijklmnopqrstuvwxyz0123456789") +
@@ -27,7 +28,6 @@ KEYS = (list("abcdefghijklmnopqrstuvwxyz0123456789") +
          "BackSpace", "F1", "alt+F4"])
 BUTTONS = ([(x + 30, 9 + 32) for x in TAB_XS] + [(x + 30, y + 30) for x, y in TRAY] +
            [NEXT_PAGE, PREVIOUS_PAGE, CLEAR_ALL, (77, 45), (917, 45), (983, 45)])
-SNAP = 20  # how near its place a sticker sticks, per axis
 # A dialog left open this many events is answered with its first button.
 DIALOG_PATIENCE = 4
 
@@ -36,7 +36,7 @@ class Monkey:
     def __init__(self, session, seed):
         self.s, self.seed, self.rng, self.book = session, seed, random.Random(seed), Book(None, session)
         self.log, self.figures, self.used = [], {"events": 0, "starts": 0, "stuck": 0}, set()
-        self.dialog_age, self.back_in, self.closing, self.page, self.dropped = 0, None, False, 0, None
+        self.dialog_age, self.closing, self.back_in = 0, False, None
         self.errors = open(os.path.join(session.root, "stderr.txt"), "a+")
         # No debugger: a crash ends the program at once with the exception's
         # code (winedbg may end it with 0) and one line naming the address.
@@ -93,7 +93,6 @@ class Monkey:
         used = read_ledger(self.s.read(LEDGER_NAME)) or set()
         self.figures["stuck"] += len(used - self.used)
         self.used = used
-        self.learn_page()
 
     def check_files(self):
         used, pages = read_files(self.s)
@@ -126,19 +125,15 @@ class Monkey:
             "mousemove %d %d" % (x + (x2 - x) * i // 4, y + (y2 - y) * i // 4) for i in range(1, 5))))
 
     def stick(self):
-        """A sticker of the book's pages taken and brought near its place,
-        mostly one of the page the monkey believes is shown; now and then the
-        carry is cancelled and a button clicked instead."""
+        """A sticker of the book's pages taken and brought near its place, which
+        is on the page shown or not; one carry in five is ended by WM_CANCELMODE
+        and a button clicked instead."""
         free = sorted(set(PLACES) - self.used)
         if not free or self.s.window_exists(DIALOG_CLASS) or self.ctl("foreground")[1].strip() != MAIN_CLASS:
             return self.click()
-        shown = [i for i in free if PLACES[i][0] == self.page]
-        index = self.rng.choice(shown if shown and self.rng.random() < 0.8 else free)
-        tray = TRAY[index % 28]
-        self.s.xdo("mousemove %d 41 click 1 mousemove %d %d click 1" % (
-            TAB_XS[STICKABLE_GROUP] + 30, tray[0] + 30, tray[1] + 30))
+        index = self.rng.choice(free)
         try:
-            wait_until(lambda: not self.s.cursor()[1], 5, 0.05)
+            self.book.take(index)
         except harness.Timeout:
             return self.note("took %d, but no carry began" % index)
         if self.rng.random() < 0.2:
@@ -146,31 +141,18 @@ class Monkey:
             self.note("took %d, WM_CANCELMODE" % index)
             return self.click(1, self.rng.choice(BUTTONS))
         page, px, py = PLACES[index]
-        dx, dy = self.rng.randint(-24, 24), self.rng.randint(-24, 24)
-        x, y = screen_point(index, (px + dx, py + dy))
-        self.s.xdo("mousemove %d %d mousemove %d %d click 1" % (x + 1, y, x, y))
-        self.note("took %d, dropped at %d,%d (page %d)" % (index, x, y, page + 1))
-        self.dropped = (index, max(abs(dx), abs(dy)) < SNAP)
-
-    def learn_page(self):
-        """A sticker dropped near enough shows which page is shown."""
-        index, near = self.dropped or (None, False)
-        if index in self.used or near:
-            self.page = PLACES[index][0] if index in self.used else 1 - PLACES[index][0]
-        self.dropped = None
+        top_left = (px + self.rng.randint(-24, 24), py + self.rng.randint(-24, 24))
+        self.book.drop_at(index, top_left, 1)
+        self.note("took %d, dropped at %d,%d of page %d" % ((index,) + top_left + (page + 1,)))
 
     def away(self):
+        """Another program in front; the book is brought back a few events later."""
         if not self.s.window_exists(OTHER_CLASS):
             self.s.spawn(["wine", "winemine"])
             self.s.wait_window(OTHER_CLASS, 60)
         self.ctl("restore", OTHER_CLASS)
         self.back_in = self.rng.randrange(4)
         self.note("another program in front")
-
-    def back(self):
-        self.back_in = None
-        self.ctl("restore", MAIN_CLASS)
-        self.note("the book brought back")
 
     EVENTS = ((click, 20), (lambda m: m.click(3), 8), (lambda m: m.click(1, m.rng.choice(BUTTONS)), 20), (drag, 8),
               (lambda m: m.act("key " + m.rng.choice(KEYS)), 25), (stick, 15), (away, 4))
@@ -181,10 +163,11 @@ class Monkey:
         for _ in range(events):
             self.figures["events"] += 1
             if self.back_in == 0:
-                self.back()
+                self.back_in = None
+                self.ctl("restore", MAIN_CLASS)
+                self.note("the book brought back")
             else:
-                if self.back_in:
-                    self.back_in -= 1
+                self.back_in = self.back_in and self.back_in - 1
                 self.rng.choices(actions, weights)[0](self)
             self.check()
         # The end: open dialogs answered, the book closed through its ending

@@ -26,10 +26,7 @@ class DisplayAndMusic(SessionTest, Screens):
         self.s.wait_window(PAGE_CLASS, 20)
         wait_until(lambda: STARTED in self.s.log_lines(), 20, what="the music started")
         lines = self.s.log_lines()
-        started = lines.index(STARTED)
-        self.assertEqual("PlayMIDI BattleMode 0", lines[started - 1])
-
-        before = lines.count(RESTARTED)
+        started, before = lines.index(STARTED), lines.count(RESTARTED)
         for _ in range(CYCLES):
             self.s.winctl("post", MAIN_CLASS, WM_ACTIVATEAPP, 0, 0)
             self.s.winctl("post", MAIN_CLASS, WM_ACTIVATEAPP, 1, 0)

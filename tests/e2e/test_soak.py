@@ -38,15 +38,12 @@ class Soak(SessionTest):
             script.cycle()
             if cycle % sample == 0:
                 runs[-1].append((cycle, book.resources()))
-            if cycle % restart == 0:
+            if cycle % restart == 0 or cycle == cycles:
                 book.close()
                 book.check_files("after closing at cycle %d" % cycle)
                 if cycle < cycles:
                     book.start()
                     runs.append([(cycle, book.resources())])
-        if cycles % restart:
-            book.close()
-            book.check_files("at the end")
         seconds = time.monotonic() - begun
         self.report(runs, script.actions, cycles, restart, seconds)
         for run in runs:

@@ -2,7 +2,7 @@
 // program's windows from inside its Wine session. Started once per session, it
 // reads commands from stdin, one a line, and answers each with its output and
 // "= EXITCODE" (1: no window of the class; 3: the call failed):
-//   find|rect|title|texts|close|minimize|iconic CLASS   ("texts": the children's)
+//   find|title|texts|close|minimize|iconic CLASS   ("texts": the children's)
 //   restore CLASS       restores the window and brings it to the front, as the taskbar does
 //   answers CLASS       exit 0 when the window's thread answers within 10 s, else 4
 //   foreground          prints the class of the foreground window
@@ -18,6 +18,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -62,25 +63,13 @@ long CountGdiHandles(HANDLE process)
     return got ? used : -1;
 }
 
-struct WindowCount {
-    DWORD processId;
-    long windows;
-};
-
-BOOL CALLBACK CountChild(HWND, LPARAM param)
+// Counts the windows of a process: param points at the process id and the count.
+BOOL CALLBACK CountWindow(HWND window, LPARAM param)
 {
-    ++reinterpret_cast<WindowCount*>(param)->windows;
-    return TRUE;
-}
-
-BOOL CALLBACK CountTopLevel(HWND window, LPARAM param)
-{
+    auto& [processId, windows] = *reinterpret_cast<std::pair<DWORD, long>*>(param);
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
-    if (owner == reinterpret_cast<WindowCount*>(param)->processId) {
-        CountChild(window, param);
-        EnumChildWindows(window, CountChild, param);
-    }
+    windows += owner == processId;
     return TRUE;
 }
 
@@ -94,9 +83,10 @@ int PrintResources(HWND window)
     PROCESS_MEMORY_COUNTERS memory = {};
     memory.cb = sizeof memory;
     GetProcessMemoryInfo(process, &memory, sizeof memory);
-    WindowCount count = {processId, 0};
-    EnumWindows(CountTopLevel, reinterpret_cast<LPARAM>(&count));
-    std::printf("%ld %ld %lu\n", CountGdiHandles(process), count.windows,
+    // The desktop's descendants are every top-level window and its children.
+    std::pair<DWORD, long> count{processId, 0};
+    EnumChildWindows(GetDesktopWindow(), CountWindow, reinterpret_cast<LPARAM>(&count));
+    std::printf("%ld %ld %lu\n", CountGdiHandles(process), count.second,
                 static_cast<unsigned long>(memory.PagefileUsage));
     CloseHandle(process);
     return 0;
@@ -145,12 +135,6 @@ int Run(int argc, char** argv)
         return 1;
     if (std::strcmp(verb, "find") == 0)
         return 0;
-    if (std::strcmp(verb, "rect") == 0) {
-        RECT r = {};
-        GetWindowRect(window, &r);
-        std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
-        return 0;
-    }
     if (std::strcmp(verb, "title") == 0)
         return !PrintText(window, 0);
     if (std::strcmp(verb, "texts") == 0)

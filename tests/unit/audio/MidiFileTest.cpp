@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "SmfWriter.h"
 #include "audio/MidiFile.h"
-#include "testing/TestFolder.h"
 
 namespace {
 
@@ -14,33 +14,18 @@ const char TRACK_READ[] = "Error encountered when reading track chunk.";
 const char INCONSISTENT[] = "Error due to inconsistent information in MIDI header chunk.";
 const char SMPTE[] = "The SMPTE time codes used in this file are not supported by this program.";
 
-Bytes SimpleTrack()
+// Notes 0x3FFFFFFF ticks apart (five delta bytes each), then the end `last` ticks later.
+Bytes LongTrack(int notes, uint8_t last)
 {
-    return TrackWriter().NoteOn(0, 0, 60).NoteOff(96, 0, 60).EndOfTrack();
-}
-
-// Deltas of 0x3FFFFFFF, five bytes each.
-Bytes LongTrack(int notes, uint32_t last)
-{
-    TrackWriter track;
+    Bytes track;
     for (int i = 0; i < notes; ++i)
-        track.NoteOn(0x3FFFFFFF, 0, 60);
-    return track.EndOfTrack(last);
+        track = Cat(track, {0x83, 0xFF, 0xFF, 0xFF, 0x7F, 0x90, 60, 100});
+    return Cat(track, {last, 0xFF, 0x2F, 0});
 }
 
 Bytes RiffWrapped(const Bytes& smf)
 {
-    Bytes form = {'R', 'M', 'I', 'D'}, out;
-    AppendChunk(form, "data", smf);
-    AppendChunk(out, "RIFF", form);
-    return out;
-}
-
-Bytes Cat(Bytes head, size_t count, uint8_t fill, const Bytes& tail)
-{
-    head.insert(head.end(), count, fill);
-    head.insert(head.end(), tail.begin(), tail.end());
-    return head;
+    return Chunk("RIFF", Cat({'R', 'M', 'I', 'D'}, Chunk("data", smf)));
 }
 
 // The message of loading these bytes ("" for success); the song is freed.
@@ -53,47 +38,30 @@ std::string LoadMessage(const Bytes& bytes)
     return message ? message : "";
 }
 
-TEST(LoadMidiFile, BareAndRiffWrappedFilesReadAlike)
+TEST(LoadMidiFile, ARiffWrappedFileReadsAsItsSmfAndAnAbsentFileHasItsMessage)
 {
-    TestFolder folder;
-    const Bytes smf = Smf(1, 96, {SimpleTrack(), LongTrack(2, 1)}); // the largest total
-    WriteBytes("bare.mid", smf);
-    WriteBytes("riff.mid", RiffWrapped(smf));
-    for (const char* name : {"bare.mid", "riff.mid"}) {
-        SCOPED_TRACE(name);
-        MidiSong song;
-        ASSERT_EQ(nullptr, LoadMidiFile(name, &song));
-        EXPECT_EQ(1, song.format);
-        EXPECT_EQ(2, song.trackCount);
-        EXPECT_EQ(96, song.division);
-        const MidiTrack& first = song.tracks[0];
-        EXPECT_EQ(SimpleTrack(), Bytes(first.data, first.data + first.length));
-        EXPECT_EQ(96, song.tracks[0].totalTicks);
-        EXPECT_EQ(0x7FFFFFFF, song.tracks[1].totalTicks);
-        FreeSong(&song);
-    }
+    const Bytes riff = RiffWrapped(Smf(1, 96, {OneNote(96), LongTrack(2, 1)})); // the largest total
     MidiSong song;
+    ASSERT_EQ(nullptr, LoadMidiMemory(riff.data(), riff.size(), &song));
+    EXPECT_EQ(std::tuple(1, 2, 96), std::tuple(song.format, song.trackCount, song.division));
+    const MidiTrack& first = song.tracks[0];
+    EXPECT_EQ(OneNote(96), Bytes(first.data, first.data + first.length));
+    EXPECT_EQ(std::pair(96, 0x7FFFFFFF), std::pair(first.totalTicks, song.tracks[1].totalTicks));
+    FreeSong(&song);
     EXPECT_STREQ("File cannot be loaded for reading.", LoadMidiFile("absent.mid", &song));
 }
 
 TEST(LoadMidiFile, EachDamageOfTheHeaderOrTheTrackChunksHasItsMessage)
 {
-    const Bytes riff = RiffWrapped(Smf(1, 96, {SimpleTrack()}));
-    auto withHeader = [](Bytes out, int tracks) {
+    const Bytes riff = RiffWrapped(Smf(1, 96, {OneNote(96)}));
+    // A header and `tracks` chunks of one note.
+    auto file = [](Bytes header, int tracks) {
         for (int i = 0; i < tracks; ++i)
-            AppendChunk(out, "MTrk", SimpleTrack());
-        return out;
+            header = Cat(header, Chunk("MTrk", OneNote(96)));
+        return header;
     };
-    Bytes wrongTag = withHeader(HeaderChunk(1, 1, 96), 1);
-    wrongTag[3] = 'D';
-    Bytes wrongTrackTag = withHeader(HeaderChunk(1, 2, 96), 2);
-    wrongTrackTag[wrongTrackTag.size() - SimpleTrack().size() - 5] = 'x';
-    Bytes cut = withHeader(HeaderChunk(1, 2, 96), 2);
-    cut.pop_back();
-    const Bytes huge = Cat(withHeader(HeaderChunk(1, 2, 96), 1), 0, 0,
-                           {'M', 'T', 'r', 'k', 0xFF, 0xFF, 0xFF, 0xF0, 0});
-    const Bytes trailing = Cat(withHeader(HeaderChunk(1, 2, 96), 2), 0, 0, {'J', 'U', 'N', 'K', 1});
-    const Bytes badSecond = Smf(1, 96, {SimpleTrack(), {0x00, 0x90, 0x3C, 0x40, 0x60, 0xF4}});
+    auto with = [](Bytes bytes, size_t at, uint8_t value) { bytes[at] = value; return bytes; };
+    const Bytes one = file(HeaderChunk(1, 2, 96), 1), two = file(HeaderChunk(1, 2, 96), 2);
     const struct {
         const char* what;
         Bytes bytes;
@@ -103,23 +71,23 @@ TEST(LoadMidiFile, EachDamageOfTheHeaderOrTheTrackChunksHasItsMessage)
         {"13 bytes", Bytes(riff.begin() + 20, riff.begin() + 33), HEADER_READ},
         {"wrapped, cut", Bytes(riff.begin(), riff.begin() + 33), HEADER_READ},
         {"wrapped twice", RiffWrapped(riff), HEADER_CHUNK},
-        {"header length 8", withHeader(HeaderChunk(1, 1, 96, 8), 1), HEADER_CHUNK},
-        {"wrong header tag", wrongTag, HEADER_CHUNK},
-        {"time codes", withHeader(HeaderChunk(1, 1, 0xE728), 1), SMPTE},
-        {"time codes before the format", withHeader(HeaderChunk(7, 1, 0xE728), 1), SMPTE},
-        {"format 0, two tracks", withHeader(HeaderChunk(0, 2, 96), 2), INCONSISTENT},
-        {"format 3", withHeader(HeaderChunk(3, 1, 96), 1), INCONSISTENT},
-        {"32768 tracks", withHeader(HeaderChunk(1, 0x8000, 96), 1), INCONSISTENT},
-        {"format 2", withHeader(HeaderChunk(2, 1, 96), 1),
+        {"header length 8", file(HeaderChunk(1, 1, 96, 8), 1), HEADER_CHUNK},
+        {"wrong header tag", with(file(HeaderChunk(1, 1, 96), 1), 3, 'D'), HEADER_CHUNK},
+        {"time codes", file(HeaderChunk(1, 1, 0xE728), 1), SMPTE},
+        {"time codes before the format", file(HeaderChunk(7, 1, 0xE728), 1), SMPTE},
+        {"format 0, two tracks", file(HeaderChunk(0, 2, 96), 2), INCONSISTENT},
+        {"format 3", file(HeaderChunk(3, 1, 96), 1), INCONSISTENT},
+        {"32768 tracks", file(HeaderChunk(1, 0x8000, 96), 1), INCONSISTENT},
+        {"format 2", file(HeaderChunk(2, 1, 96), 1),
          "The format of this MIDI file is not supported by this program."},
-        {"a track missing", withHeader(HeaderChunk(1, 2, 96), 1), TRACK_READ},
-        {"wrong track tag", wrongTrackTag, TRACK_READ},
-        {"track cut", cut, TRACK_READ},
-        {"track of 4 GB", huge, TRACK_READ},
-        {"bad event in the second track", badSecond,
+        {"a track missing", one, TRACK_READ},
+        {"wrong track tag", with(two, two.size() - 17, 'x'), TRACK_READ}, // the last "MTrx"
+        {"track cut", Bytes(two.begin(), two.end() - 1), TRACK_READ},
+        {"track of 4 GB", Cat(one, {'M', 'T', 'r', 'k', 0xFF, 0xFF, 0xFF, 0xF0, 0}), TRACK_READ},
+        {"bad event in track 1", Smf(1, 96, {OneNote(96), {0, 0x90, 0x3C, 0x40, 0x60, 0xF4}}),
          "Error encountered in file: Track 1 Offset 6: Incorrect first byte."},
-        {"format 0", withHeader(HeaderChunk(0, 1, 96), 1), ""},
-        {"trailing bytes", trailing, ""},
+        {"format 0", file(HeaderChunk(0, 1, 96), 1), ""},
+        {"trailing bytes", Cat(two, {'J', 'U', 'N', 'K', 1}), ""},
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.message, LoadMessage(c.bytes)) << c.what;
@@ -127,13 +95,11 @@ TEST(LoadMidiFile, EachDamageOfTheHeaderOrTheTrackChunksHasItsMessage)
 
 TEST(ScanTrack, EveryTrackMessageWithItsOffset)
 {
-    const Bytes end = {0x00, 0xFF, 0x2F, 0x00};
     const struct {
         Bytes track;
         const char* message;
     } cases[] = {
-        // No end-of-track: the delta time runs out at the track's length.
-        {{0x00, 0x90, 0x3C, 0x40}, "Offset 4: Delta-time problem."},
+        {{0x00, 0x90, 0x3C, 0x40}, "Offset 4: Delta-time problem."}, // no end of track
         {{0x8F}, "Offset 1: Delta-time problem."},
         // Too long once the value reaches 0x200000 before its fifth byte.
         {{0x88, 0x80, 0x80, 0x80, 0x00, 0xFF, 0x2F}, "Offset 5: Delta-time problem."},
@@ -151,25 +117,21 @@ TEST(ScanTrack, EveryTrackMessageWithItsOffset)
         {{0x00, 0x90, 0x90, 0x40}, "Offset 2: Message first data byte problem."},
         {{0x00, 0x90, 0x3C}, "Offset 3: Message second data byte problem."},
         {{0x00, 0xB0, 0x07, 0xFF}, "Offset 3: Message second data byte problem."},
-        // Running status at the very start is a two-data-byte message.
-        {{0x00, 0x3C}, "Offset 2: Message second data byte problem."},
-        // Deltas that sum past 2147483647.
-        {LongTrack(3, 0), "Offset 21: Total ticks can't fit in integer."},
-        // Accepted: running status at the start; the other kinds the player tests load.
-        {{0x00, 0x3C, 0x40, 0x00, 0xFF, 0x2F}, nullptr},
-        // End of track: its length byte and anything after it are not read.
-        {{0x00, 0xFF, 0x2F}, nullptr},
+        {{0x00, 0x3C}, "Offset 2: Message second data byte problem."}, // running status first
+        {LongTrack(3, 0), "Offset 21: Total ticks can't fit in integer."}, // past 2147483647
+        // Accepted; the other kinds are in the songs the player tests load.
+        {{0x00, 0x3C, 0x40, 0x00, 0xFF, 0x2F}, nullptr}, // running status first
+        {{0x00, 0xFF, 0x2F}, nullptr}, // the end of track's length byte is not read
         {{0x81, 0x80, 0x80, 0x80, 0x00, 0xFF, 0x2F}, nullptr},
         // A cue point's 81 48 is one length byte (129), not the number 200.
-        {Cat({0x00, 0xFF, 0x07, 0x81, 0x48}, 128, 0, SimpleTrack()), nullptr},
+        {Cat(Cat({0x00, 0xFF, 0x07, 0x81, 0x48}, Bytes(128, 0)), OneNote(96)), nullptr},
         // A sequence name's length is variable-length: 81 00 is 128.
-        {Cat({0x00, 0xFF, 0x03, 0x81, 0x00}, 128, 'a', end), nullptr},
+        {Cat(Cat({0x00, 0xFF, 0x03, 0x81, 0x00}, Bytes(128, 'a')), {0, 0xFF, 0x2F, 0}), nullptr},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::PrintToString(c.track));
-        const std::string prefix = "Error encountered in file: Track 0 ";
-        EXPECT_EQ(c.message ? prefix + c.message : "", LoadMessage(Smf(1, 96, {c.track})));
-    }
+    const std::string prefix = "Error encountered in file: Track 0 ";
+    for (const auto& c : cases)
+        EXPECT_EQ(c.message ? prefix + c.message : "", LoadMessage(Smf(1, 96, {c.track})))
+            << testing::PrintToString(c.track);
 }
 
 } // namespace

@@ -1,20 +1,92 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cstdio>
 #include <map>
 #include <thread>
 
-#include "FakeMidiPlatform.h"
 #include "SmfWriter.h"
-#include "audio/MidiPlayer.h"
+#include "audio/MidiManager.h"
+#include "testing/Pictures.h"
 #include "testing/TestFolder.h"
 
 namespace {
 
-DWORD NoteOn(int channel, int note, int velocity = 100)
-{
-    return (0x90 | channel) | (note << 8) | (velocity << 16);
-}
+// A MIDI platform that records instead of playing, each message stamped with
+// the timer tick it went out on (the test fires the timer). A tick that calls
+// anything beyond MIDI messages and starting or killing other timers fails.
+class FakeMidiPlatform : public MidiPlatform {
+public:
+    std::vector<std::string> devices; // an empty name: capabilities that fail
+    bool openSucceeds = true, deviceOpen = false, timersRunOut = false;
+    // periods: begun and not ended; strayMessages: sent with a handle not the open device.
+    int resets = 0, tick = 0, periods = 0, strayMessages = 0;
+    // (tick, message) sent once the timer ticked: not the program changes of opening.
+    std::vector<std::pair<int, DWORD>> sent;
+    // The running timer (0: none) and the last started; atomic, so that a
+    // test thread can fire the timer the way the system does.
+    std::atomic<UINT> timer{0}, lastTimer{0};
+
+    UINT OutDeviceCount() override { return Outside("midiOutGetNumDevs"), UINT(devices.size()); }
+    bool OutDeviceName(UINT id, char* name, size_t size) override
+    {
+        Outside("midiOutGetDevCaps");
+        return id < devices.size() && std::snprintf(name, size, "%s", devices[id].c_str()) > 0;
+    }
+    MidiOutHandle OpenOut(int) override
+    {
+        return Outside("midiOutOpen"), (deviceOpen = openSucceeds) ? this : nullptr;
+    }
+    void ResetOut(MidiOutHandle out) override { Outside("midiOutReset"), Check(out), ++resets; }
+    void SendShort(MidiOutHandle out, DWORD message) override
+    {
+        Check(out);
+        if (tick > 0)
+            sent.push_back({tick, message});
+    }
+    void CloseOut(MidiOutHandle out) override
+    {
+        Outside("midiOutClose"), Check(out), deviceOpen = false;
+    }
+    UINT MinTimerPeriod() override { return Outside("timeGetDevCaps"), 1; }
+    void BeginTimerPeriod(UINT) override { Outside("timeBeginPeriod"), ++periods; }
+    void EndTimerPeriod(UINT) override { Outside("timeEndPeriod"), --periods; }
+    UINT StartTimer(UINT, CMidiPlayer*) override { return timer = timersRunOut ? 0 : ++lastTimer; }
+    void KillTimer(UINT id) override
+    {
+        if (id == timer)
+            Outside("timeKillEvent of its own timer"), timer = 0;
+    }
+    void Sleep(DWORD) override { Outside("Sleep"); }
+    bool CurrentDirectory(char* buffer, size_t size) override
+    {
+        return Outside("GetCurrentDirectory"), std::snprintf(buffer, size, ".") > 0;
+    }
+
+    // Periods of the timer, if one runs.
+    void Ticks(CMidiPlayer& player, int count = 1)
+    {
+        for (int i = 0; i < count; ++i) {
+            ++tick;
+            inTick_ = true;
+            if (timer)
+                player.OnTimer(timer);
+            inTick_ = false;
+        }
+    }
+
+private:
+    void Outside(const char* call)
+    {
+        if (inTick_)
+            ADD_FAILURE() << call << " from the timer's callback, on tick " << tick;
+    }
+    void Check(MidiOutHandle out) { strayMessages += out != this || !deviceOpen; }
+
+    bool inTick_ = false;
+};
+
+const DWORD MIDDLE_C_ON = 0x643C90;
 
 struct Player {
     TestFolder folder;
@@ -26,44 +98,47 @@ struct Player {
         WriteBytes("song.mid", smf);
         player.InitPlayer(nullptr);
         player.StartSong("song.mid");
-        EXPECT_TRUE(player.TimerRunning());
-    }
-    // The tick on which a message first went out, -1 if never.
-    int TickOf(DWORD message) const
-    {
-        for (const auto& [tick, sent] : fake.sent)
-            if (sent == message)
-                return tick;
-        return -1;
     }
 };
+
+TEST(PlayerTiming, ASongWhoseTimerCannotBeHadRunsNoTimerAndEndsItsPeriod)
+{
+    Player p;
+    p.fake.timersRunOut = true;
+    p.Start(Smf(1, 480, {OneNote(2)}));
+    EXPECT_FALSE(p.player.TimerRunning());
+    EXPECT_EQ(0, p.fake.periods);
+}
 
 TEST(PlayerTiming, EventsAreNeverEarlyAndAtMostOnePeriodLate)
 {
     for (const auto& [division, expectedStep] : {std::pair{125, 0.25}, {96, 0.192}, {480, 0.96}}) {
         SCOPED_TRACE("division " + std::to_string(division));
         std::map<DWORD, uint32_t> due;
-        std::vector<Bytes> tracks;
+        std::vector<Bytes> tracks(3);
         for (int t = 0; t < 3; ++t) {
-            TrackWriter track;
             uint32_t at = 0;
             for (int n = 0; n < 20; ++n) {
-                const uint32_t delta = (n * 37 + t * 11) % 53 + (n % 4 == 0 ? 0 : 1);
-                track.NoteOn(delta, t, 20 + t * 25 + n, 1 + t);
-                due[NoteOn(t, 20 + t * 25 + n, 1 + t)] = at += delta;
+                const uint8_t delta = (n * 37 + t * 11) % 53 + (n % 4 == 0 ? 0 : 1);
+                const uint8_t note = 20 + t * 25 + n, velocity = 1 + t;
+                tracks[t] = Cat(tracks[t], {delta, uint8_t(0x90 | t), note, velocity});
+                due[0x90 | t | note << 8 | velocity << 16] = at += delta;
             }
-            // The first track outlasts the ticks played, the others end early.
-            tracks.push_back(track.EndOfTrack(t == 0 ? 6000 : 0));
+            tracks[t] = Cat(tracks[t], {0, 0xFF, 0x2F, 0});
         }
+        tracks.push_back({0xFF, 0x7F, 0xFF, 0x2F, 0}); // a rest of 16383 ticks: the song goes on
         Player p;
         p.Start(Smf(1, division, tracks));
         const double step = p.player.Step();
         EXPECT_DOUBLE_EQ(expectedStep, step);
         p.fake.Ticks(p.player, 6000);
+        std::map<DWORD, int> tickOf;
+        for (const auto& [tick, message] : p.fake.sent)
+            tickOf.emplace(message, tick);
         ASSERT_EQ(due.size(), p.fake.sent.size());
         for (const auto& [message, songTick] : due) {
             // Tick 1 stands at song position 0.
-            const double position = (p.TickOf(message) - 1) * step;
+            const double position = (tickOf[message] - 1) * step;
             EXPECT_GE(position + 1e-3, songTick) << "early: " << std::hex << message;
             EXPECT_LT(position - step, songTick + 1e-3) << "late: " << std::hex << message;
         }
@@ -80,28 +155,19 @@ TEST(PlayerLoop, MessagesOnTimeLoopingFromMemoryOnTheirOwnTimerWithNotesOffAtThe
         std::vector<std::pair<int, DWORD>> song; // tick within the loop, message
     } cases[] = {
         {"running status, one-data-byte messages; system, meta and malformed tempo events skipped",
-         TrackWriter()
-             .Event(0, {0x91, 0x3C, 0x40}).Event(0, {0x3E, 0x41})
-             .Event(0, {0xC5, 0x07}).Event(0, {0x08}).Event(0, {0xD5, 0x33})
-             .Event(0, {0xE2, 0x00, 0x40})
-             .Event(0, {0xF0, 0x03, 0x7E, 0x7F, 0xF7}).Event(0, {0xFF, 0x01, 0x02, 'h', 'i'})
-             .Event(0, {0x3C, 0x00})
-             .Event(0, {0xFF, 0x51, 0x03, 0, 0, 0}) // would make the step infinite
-             .Event(0, {0xFF, 0x51, 0x02, 0x03, 0xD0}) // too short to hold a tempo
-             .NoteOff(10, 0, 60)
-             .EndOfTrack(),
+         {0, 0x91, 0x3C, 0x40, 0, 0x3E, 0x41, 0, 0xC5, 0x07, 0, 0x08, 0, 0xD5, 0x33,
+          0, 0xE2, 0x00, 0x40, 0, 0xF0, 0x03, 0x7E, 0x7F, 0xF7, 0, 0xFF, 0x01, 0x02, 'h', 'i',
+          0, 0x3C, 0x00,
+          0, 0xFF, 0x51, 0x03, 0, 0, 0, // would make the step infinite
+          0, 0xFF, 0x51, 0x02, 0x03, 0xD0, // too short to hold a tempo
+          10, 0x80, 0x3C, 0, 0, 0xFF, 0x2F, 0},
          41,
          {{0, 0x403C91}, {0, 0x413E91}, {0, 0x07C5}, {0, 0x08C5}, {0, 0x33D5}, {0, 0x4000E2},
           {0, 0x003CE2}, {40, 0x3C80}}},
         {"twice the tempo from the next tick, the default again at the loop",
-         TrackWriter()
-             .Event(0, {0xFF, 0x51, 0x03, 0x03, 0xD0, 0x90})
-             .NoteOn(0, 0, 60)
-             .NoteOff(10, 0, 60)
-             .EndOfTrack(),
-         21,
-         {{0, NoteOn(0, 60)}, {20, 0x3C80}}},
-        {"a song ending at tick 0 loops on every tick", TrackWriter().EndOfTrack(), 1, {}},
+         Cat({0, 0xFF, 0x51, 0x03, 0x03, 0xD0, 0x90}, OneNote(10)), 21,
+         {{0, MIDDLE_C_ON}, {20, 0x3C80}}},
+        {"a song ending at tick 0 loops on every tick", {0, 0xFF, 0x2F, 0}, 1, {}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.why);
@@ -120,90 +186,67 @@ TEST(PlayerLoop, MessagesOnTimeLoopingFromMemoryOnTheirOwnTimerWithNotesOffAtThe
                     expected.push_back({first + c.loopTicks - 1, 0xB0 | channel | controller << 8});
         }
         EXPECT_EQ(expected, p.fake.sent);
-        EXPECT_EQ(1u, p.fake.LastTimerId());
-        EXPECT_EQ(1, p.fake.resets) << "only the opening's";
+        EXPECT_EQ(1u, p.fake.lastTimer);
     }
 }
 
-TEST(PlayerDevice, FirstDeviceWithout401InItsNameElseTheMapper)
+// Through the manager: a device chosen, activation before start-up, a bad song, deactivation,
+// late ticks, activation again, and activation changes while a timer thread ticks at full speed.
+TEST(PlayerStory, TheFirstDeviceWithout401ElseTheMapperPlaysWhileActiveAndStopsCleanly)
 {
     const struct {
         std::vector<std::string> devices;
         int chosen;
+        bool opens;
     } cases[] = {
-        {{"MPU-401 port", "Soft Synth"}, 1},
-        {{"Soft Synth", "Other Synth"}, 0},
-        {{"", "Wavetable"}, 1},
-        {{"MPU-401", "Roland 401 bridge"}, MIDI_MAPPER_ID},
-        {{""}, MIDI_MAPPER_ID},
+        {{"MPU-401 port", "Soft Synth"}, 1, true},
+        {{"Soft Synth", "Other Synth"}, 0, true},
+        {{"", "Wavetable"}, 1, true},
+        {{"MPU-401", "Roland 401 bridge"}, MIDI_MAPPER_ID, true},
+        {{""}, MIDI_MAPPER_ID, false},
     };
     for (const auto& c : cases) {
-        FakeMidiPlatform fake;
-        fake.devices = c.devices;
-        CMidiPlayer player(fake);
-        player.InitPlayer(nullptr);
-        EXPECT_EQ(c.chosen, fake.openedId) << testing::PrintToString(c.devices);
-    }
-}
-
-TEST(PlayerClose, StopsNotesAndTheTimerWithOrWithoutADeviceAndPlaysFromTheStartAgain)
-{
-    for (const bool device : {true, false}) {
-        SCOPED_TRACE(device ? "with a device" : "without a device");
+        SCOPED_TRACE(testing::PrintToString(c.devices));
         Player p;
-        p.fake.openSucceeds = device;
-        p.Start(Smf(1, 125, {TrackWriter().NoteOn(0, 0, 60).NoteOn(8, 0, 61).EndOfTrack()}));
+        p.fake.devices = c.devices;
+        p.fake.openSucceeds = c.opens;
+        MIDI_MANAGER manager{p.player, p.fake};
+        // "<directory>\ZEP04.mid" with the directory ".": one odd file name, all the host needs.
+        WriteBytes(".\\ZEP04.mid", Smf(1, 480, {OneNote(2)}));
+        manager.ActivateApp(1, nullptr);
+        EXPECT_FALSE(p.fake.deviceOpen || p.player.TimerRunning()) << "not before start-up";
+        manager.Play(MUSIC_FILES, nullptr);
+        manager.InitializedMIDI();
+        EXPECT_EQ(c.chosen, p.player.DeviceId());
         WriteBytes("bad.mid", {'M', 'T', 'h', 'd'});
         p.player.StartSong("bad.mid");
-        p.fake.Ticks(p.player, 100);
-        EXPECT_EQ(1u, p.fake.LastTimerId()) << "a song that fails to load changes nothing";
-        EXPECT_TRUE(p.fake.TimerRunning()) << "it keeps looping";
-        EXPECT_EQ(device, !p.fake.sent.empty());
-        p.player.ClosePlayer();
-        EXPECT_EQ(device ? 2 : 0, p.fake.resets) << "the opening's and the closing's";
-        EXPECT_FALSE(p.fake.DeviceOpen());
-        EXPECT_FALSE(p.fake.TimerRunning());
-        EXPECT_EQ(nullptr, p.player.Song().tracks);
-        EXPECT_EQ(0, p.fake.periods);
+        p.fake.Ticks(p.player, 90); // many times round the song and into its note
+        EXPECT_EQ(1u, p.fake.timer) << "a song that fails to load changes nothing: it loops on";
+        manager.ActivateApp(0, nullptr);
+        EXPECT_EQ(c.opens ? 2 : 0, p.fake.resets) << "the opening's and the closing's";
+        EXPECT_FALSE(p.fake.deviceOpen || p.fake.timer || p.fake.periods || p.player.Song().tracks);
         size_t sent = p.fake.sent.size();
-        p.player.OnTimer(p.fake.LastTimerId()); // a tick already due
-        p.player.ClosePlayer(); // closes nothing twice: no stray messages
+        p.player.OnTimer(p.fake.lastTimer); // a tick already due
+        manager.StopMusic(); // closes nothing twice: no stray messages
         EXPECT_EQ(sent, p.fake.sent.size());
-        p.player.InitPlayer(nullptr);
-        p.player.StartSong("song.mid");
+        manager.ActivateApp(1, nullptr);
         sent = p.fake.sent.size();
         p.player.OnTimer(1); // a late tick of the first timer
         EXPECT_EQ(sent, p.fake.sent.size());
         p.fake.Ticks(p.player);
-        EXPECT_EQ(device, !p.fake.sent.empty() && p.fake.sent.back().second == NoteOn(0, 60));
-        EXPECT_EQ(0, p.fake.strayMessages);
+        EXPECT_EQ(c.opens, !p.fake.sent.empty() && p.fake.sent.back().second == MIDDLE_C_ON);
+        std::atomic<bool> done{false};
+        std::thread timer([&] {
+            while (!done)
+                p.player.OnTimer(p.fake.lastTimer);
+        });
+        for (int i = 1; i <= 300; ++i, std::this_thread::yield())
+            manager.ActivateApp(i % 2, nullptr);
+        done = true;
+        timer.join();
+        EXPECT_FALSE(p.fake.deviceOpen || p.fake.timer || p.fake.periods || p.fake.strayMessages ||
+                     p.player.Song().tracks);
     }
-}
-
-TEST(PlayerClose, StoppingWhileTheTimerThreadLoopsIsSafe)
-{
-    // A short looping song, ticked from a second thread as fast as it goes,
-    // while this thread starts and stops the music.
-    Player p;
-    WriteBytes("song.mid",
-               Smf(1, 480, {TrackWriter().NoteOn(0, 0, 60).NoteOff(2, 0, 60).EndOfTrack()}));
-    std::atomic<bool> done{false};
-    std::thread timer([&] {
-        while (!done)
-            p.player.OnTimer(p.fake.LastTimerId());
-    });
-    for (int i = 0; i < 300; ++i) {
-        p.player.InitPlayer(nullptr);
-        p.player.StartSong("song.mid");
-        std::this_thread::yield();
-        p.player.ClosePlayer();
-    }
-    done = true;
-    timer.join();
-    EXPECT_FALSE(p.fake.TimerRunning());
-    EXPECT_EQ(nullptr, p.player.Song().tracks);
-    EXPECT_EQ(0, p.fake.strayMessages);
-    EXPECT_EQ(0, p.fake.periods);
 }
 
 } // namespace

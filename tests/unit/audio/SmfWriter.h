@@ -1,76 +1,44 @@
-// Builds Standard MIDI Files byte by byte for the tests.
+// Standard MIDI Files built byte by byte for the tests.
 #pragma once
 
 #include <cstdint>
-#include <cstdio>
-#include <string>
 #include <vector>
 
 typedef std::vector<uint8_t> Bytes;
 
-inline void AppendBigEndian(Bytes& out, uint32_t value, int size)
+inline Bytes Cat(Bytes head, const Bytes& tail)
 {
-    for (int shift = 8 * (size - 1); shift >= 0; shift -= 8)
-        out.push_back(static_cast<uint8_t>(value >> shift));
+    head.insert(head.end(), tail.begin(), tail.end());
+    return head;
 }
 
-// One track's event bytes.
-class TrackWriter {
-public:
-    TrackWriter& Event(uint32_t delta, const Bytes& bytes)
-    {
-        int shift = 28;
-        while (shift > 0 && !(delta >> shift))
-            shift -= 7;
-        for (; shift > 0; shift -= 7)
-            bytes_.push_back(uint8_t(0x80 | (delta >> shift)));
-        bytes_.push_back(delta & 0x7F);
-        bytes_.insert(bytes_.end(), bytes.begin(), bytes.end());
-        return *this;
-    }
-    TrackWriter& NoteOn(uint32_t delta, int channel, int note, int velocity = 100)
-    {
-        return Event(delta, {uint8_t(0x90 | channel), uint8_t(note), uint8_t(velocity)});
-    }
-    TrackWriter& NoteOff(uint32_t delta, int channel, int note)
-    {
-        return Event(delta, {uint8_t(0x80 | channel), uint8_t(note), 0});
-    }
-    Bytes EndOfTrack(uint32_t delta = 0) { return Event(delta, {0xFF, 0x2F, 0x00}).bytes_; }
-
-private:
-    Bytes bytes_;
-};
-
-inline Bytes HeaderChunk(int format, int trackCount, int division, uint32_t length = 6)
+// A track's bytes: middle C for `length` ticks (under 128) on channel 0, then its end.
+inline Bytes OneNote(uint8_t length)
 {
-    Bytes out = {'M', 'T', 'h', 'd'};
-    AppendBigEndian(out, length, 4);
-    for (int field : {format, trackCount, division})
-        AppendBigEndian(out, uint16_t(field), 2);
-    out.resize(out.size() + length - 6);
-    return out;
+    return {0, 0x90, 60, 100, length, 0x80, 60, 0, 0, 0xFF, 0x2F, 0};
 }
 
-inline void AppendChunk(Bytes& out, const char* tag, const Bytes& data)
+// The tag, the data's length as four bytes, most significant first, and the data.
+inline Bytes Chunk(const char* tag, const Bytes& data)
 {
-    out.insert(out.end(), tag, tag + 4);
-    AppendBigEndian(out, static_cast<uint32_t>(data.size()), 4);
-    out.insert(out.end(), data.begin(), data.end());
+    const size_t n = data.size();
+    return Cat({uint8_t(tag[0]), uint8_t(tag[1]), uint8_t(tag[2]), uint8_t(tag[3]),
+                uint8_t(n >> 24), uint8_t(n >> 16), uint8_t(n >> 8), uint8_t(n)}, data);
+}
+
+// A header chunk of `length` bytes: format, track count and division, then zeros.
+inline Bytes HeaderChunk(int format, int tracks, int division, size_t length = 6)
+{
+    Bytes fields = {uint8_t(format >> 8), uint8_t(format), uint8_t(tracks >> 8), uint8_t(tracks),
+                    uint8_t(division >> 8), uint8_t(division)};
+    fields.resize(length);
+    return Chunk("MThd", fields);
 }
 
 inline Bytes Smf(int format, int division, const std::vector<Bytes>& tracks)
 {
     Bytes out = HeaderChunk(format, static_cast<int>(tracks.size()), division);
     for (const Bytes& track : tracks)
-        AppendChunk(out, "MTrk", track);
+        out = Cat(out, Chunk("MTrk", track));
     return out;
-}
-
-inline void WriteBytes(const std::string& path, const Bytes& bytes)
-{
-    if (std::FILE* file = std::fopen(path.c_str(), "wb")) {
-        std::fwrite(bytes.data(), 1, bytes.size(), file);
-        std::fclose(file);
-    }
 }

@@ -1,31 +1,42 @@
 // Faults the main window's handlers once had: Start taken twice (Return and a
-// click together), and the click that shows a cursor hidden by a carry.
+// click together), the click that shows a cursor hidden by a carry, and a
+// carry that loses the mouse or meets a command: the carried sticker must be
+// thrown away as a right click throws it away, the cursor show again, the
+// tray button be released, and no page file ever hold a sticker not stuck.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
+#include "controls/ChildWindow.h"
 #include "controls/ControlLayout.h"
 #include "imaging/CFileManager.h"
+#include "imaging/CSprite.h"
 #include "shell/PlayingPhase.h"
 #include "shell/TitlePhase.h"
 #include "shell/WM_Messages.h"
 #include "sticker/AnimView.h"
+#include "sticker/Catalogue.h"
+#include "sticker/PageStartup.h"
+#include "sticker/StickersUsed.h"
+#include "support/CInitialization.h"
+#include "testing/Pictures.h"
 #include "testing/TestFolder.h"
 
 namespace {
 
-// A hidden window for the handlers to act on, with the program folder's data004.
-class MainWindowTest : public ::testing::Test {
-protected:
+// A visible screen-sized window for the handlers to act on, in a program
+// folder with a data004 and a save004.
+struct MainWindowTest : ::testing::Test {
     MainWindowTest()
     {
-        std::filesystem::create_directory(folder.path() / "data004");
-        CFileManager::SetProgramFolderPath(folder.path().string());
-        window = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1024, 768, nullptr, nullptr,
-                                 GetModuleHandleA(nullptr), nullptr);
+        std::filesystem::create_directory("data004");
+        std::filesystem::create_directory("save004");
+        CFileManager::SetProgramFolderPath(".");
     }
     ~MainWindowTest()
     {
+        // Not through the program's procedure: that would post the quit message.
+        SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(DefWindowProcA));
         DestroyWindow(window);
         CFileManager::SetProgramFolderPath("");
     }
@@ -36,9 +47,113 @@ protected:
     }
 
     TestFolder folder;
-    HWND window = nullptr;
+    HWND window = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 1024, 768, nullptr,
+                                  nullptr, GetModuleHandleA(nullptr), nullptr);
     MESSAGES messages;
 };
+
+// The system cursor's display count of this thread.
+int CursorCount()
+{
+    ShowCursor(FALSE);
+    return ShowCursor(TRUE);
+}
+
+void Pump()
+{
+    for (MSG msg; PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);)
+        DispatchMessageA(&msg);
+}
+
+// The rainbow group holds the stickers that have pictures here.
+const int RAINBOW_TAB = 1010;
+const int CARRIED_BUTTON = 1037;  // sticker 106
+const int OTHER_BUTTON = 1038;    // sticker 107
+
+// Every dialog a command opens (information, print) is answered Cancel.
+void CALLBACK AnswerDialogs(HWND, UINT, UINT_PTR, DWORD)
+{
+    HWND dialog = nullptr;
+    while ((dialog = FindWindowExA(nullptr, dialog, "#32770", nullptr)))
+        if (IsWindowVisible(dialog) &&
+            GetWindowThreadProcessId(dialog, nullptr) == GetCurrentThreadId())
+            PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+}
+
+// A page file that holds a sticker record is longer than its header.
+bool HoldsASticker(int page)
+{
+    std::error_code absent;
+    const uintmax_t size = std::filesystem::file_size(SaveName(page).substr(1), absent);
+    return !absent && size > 16;
+}
+
+TEST_F(MainWindowTest, LostCaptureDeactivationAndEveryCommandThrowTheCarriedStickerAway)
+{
+    // Both page backgrounds, the corner pieces and a 60 x 40 picture of each sticker taken.
+    for (int page = 0; page < 2; ++page)
+        WritePictureFile(PageBackgroundName(page).substr(1), PAGE_WIDTH, PAGE_HEIGHT, 0x00306090);
+    WritePictureFile(CornerStripName().substr(1), 32, 8, 0x0000FF00);
+    for (int sticker : {106, 107})
+        WritePictureFile(StickerPictureName(sticker).substr(1), 60, 40, 0x000000FF);
+    CInitialization::ms_ShowNewStickerHint = 0;
+    StickersUsed::GetStickersUsed()->ResetAll();
+    // The main window's procedure comes after creation: its creation
+    // handler would check for the whole program folder.
+    ASSERT_NE(nullptr, window);
+    SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(MainWndProc));
+    SendMessageA(window, WM_COMMAND, START_BUTTON_ID, 0);
+    Pump(); // the page window and the play screen's buttons
+    ASSERT_NE(nullptr, PageWindow);
+    HWND page = PageWindow->GetHWnd();
+    StartPage(window);
+    const UINT_PTR answering = SetTimer(nullptr, 0, 50, AnswerDialogs);
+    const int shown = CursorCount();
+
+    // How the carry ends before the command: a call with the main window and the page.
+    const std::pair<const char*, void (*)(HWND, HWND)> endings[] = {
+        {"WM_CANCELMODE to the page", [](HWND, HWND p) { SendMessageA(p, WM_CANCELMODE, 0, 0); }},
+        {"WM_CANCELMODE to main", [](HWND m, HWND) { SendMessageA(m, WM_CANCELMODE, 0, 0); }},
+        {"deactivation", [](HWND m, HWND) { SendMessageA(m, WM_ACTIVATEAPP, FALSE, 0); }},
+        {"another window takes the capture", [](HWND m, HWND) { SetCapture(m), ReleaseCapture(); }},
+        {"none: the command comes during the carry", nullptr},
+    };
+    const UINT commands[] = {PRINT_BUTTON_ID,         CLEAR_ALL_BUTTON_ID, INFO_BUTTON_ID,
+                             PREVIOUS_PAGE_BUTTON_ID, NEXT_PAGE_BUTTON_ID, RAINBOW_TAB + 1,
+                             OTHER_BUTTON};
+    for (const auto& [why, end] : endings) {
+        for (UINT command : commands) {
+            SCOPED_TRACE(testing::Message() << why << ", then command " << command);
+            PlayingPhase.SetSelectedTab(RAINBOW_TAB);
+            SendMessageA(window, WM_COMMAND, CARRIED_BUTTON, 0);
+            ASSERT_TRUE(AnimView.IsCarrying());
+            ASSERT_EQ(shown - 1, CursorCount());
+            if (end) {
+                end(window, page);
+                EXPECT_FALSE(AnimView.IsCarrying());
+                EXPECT_EQ(shown, CursorCount()) << "the cursor shows again";
+                EXPECT_EQ(NO_BUTTON_ID, PlayingPhase.GetStkrBtnPressed()) << "button released";
+            }
+            SendMessageA(window, WM_COMMAND, command, 0);
+            // Fatal: a view left pointing at a freed sticker would crash below.
+            ASSERT_FALSE(HoldsASticker(SAVE_PAGE01) || HoldsASticker(SAVE_PAGE02));
+            // Taking another sticker carries that one.
+            ASSERT_EQ(command == OTHER_BUTTON, AnimView.IsCarrying());
+            if (CSprite* carried = AnimView.GetCarriedSprite()) {
+                EXPECT_EQ(107, carried->GetStickerIndex());
+            }
+            SendMessageA(page, WM_MOUSEMOVE, 0, MAKELPARAM(300, 300));
+            SendMessageA(page, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(300, 300));
+            Pump();
+            EXPECT_EQ(shown, CursorCount()) << "the cursor shows";
+            EXPECT_EQ(CURSOR_ARROW, CursorIndex);
+            EXPECT_EQ(SU_NOT_USED, StickersUsed::GetStickersUsed()->GetStickerUsed(106));
+        }
+    }
+    KillTimer(nullptr, answering);
+    delete PageWindow;
+    PageWindow = nullptr;
+}
 
 TEST_F(MainWindowTest, StartSwitchesToPlayOnceOnly)
 {
@@ -59,7 +174,8 @@ TEST_F(MainWindowTest, StartSwitchesToPlayOnceOnly)
 
 TEST_F(MainWindowTest, AClickOnTheBackgroundShowsTheHiddenCursorExactlyOnce)
 {
-    const int shown = ShowCursor(FALSE) + 1;  // the display count before the carry
+    const int shown = CursorCount();
+    ShowCursor(FALSE); // as a carry hides it
     CursorIndex = CURSOR_NONE;
     CursorHidden = 1;
     messages.OnLButtonDown(window);
@@ -67,8 +183,7 @@ TEST_F(MainWindowTest, AClickOnTheBackgroundShowsTheHiddenCursorExactlyOnce)
     EXPECT_EQ(0, CursorHidden) << "a later end of the carry must not show it again";
     messages.OnLButtonDown(window);
     messages.OnLButtonUp(window);
-    EXPECT_EQ(shown, ShowCursor(FALSE) + 1);
-    ShowCursor(TRUE);
+    EXPECT_EQ(shown, CursorCount());
 }
 
 } // namespace
