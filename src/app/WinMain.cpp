@@ -9,6 +9,7 @@
 #include "app/AssertWindow.h"
 #include "app/SingleInstanceGuard.h"
 #include "audio/MidiManager.h"
+#include "audio/SoundEffect.h"
 #include "controls/ChildWindow.h"
 #include "controls/DialogTemplate.h"
 #include "shell/WM_Messages.h"
@@ -113,6 +114,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
     MidiManager.InitializedMIDI();
     LogMessage("MidiManager.InitializedMIDI() ******;");
     LogStartupStep("music");
+    SoundEffect::PrepareDevices();
+    LogStartupStep("sound devices");
 
     // Every bitmap dialog builds its template from these when it is shown.
     FillDialogKindTable();

@@ -3,6 +3,7 @@
 #include <mmsystem.h>
 
 #include "support/Assert.h"
+#include "support/Log.h"
 
 namespace {
 
@@ -20,6 +21,14 @@ const char* SoundEffect::ResourceName(int index)
     if (index < 0 || index >= SOUND_COUNT)
         return nullptr;
     return SOUND_RESOURCES[index];
+}
+
+void SoundEffect::PrepareDevices()
+{
+    // Counting the devices makes the system find them and start watching
+    // them for changes (a thread of its own under Wine); nothing is opened
+    // and nothing is heard.
+    LogMessage("SoundEffect::PrepareDevices: %u wave output devices", waveOutGetNumDevs());
 }
 
 SoundEffect::SoundEffect(HWND window, int index)
