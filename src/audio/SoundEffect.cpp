@@ -1,6 +1,6 @@
 #include "audio/SoundEffect.h"
 
-#include <mmsystem.h>
+#include "audio/WinmmLibrary.h"
 
 #include "support/Assert.h"
 #include "support/Log.h"
@@ -28,7 +28,8 @@ void SoundEffect::PrepareDevices()
     // Counting the devices makes the system find them and start watching
     // them for changes (a thread of its own under Wine); nothing is opened
     // and nothing is heard.
-    LogMessage("SoundEffect::PrepareDevices: %u wave output devices", waveOutGetNumDevs());
+    if (const CWinmmLibrary* winmm = CWinmmLibrary::Get())
+        LogMessage("SoundEffect::PrepareDevices: %u wave output devices", winmm->WaveOutGetNumDevs());
 }
 
 SoundEffect::SoundEffect(HWND window, int index)
@@ -39,7 +40,8 @@ SoundEffect::SoundEffect(HWND window, int index)
         return;
     HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongA(window, GWL_HINSTANCE));
     // Silent when the resource or the sound device is missing.
-    PlaySoundA(name, instance, SND_RESOURCE | SND_ASYNC);
+    if (const CWinmmLibrary* winmm = CWinmmLibrary::Get())
+        winmm->PlaySound(name, instance, SND_RESOURCE | SND_ASYNC);
 }
 
 SoundEffect::~SoundEffect() = default;
