@@ -41,7 +41,7 @@ SoundEffect::SoundEffect(HWND window, int index)
     HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongA(window, GWL_HINSTANCE));
     // Silent when the resource or the sound device is missing.
     if (const CWinmmLibrary* winmm = CWinmmLibrary::Get())
-        winmm->PlaySound(name, instance, SND_RESOURCE | SND_ASYNC);
+        winmm->PlayResourceSound(name, instance, SND_RESOURCE | SND_ASYNC);
 }
 
 SoundEffect::~SoundEffect() = default;

@@ -48,7 +48,7 @@ bool CWinmmLibrary::Load()
            Resolve(module, "midiOutShortMsg", MidiOutShortMsg) &&
            Resolve(module, "midiOutClose", MidiOutClose) &&
            Resolve(module, "waveOutGetNumDevs", WaveOutGetNumDevs) &&
-           Resolve(module, "PlaySoundA", PlaySound))
+           Resolve(module, "PlaySoundA", PlayResourceSound))
         return true;
     FreeLibrary(module);
     return false;

@@ -27,7 +27,7 @@ public:
     decltype(&::midiOutShortMsg) MidiOutShortMsg = nullptr;
     decltype(&::midiOutClose) MidiOutClose = nullptr;
     decltype(&::waveOutGetNumDevs) WaveOutGetNumDevs = nullptr;
-    decltype(&::PlaySoundA) PlaySound = nullptr;
+    decltype(&::PlaySoundA) PlayResourceSound = nullptr;
 
 private:
     bool Load();
