@@ -39,9 +39,13 @@ SoundEffect::SoundEffect(HWND window, int index)
     if (!name)
         return;
     HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongA(window, GWL_HINSTANCE));
-    // Silent when the resource or the sound device is missing.
-    if (const CWinmmLibrary* winmm = CWinmmLibrary::Get())
-        winmm->PlayResourceSound(name, instance, SND_RESOURCE | SND_ASYNC);
+    // Silent when the resource or the sound device is missing. Without any
+    // wave output device nothing can be heard, and the system would still
+    // start a thread for the sound only to find no device to open.
+    const CWinmmLibrary* winmm = CWinmmLibrary::Get();
+    if (!winmm || winmm->WaveOutGetNumDevs() == 0)
+        return;
+    winmm->PlayResourceSound(name, instance, SND_RESOURCE | SND_ASYNC);
 }
 
 SoundEffect::~SoundEffect() = default;
