@@ -6,11 +6,31 @@
 
 namespace {
 const DWORD DISPLAY_BITS_PER_PIXEL = 32;
+
+typedef HRESULT(WINAPI* DirectDrawCreateFunction)(GUID*, IDirectDraw**, IUnknown*);
+
+// ddraw.dll brings the 3D libraries with it: loaded when the mode is
+// switched, once the window exists, and kept for the rest of the run.
+HRESULT CreateDirectDraw(IDirectDraw** directDraw)
+{
+    HMODULE module = LoadLibraryA("ddraw.dll");
+    if (!module) {
+        LogMessage("SetMode: ddraw.dll not loaded, error %lu", GetLastError());
+        return E_FAIL;
+    }
+    auto create = reinterpret_cast<DirectDrawCreateFunction>(
+        reinterpret_cast<void*>(GetProcAddress(module, "DirectDrawCreate")));
+    if (!create) {
+        LogMessage("SetMode: no DirectDrawCreate in ddraw.dll");
+        return E_FAIL;
+    }
+    return create(nullptr, directDraw, nullptr);
 }
+} // namespace
 
 bool SetMode(IDirectDraw** directDraw, HWND window, int width, int height)
 {
-    if (FAILED(DirectDrawCreate(nullptr, directDraw, nullptr))) {
+    if (FAILED(CreateDirectDraw(directDraw))) {
         *directDraw = nullptr;
         LogMessage("DirectDrawCreateEx Failed");
         return false;

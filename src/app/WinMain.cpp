@@ -1,7 +1,6 @@
 // Entry point: single instance, application object, page wiring, music, and
 // the message loop that doubles as the page's animation clock.
 #include <windows.h>
-#include <mmsystem.h>
 
 #include <new>
 
@@ -9,6 +8,8 @@
 #include "app/AssertWindow.h"
 #include "app/SingleInstanceGuard.h"
 #include "audio/MidiManager.h"
+#include "audio/SoundEffect.h"
+#include "audio/WinmmLibrary.h"
 #include "controls/ChildWindow.h"
 #include "controls/DialogTemplate.h"
 #include "shell/WM_Messages.h"
@@ -30,7 +31,8 @@ SingleInstanceGuard g_InstanceGuard;
 
 unsigned long SystemMilliseconds()
 {
-    return timeGetTime();
+    const CWinmmLibrary* winmm = CWinmmLibrary::Get();
+    return winmm ? winmm->TimeGetTime() : GetTickCount();
 }
 
 // The page is redrawn only once the play screen has been painted.
@@ -113,6 +115,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
     MidiManager.InitializedMIDI();
     LogMessage("MidiManager.InitializedMIDI() ******;");
     LogStartupStep("music");
+    SoundEffect::PrepareDevices();
+    LogStartupStep("sound devices");
 
     // Every bitmap dialog builds its template from these when it is shown.
     FillDialogKindTable();

@@ -1,8 +1,9 @@
 #include "audio/SoundEffect.h"
 
-#include <mmsystem.h>
+#include "audio/WinmmLibrary.h"
 
 #include "support/Assert.h"
+#include "support/Log.h"
 
 namespace {
 
@@ -22,6 +23,15 @@ const char* SoundEffect::ResourceName(int index)
     return SOUND_RESOURCES[index];
 }
 
+void SoundEffect::PrepareDevices()
+{
+    // Counting the devices makes the system find them and start watching
+    // them for changes (a thread of its own under Wine); nothing is opened
+    // and nothing is heard.
+    if (const CWinmmLibrary* winmm = CWinmmLibrary::Get())
+        LogMessage("SoundEffect::PrepareDevices: %u wave output devices", winmm->WaveOutGetNumDevs());
+}
+
 SoundEffect::SoundEffect(HWND window, int index)
 {
     const char* name = ResourceName(index);
@@ -29,8 +39,13 @@ SoundEffect::SoundEffect(HWND window, int index)
     if (!name)
         return;
     HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongA(window, GWL_HINSTANCE));
-    // Silent when the resource or the sound device is missing.
-    PlaySoundA(name, instance, SND_RESOURCE | SND_ASYNC);
+    // Silent when the resource or the sound device is missing. Without any
+    // wave output device nothing can be heard, and the system would still
+    // start a thread for the sound only to find no device to open.
+    const CWinmmLibrary* winmm = CWinmmLibrary::Get();
+    if (!winmm || winmm->WaveOutGetNumDevs() == 0)
+        return;
+    winmm->PlayResourceSound(name, instance, SND_RESOURCE | SND_ASYNC);
 }
 
 SoundEffect::~SoundEffect() = default;

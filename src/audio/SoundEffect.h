@@ -18,6 +18,10 @@ public:
     SoundEffect(HWND window, int index);
     virtual ~SoundEffect();
 
+    // Sets up the wave devices that the first sound would otherwise set up
+    // mid-play: a one-time cost, taken while the title screen is shown.
+    static void PrepareDevices();
+
     // The resource name of a sound, null for an index out of range.
     static const char* ResourceName(int index);
 };

@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "audio/MidiPlayer.h"
+#include "audio/WinmmLibrary.h"
 
 namespace {
 
@@ -25,13 +26,15 @@ void CALLBACK OnTimerEvent(UINT id, UINT message, DWORD_PTR user, DWORD_PTR, DWO
 
 UINT CWinMidiPlatform::OutDeviceCount()
 {
-    return midiOutGetNumDevs();
+    const CWinmmLibrary* winmm = CWinmmLibrary::Get();
+    return winmm ? winmm->MidiOutGetNumDevs() : 0;
 }
 
 bool CWinMidiPlatform::OutDeviceName(UINT id, char* name, size_t size)
 {
+    const CWinmmLibrary* winmm = CWinmmLibrary::Get();
     MIDIOUTCAPSA caps;
-    if (midiOutGetDevCapsA(id, &caps, sizeof caps) != MMSYSERR_NOERROR)
+    if (!winmm || winmm->MidiOutGetDevCaps(id, &caps, sizeof caps) != MMSYSERR_NOERROR)
         return false;
     std::snprintf(name, size, "%s", caps.szPname);
     return true;
@@ -39,56 +42,68 @@ bool CWinMidiPlatform::OutDeviceName(UINT id, char* name, size_t size)
 
 MidiOutHandle CWinMidiPlatform::OpenOut(int id)
 {
+    const CWinmmLibrary* winmm = CWinmmLibrary::Get();
     HMIDIOUT out = nullptr;
-    if (midiOutOpen(&out, static_cast<UINT>(id), 0, 0, CALLBACK_NULL) != MMSYSERR_NOERROR)
+    if (!winmm ||
+        winmm->MidiOutOpen(&out, static_cast<UINT>(id), 0, 0, CALLBACK_NULL) != MMSYSERR_NOERROR)
         return nullptr;
     return out;
 }
 
 void CWinMidiPlatform::ResetOut(MidiOutHandle out)
 {
-    midiOutReset(ToHandle(out));
+    if (const CWinmmLibrary* winmm = CWinmmLibrary::Get())
+        winmm->MidiOutReset(ToHandle(out));
 }
 
 void CWinMidiPlatform::SendShort(MidiOutHandle out, DWORD message)
 {
-    midiOutShortMsg(ToHandle(out), message);
+    if (const CWinmmLibrary* winmm = CWinmmLibrary::Get())
+        winmm->MidiOutShortMsg(ToHandle(out), message);
 }
 
 void CWinMidiPlatform::CloseOut(MidiOutHandle out)
 {
-    midiOutClose(ToHandle(out));
+    if (const CWinmmLibrary* winmm = CWinmmLibrary::Get())
+        winmm->MidiOutClose(ToHandle(out));
 }
 
 UINT CWinMidiPlatform::MinTimerPeriod()
 {
+    const CWinmmLibrary* winmm = CWinmmLibrary::Get();
     TIMECAPS caps;
-    if (timeGetDevCaps(&caps, sizeof caps) != TIMERR_NOERROR)
+    if (!winmm || winmm->TimeGetDevCaps(&caps, sizeof caps) != TIMERR_NOERROR)
         return FALLBACK_PERIOD_MS;
     return caps.wPeriodMin;
 }
 
 void CWinMidiPlatform::BeginTimerPeriod(UINT period)
 {
-    timeBeginPeriod(period);
+    if (const CWinmmLibrary* winmm = CWinmmLibrary::Get())
+        winmm->TimeBeginPeriod(period);
 }
 
 void CWinMidiPlatform::EndTimerPeriod(UINT period)
 {
-    timeEndPeriod(period);
+    if (const CWinmmLibrary* winmm = CWinmmLibrary::Get())
+        winmm->TimeEndPeriod(period);
 }
 
 UINT CWinMidiPlatform::StartTimer(UINT period, CMidiPlayer* player)
 {
     // Synchronous killing: once the main thread has killed the timer, no
     // tick of it is still running or yet to come.
-    return timeSetEvent(period, 0, OnTimerEvent, reinterpret_cast<DWORD_PTR>(player),
-                        TIME_PERIODIC | TIME_KILL_SYNCHRONOUS);
+    const CWinmmLibrary* winmm = CWinmmLibrary::Get();
+    if (!winmm)
+        return 0;
+    return winmm->TimeSetEvent(period, 0, OnTimerEvent, reinterpret_cast<DWORD_PTR>(player),
+                               TIME_PERIODIC | TIME_KILL_SYNCHRONOUS);
 }
 
 void CWinMidiPlatform::KillTimer(UINT id)
 {
-    timeKillEvent(id);
+    if (const CWinmmLibrary* winmm = CWinmmLibrary::Get())
+        winmm->TimeKillEvent(id);
 }
 
 void CWinMidiPlatform::Sleep(DWORD milliseconds)

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "print/FitToPage.h"
+#include "print/PrintDialogLibrary.h"
 #include "sticker/AnimView.h"
 #include "support/Log.h"
 
@@ -12,6 +13,8 @@ static_assert(sizeof(DOCINFOA) == 20, "the document record is 20 bytes");
 namespace {
 // Room for the 2-pixel black border drawn around the printed page.
 const int FRAME_MARGIN = 4;
+
+CPrintDialogLibrary g_PrintDialogLibrary;
 
 // A printer may ask for a file name when the job starts (ports FILE: and
 // PORTPROMPT:, print-to-PDF and document writers). That prompt has no owner
@@ -85,7 +88,7 @@ HDC CPrinter::GetPrinterDC(HWND owner)
     m_PrintDialog.nCopies = 1;
     // Without a default printer this fails at once and yields no DEVMODE to
     // turn; there is nothing to print on then.
-    if (!PrintDlgA(&m_PrintDialog)) {
+    if (!g_PrintDialogLibrary.PrintDlg(&m_PrintDialog)) {
         ReleaseDialogMemory();
         return nullptr;
     }
@@ -100,7 +103,7 @@ HDC CPrinter::GetPrinterDC(HWND owner)
     }
 
     m_PrintDialog.Flags = PD_HIDEPRINTTOFILE | PD_RETURNDC | PD_NOPAGENUMS | PD_NOSELECTION;
-    const BOOL confirmed = PrintDlgA(&m_PrintDialog);
+    const BOOL confirmed = g_PrintDialogLibrary.PrintDlg(&m_PrintDialog);
     HDC dc = confirmed ? m_PrintDialog.hDC : nullptr;
     if (dc)
         TracePrinter();

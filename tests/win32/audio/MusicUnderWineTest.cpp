@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
-#include <mmsystem.h>
 
 #include "audio/MidiManager.h"
 #include "audio/WinMidiPlatform.h"
@@ -14,7 +13,8 @@
 
 TEST(MusicWithoutDevice, LoopsSilentlyThroughAThousandActivationChangesAndStopsCleanly)
 {
-    ASSERT_EQ(0u, midiOutGetNumDevs()) << "these checks are for a system without a MIDI device";
+    ASSERT_EQ(0u, CWinMidiPlatform().OutDeviceCount())
+        << "these checks are for a system without a MIDI device";
     TestFolder folder;
     // A song of about 50 ms at 1 ms periods, so it loops many times.
     WriteBytes("ZEP04.mid", Smf(1, 96, {OneNote(10)}));
