@@ -2,6 +2,7 @@
 
 #include <ddraw.h>
 
+#include "support/LibraryFunction.h"
 #include "support/Log.h"
 
 namespace {
@@ -18,8 +19,7 @@ HRESULT CreateDirectDraw(IDirectDraw** directDraw)
         LogMessage("SetMode: ddraw.dll not loaded, error %lu", GetLastError());
         return E_FAIL;
     }
-    auto create = reinterpret_cast<DirectDrawCreateFunction>(
-        reinterpret_cast<void*>(GetProcAddress(module, "DirectDrawCreate")));
+    auto create = LibraryFunction<DirectDrawCreateFunction>(module, "DirectDrawCreate");
     if (!create) {
         LogMessage("SetMode: no DirectDrawCreate in ddraw.dll");
         return E_FAIL;

@@ -1,5 +1,6 @@
 #include "audio/WinmmLibrary.h"
 
+#include "support/LibraryFunction.h"
 #include "support/Log.h"
 
 namespace {
@@ -12,8 +13,7 @@ LoadState g_State = LoadState::NotTried;
 template <typename Function>
 bool Resolve(HMODULE module, const char* name, Function& function)
 {
-    function = reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
-    return function != nullptr;
+    return (function = LibraryFunction<Function>(module, name)) != nullptr;
 }
 
 } // namespace
@@ -36,19 +36,19 @@ bool CWinmmLibrary::Load()
     if (!module)
         return false;
     if (Resolve(module, "timeGetTime", TimeGetTime) &&
-           Resolve(module, "timeGetDevCaps", TimeGetDevCaps) &&
-           Resolve(module, "timeBeginPeriod", TimeBeginPeriod) &&
-           Resolve(module, "timeEndPeriod", TimeEndPeriod) &&
-           Resolve(module, "timeSetEvent", TimeSetEvent) &&
-           Resolve(module, "timeKillEvent", TimeKillEvent) &&
-           Resolve(module, "midiOutGetNumDevs", MidiOutGetNumDevs) &&
-           Resolve(module, "midiOutGetDevCapsA", MidiOutGetDevCaps) &&
-           Resolve(module, "midiOutOpen", MidiOutOpen) &&
-           Resolve(module, "midiOutReset", MidiOutReset) &&
-           Resolve(module, "midiOutShortMsg", MidiOutShortMsg) &&
-           Resolve(module, "midiOutClose", MidiOutClose) &&
-           Resolve(module, "waveOutGetNumDevs", WaveOutGetNumDevs) &&
-           Resolve(module, "PlaySoundA", PlayResourceSound))
+        Resolve(module, "timeGetDevCaps", TimeGetDevCaps) &&
+        Resolve(module, "timeBeginPeriod", TimeBeginPeriod) &&
+        Resolve(module, "timeEndPeriod", TimeEndPeriod) &&
+        Resolve(module, "timeSetEvent", TimeSetEvent) &&
+        Resolve(module, "timeKillEvent", TimeKillEvent) &&
+        Resolve(module, "midiOutGetNumDevs", MidiOutGetNumDevs) &&
+        Resolve(module, "midiOutGetDevCapsA", MidiOutGetDevCaps) &&
+        Resolve(module, "midiOutOpen", MidiOutOpen) &&
+        Resolve(module, "midiOutReset", MidiOutReset) &&
+        Resolve(module, "midiOutShortMsg", MidiOutShortMsg) &&
+        Resolve(module, "midiOutClose", MidiOutClose) &&
+        Resolve(module, "waveOutGetNumDevs", WaveOutGetNumDevs) &&
+        Resolve(module, "PlaySoundA", PlayResourceSound))
         return true;
     FreeLibrary(module);
     return false;

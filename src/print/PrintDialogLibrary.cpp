@@ -1,5 +1,6 @@
 #include "print/PrintDialogLibrary.h"
 
+#include "support/LibraryFunction.h"
 #include "support/Log.h"
 
 BOOL CPrintDialogLibrary::PrintDlg(PRINTDLGA* dialog)
@@ -16,8 +17,7 @@ bool CPrintDialogLibrary::Load()
         LogMessage("CPrintDialogLibrary::Load: comdlg32.dll not loaded, error %lu", GetLastError());
         return false;
     }
-    m_PrintDlg = reinterpret_cast<PrintDlgFunction>(
-        reinterpret_cast<void*>(GetProcAddress(module, "PrintDlgA")));
+    m_PrintDlg = LibraryFunction<PrintDlgFunction>(module, "PrintDlgA");
     if (!m_PrintDlg) {
         LogMessage("CPrintDialogLibrary::Load: no PrintDlgA in comdlg32.dll");
         FreeLibrary(module);
