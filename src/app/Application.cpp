@@ -9,15 +9,20 @@ CApplication::CApplication(WNDPROC windowProc, const char* className, const char
                            HINSTANCE instance, int showCommand, int iconId, int smallIconId,
                            int width, int height, DWORD style, const char* acceleratorName)
     : CAppWindow(windowProc, className, title, instance, showCommand, iconId, smallIconId,
-                 width, height, style, acceleratorName)
+                 width, height, style, acceleratorName),
+      m_Width(width), m_Height(height)
 {
     LogStartupStep("window shown");
-    // Attempted even without a window; a failure only leaves the user's mode.
-    SetMode(&m_DirectDraw, getHWnd(), width, height);
-    LogStartupStep("display mode");
 }
 
 CApplication::~CApplication()
 {
     RestoreMode(&m_DirectDraw);
+}
+
+void CApplication::SwitchDisplayMode()
+{
+    // Attempted even without a window; a failure only leaves the user's mode.
+    SetMode(&m_DirectDraw, getHWnd(), m_Width, m_Height);
+    LogStartupStep("display mode");
 }

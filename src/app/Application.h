@@ -12,7 +12,15 @@ public:
                  int height, DWORD style, const char* acceleratorName);
     ~CApplication() override;
 
+    // Switches the display to the window's size, exclusive full screen; the
+    // destructor restores the user's mode. Called once the first screen is
+    // painted, so that the slow switch does not hold it back: the screen is
+    // painted again in the new mode.
+    void SwitchDisplayMode();
+
 private:
+    int m_Width;
+    int m_Height;
     IDirectDraw* m_DirectDraw = nullptr;
 };
 

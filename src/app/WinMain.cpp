@@ -15,6 +15,7 @@
 #include "shell/WM_Messages.h"
 #include "sticker/AnimView.h"
 #include "sticker/PageStartup.h"
+#include "support/StartupFiles.h"
 #include "support/Log.h"
 
 namespace {
@@ -89,6 +90,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
 
     if (!g_InstanceGuard.Check(CLASS_NAME, INSTANCE_ID))
         return 0;
+    BeginProgramFiles();
 
     g_Application = new (std::nothrow)
         CApplication(MainWndProc, CLASS_NAME, WINDOW_TITLE, instance, showCommand, ICON_ID, 0,
@@ -96,6 +98,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
     if (!g_Application)
         return 0;
     if (!g_Application->getHWnd()) {
+        g_Application->SwitchDisplayMode();
         LogMessage("No handle was created.");
         delete g_Application;
         g_Application = nullptr;
@@ -107,6 +110,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
                reinterpret_cast<int>(g_Application->getHWnd()));
 
     ShowFirstScreen(g_Application->getHWnd());
+    g_Application->SwitchDisplayMode();
     StartPage(g_Application->getHWnd());
     LogStartupStep("page");
 

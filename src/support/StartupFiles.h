@@ -1,12 +1,18 @@
-// The file steps of the main window's creation: program folder, save folder,
-// missing-file check with its refusal, and the options file.
+// The file steps of start-up: program folder, missing-file check with its
+// refusal, save folder and the options file.
 #pragma once
 
 #include <windows.h>
 
 typedef int(WINAPI* MissingFileBox)(HWND owner, LPCSTR text, LPCSTR caption, UINT type);
 
-// Traces as the creation handler does. When a picture is missing it shows
-// "A file (<path>) needed for Glimmerbook is missing." titled "Error" and
-// returns false: the window must then refuse its creation (return -1).
+// Fixes the program folder and starts the missing-file check on a thread of
+// its own, so that it runs while the main window is being made. Called once,
+// before the main window is created.
+void BeginProgramFiles();
+// The creation handler's file steps: the save folder, then the end of the
+// check (begun here if it was not yet). Traces as the creation handler does.
+// When a picture is missing it shows "A file (<path>) needed for Glimmerbook
+// is missing." titled "Error" and returns false: the window must then refuse
+// its creation (return -1).
 bool PrepareProgramFiles(HWND mainWindow, MissingFileBox showBox = MessageBoxA);
