@@ -23,6 +23,8 @@ CApplication::~CApplication()
 void CApplication::SwitchDisplayMode()
 {
     // Attempted even without a window; a failure only leaves the user's mode.
-    SetMode(&m_DirectDraw, getHWnd(), m_Width, m_Height);
+    // The screen painted in the user's mode is painted again in the new one.
+    if (SetMode(&m_DirectDraw, getHWnd(), m_Width, m_Height) && getHWnd())
+        RedrawWindow(getHWnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
     LogStartupStep("display mode");
 }
