@@ -15,8 +15,8 @@
 #include "shell/WM_Messages.h"
 #include "sticker/AnimView.h"
 #include "sticker/PageStartup.h"
-#include "support/StartupFiles.h"
 #include "support/Log.h"
+#include "support/StartupFiles.h"
 
 namespace {
 
