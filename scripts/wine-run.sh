@@ -1,9 +1,9 @@
 #!/bin/bash
-# Runs a Windows program under Wine for ctest. The output goes through a
-# file, because Wine's helper processes inherit ctest's pipe and would hold it
-# open long after the program ends.
+# Runs a Windows program under Wine for ctest: wine-run.sh LOADER PROGRAM ARGS...
+# The output goes through a file, because Wine's helper processes inherit
+# ctest's pipe and would hold it open long after the program ends.
 out="$(mktemp)"
-wine "$@" >"$out" 2>&1
+"$@" >"$out" 2>&1
 rc=$?
 tr -d '\r' <"$out"
 rm -f "$out"

@@ -106,8 +106,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
     }
 
     hGlobal = g_Application->getHWnd();
-    LogMessage("hGlobal %i  CApplication->getHWnd() %i", reinterpret_cast<int>(hGlobal),
-               reinterpret_cast<int>(g_Application->getHWnd()));
+    LogMessage("hGlobal %i  CApplication->getHWnd() %i", PtrToInt(hGlobal),
+               PtrToInt(g_Application->getHWnd()));
 
     ShowFirstScreen(g_Application->getHWnd());
     g_Application->SwitchDisplayMode();

@@ -38,7 +38,7 @@ SoundEffect::SoundEffect(HWND window, int index)
     ML_ASSERT(name != NULL);
     if (!name)
         return;
-    HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongA(window, GWL_HINSTANCE));
+    HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(window, GWLP_HINSTANCE));
     // Silent when the resource or the sound device is missing. Without any
     // wave output device nothing can be heard, and the system would still
     // start a thread for the sound only to find no device to open.

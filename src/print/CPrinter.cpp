@@ -7,8 +7,9 @@
 #include "sticker/AnimView.h"
 #include "support/Log.h"
 
-static_assert(sizeof(PRINTDLGA) == 66, "the print dialog record is 66 bytes");
-static_assert(sizeof(DOCINFOA) == 20, "the document record is 20 bytes");
+// The system's records, as the 32-bit program and its 64-bit twin lay them out.
+static_assert(sizeof(PRINTDLGA) == (sizeof(void*) == 4 ? 66 : 120), "the print dialog record's size");
+static_assert(sizeof(DOCINFOA) == (sizeof(void*) == 4 ? 20 : 40), "the document record's size");
 
 namespace {
 // Room for the 2-pixel black border drawn around the printed page.

@@ -111,7 +111,7 @@ UINT PlayScreenCommandOfKey(UINT key)
 
 LRESULT MESSAGES::OnCreate(HWND hWnd, const CREATESTRUCTA* create)
 {
-    LogMessage("WM_Create hWnd %i", reinterpret_cast<int>(hWnd));
+    LogMessage("WM_Create hWnd %i", PtrToInt(hWnd));
     if (!PrepareProgramFiles(hWnd))
         return -1;
     LogStartupStep("files checked, options read");
@@ -210,7 +210,7 @@ LRESULT MESSAGES::OnDrawItem(HWND hWnd, UINT id, const DRAWITEMSTRUCT* item)
 
 LRESULT MESSAGES::OnKeyDown(HWND hWnd, UINT key)
 {
-    LogMessage("MESSAGES::WM_Keydown hWnd %i", reinterpret_cast<int>(hWnd));
+    LogMessage("MESSAGES::WM_Keydown hWnd %i", PtrToInt(hWnd));
     if (ScreenState == 0 && (key == VK_RETURN || key == VK_SPACE))
         PostMessageA(hWnd, WM_COMMAND, START_BUTTON_ID, 0);
     if (ScreenState == 2) {
