@@ -74,7 +74,7 @@ def close_program(session, program):
 
 
 def start_floor(session, floor):
-    return session.spawn(["wine", floor])
+    return session.spawn([harness.WINE, floor])
 
 
 def close_floor(session, program):
@@ -262,8 +262,11 @@ def measure_cpu(session, seconds):
     return active, inactive
 
 
+BUILD = ""  # the Windows build measured, named in every row
+
+
 def row(name, value, unit):
-    print("%s\t%s\t%s" % (name, value, unit))
+    print("%s: %s\t%s\t%s" % (BUILD, name, value, unit))
     sys.stdout.flush()
 
 
@@ -290,6 +293,8 @@ def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--bin", required=True)
     parser.add_argument("--dist", required=True)
+    parser.add_argument("--wine", required=True, help="the Wine loader of the build measured")
+    parser.add_argument("--build", required=True, help="its name in the table: win32 or win64")
     parser.add_argument("--floor", required=True, help="the floor program, bench/floor built")
     parser.add_argument("--runs", type=int, default=7)
     parser.add_argument("--samples", type=int, default=20)
@@ -297,7 +302,9 @@ def main():
     parser.add_argument("--only", choices=("startup", "soak"),
                         help="measure only start-up, or only memory after start and after the soak")
     args = parser.parse_args()
-    harness.configure(args.bin, args.dist)
+    harness.configure(args.bin, args.dist, args.wine)
+    global BUILD
+    BUILD = args.build
     session = Session("bench", trace=False, folder_setup=Book.prepare)
     floor = os.path.join(session.root, "Floor.exe")
     shutil.copy(args.floor, floor)

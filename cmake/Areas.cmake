@@ -25,6 +25,26 @@ function(ml_area name)
   endif()
 endfunction()
 
+# Registers the test <build>_<name>, <build> being MOSSLEAF_BUILD (host, win32
+# or win64), so that the builds' tests can run side by side in one ctest run.
+# In a Windows build the test runs in the build's Wine prefix; where this
+# machine cannot run the build's programs (MOSSLEAF_SKIP_REASON set) it is
+# reported skipped, with that reason.
+#   ml_add_test(<name> <command> [arg ...])
+function(ml_add_test name)
+  set(test ${MOSSLEAF_BUILD}_${name})
+  if(WIN32 AND MOSSLEAF_SKIP_REASON)
+    add_test(NAME ${test} COMMAND sh -c "echo 'skipped: ${MOSSLEAF_SKIP_REASON}'; exit 77")
+    set_tests_properties(${test} PROPERTIES SKIP_RETURN_CODE 77)
+    return()
+  endif()
+  add_test(NAME ${test} COMMAND ${ARGN})
+  if(WIN32)
+    set_tests_properties(${test} PROPERTIES ENVIRONMENT
+      "WINEPREFIX=${MOSSLEAF_WINEPREFIX};MOSSLEAF_WINEPREFIX=${MOSSLEAF_WINEPREFIX}")
+  endif()
+endfunction()
+
 # One test binary per folder of test sources, registered as one ctest test
 # (every Wine start costs about a second).
 #   ml_tests(<name> SOURCES ... DEPS area ...)
@@ -35,6 +55,6 @@ function(ml_tests name)
   foreach(d ${T_DEPS})
     target_link_libraries(${name} PRIVATE ml_${d})
   endforeach()
-  add_test(NAME ${name} COMMAND ${name})
-  set_tests_properties(${name} PROPERTIES TIMEOUT 300)
+  ml_add_test(${name} ${name})
+  set_tests_properties(${MOSSLEAF_BUILD}_${name} PROPERTIES TIMEOUT 300)
 endfunction()

@@ -1,6 +1,5 @@
 # Lays out the program folder DIST from the program EXE, the NOTICES file and
-# the generated art in ART_DIR, then zips it beside the folder as
-# Mossleaf4-win32.zip.
+# the generated art in ART_DIR, then, when ZIP names a file, zips it there.
 file(REMOVE_RECURSE ${DIST})
 file(MAKE_DIRECTORY ${DIST})
 file(COPY ${EXE} DESTINATION ${DIST})
@@ -14,10 +13,13 @@ endif()
 if(ART_DIR AND EXISTS ${ART_DIR}/ZEP04.mid)
   file(COPY ${ART_DIR}/ZEP04.mid DESTINATION ${DIST})
 endif()
+if(NOT ZIP)
+  return()
+endif()
 get_filename_component(parent ${DIST} DIRECTORY)
 get_filename_component(folder ${DIST} NAME)
-execute_process(COMMAND ${CMAKE_COMMAND} -E tar cf ${parent}/../Mossleaf4-win32.zip --format=zip ${folder}
+execute_process(COMMAND ${CMAKE_COMMAND} -E tar cf ${ZIP} --format=zip ${folder}
                 WORKING_DIRECTORY ${parent} RESULT_VARIABLE zipped)
 if(NOT zipped EQUAL 0)
-  message(FATAL_ERROR "could not make Mossleaf4-win32.zip")
+  message(FATAL_ERROR "could not make ${ZIP}")
 endif()

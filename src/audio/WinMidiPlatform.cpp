@@ -7,6 +7,7 @@
 
 #include "audio/MidiPlayer.h"
 #include "audio/WinmmLibrary.h"
+#include "support/Guarded.h"
 
 namespace {
 
@@ -19,7 +20,10 @@ HMIDIOUT ToHandle(MidiOutHandle out)
 
 void CALLBACK OnTimerEvent(UINT id, UINT message, DWORD_PTR user, DWORD_PTR, DWORD_PTR)
 {
-    reinterpret_cast<CMidiPlayer*>(user)->OnTimer(id);
+    CallGuarded("OnTimerEvent", 0, [&] {
+        reinterpret_cast<CMidiPlayer*>(user)->OnTimer(id);
+        return 0;
+    });
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "controls/BitmapDialog.h"
 
 #include "imaging/DrawBitmapResource.h"
+#include "support/Guarded.h"
 #include "support/Log.h"
 
 namespace {
@@ -35,9 +36,9 @@ void CentreOnParent(HWND dialog)
 
 // What the three procedures share. `faces` picks the faces of a button id
 // (null draws nothing); `ends` tells whether a command id ends the dialog.
-INT_PTR HandleDialogMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam,
-                            const char*& background, const ButtonFaces* (*faces)(UINT id),
-                            bool (*ends)(WPARAM id))
+INT_PTR OnDialogMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam,
+                        const char*& background, const ButtonFaces* (*faces)(UINT id),
+                        bool (*ends)(WPARAM id))
 {
     switch (message) {
     case WM_INITDIALOG:
@@ -69,6 +70,15 @@ INT_PTR HandleDialogMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
         return FALSE;
     }
     return FALSE;
+}
+
+INT_PTR HandleDialogMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam,
+                            const char*& background, const ButtonFaces* (*faces)(UINT id),
+                            bool (*ends)(WPARAM id))
+{
+    return CallGuarded<INT_PTR>("BitmapDialog", FALSE, [&] {
+        return OnDialogMessage(dialog, message, wParam, lParam, background, faces, ends);
+    });
 }
 
 const ButtonFaces* YesNoFaces(UINT id)

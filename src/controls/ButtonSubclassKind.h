@@ -4,6 +4,7 @@
 #pragma once
 
 #include "controls/ButtonSubclass.h"
+#include "support/Guarded.h"
 
 template <class Kind, int COUNT>
 class ButtonSubclassKind : public ButtonSubclass {
@@ -26,12 +27,14 @@ public:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam,
                                        LPARAM lParam)
     {
-        Kind* self = static_cast<Kind*>(Registry().Find(window));
-        if (!self)
-            return DefWindowProcA(window, message, wParam, lParam);
-        if (message == WM_SETCURSOR)
-            return SetArrowCursor();
-        return self->OnMessage(message, wParam, lParam);
+        return CallGuarded<LRESULT>("ButtonSubclass", 0, [&] {
+            Kind* self = static_cast<Kind*>(Registry().Find(window));
+            if (!self)
+                return DefWindowProcA(window, message, wParam, lParam);
+            if (message == WM_SETCURSOR)
+                return SetArrowCursor();
+            return self->OnMessage(message, wParam, lParam);
+        });
     }
 
 protected:

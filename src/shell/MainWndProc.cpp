@@ -1,6 +1,10 @@
 #include "shell/WM_Messages.h"
 
-LRESULT CALLBACK MainWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+#include "support/Guarded.h"
+
+namespace {
+
+LRESULT OnMainMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_CREATE:
@@ -43,4 +47,13 @@ LRESULT CALLBACK MainWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPar
     default:
         return DefWindowProcA(hWnd, message, wParam, lParam);
     }
+}
+
+} // namespace
+
+LRESULT CALLBACK MainWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return CallGuarded<LRESULT>("MainWndProc", 0, [&] {
+        return OnMainMessage(hWnd, message, wParam, lParam);
+    });
 }

@@ -6,6 +6,7 @@
 #include "sticker/PlaceTable.h"
 #include "support/CCheckFile.h"
 #include "support/CInitialization.h"
+#include "support/Guarded.h"
 #include "support/Log.h"
 #include "support/ProgramFolder.h"
 
@@ -32,8 +33,10 @@ void RunFileCheck()
 
 DWORD WINAPI FileCheckThread(LPVOID)
 {
-    RunFileCheck();
-    return 0;
+    return CallGuarded<DWORD>("FileCheckThread", 1, [] {
+        RunFileCheck();
+        return 0;
+    });
 }
 
 // The first missing picture's full path once the check has ended; empty when

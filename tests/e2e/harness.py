@@ -22,6 +22,7 @@ ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__)
 TEMPLATE_PREFIX = os.environ.get("MOSSLEAF_WINEPREFIX", os.path.join(ROOT, "build", "wineprefix"))
 ARTIFACTS = os.path.join(ROOT, "build", "e2e-artifacts")
 BIN_DIR = DIST_DIR = None  # filled from the command line by main()
+WINE = "wine"  # the Wine loader of the build under test: its 32-bit or its 64-bit one
 
 
 class Timeout(AssertionError):
@@ -125,7 +126,7 @@ class Session:
 
     # -- the program ------------------------------------------------------
     def start(self, wait_window=True, env=None, **streams):
-        p = self.spawn(["wine", "Mossleaf4.exe"], env=dict(self.env, **(env or {})), **streams)
+        p = self.spawn([WINE, "Mossleaf4.exe"], env=dict(self.env, **(env or {})), **streams)
         if wait_window:
             self.wait_window()
         return p
@@ -135,7 +136,7 @@ class Session:
         # Output goes through a file: Wine's helper processes inherit a pipe and
         # would keep it open for as long as the prefix lives.
         with tempfile.TemporaryFile(dir=self.root) as out:
-            r = subprocess.run(["wine"] + argv, cwd=self.folder, env=self.env, stdin=subprocess.DEVNULL,
+            r = subprocess.run([WINE] + argv, cwd=self.folder, env=self.env, stdin=subprocess.DEVNULL,
                                stdout=out, stderr=subprocess.DEVNULL, timeout=timeout)
             out.seek(0)
             return r.returncode, out.read().decode("latin-1").replace("\r", "")
@@ -144,7 +145,7 @@ class Session:
         """Returns winctl's (exit code, output); with check, any exit code but 0
         raises (1: no such window), except for find."""
         if not self._winctl:
-            self._winctl = Helper(self, ["wine", os.path.join(BIN_DIR, "winctl.exe")], r"^= (-?\d+)\r?\n")
+            self._winctl = Helper(self, [WINE, os.path.join(BIN_DIR, "winctl.exe")], r"^= (-?\d+)\r?\n")
         match, out = self._winctl.ask(" ".join(str(a) for a in args))
         code = int(match.group(1))
         if check and code != 0 and args[0] != "find":
@@ -234,10 +235,11 @@ class SessionTest(unittest.TestCase):
         self.addCleanup(self.s.close)
 
 
-def configure(bin_dir, dist_dir):
-    """Where the Windows programs and the program folder are."""
-    global BIN_DIR, DIST_DIR
-    BIN_DIR, DIST_DIR = os.path.abspath(bin_dir), os.path.abspath(dist_dir)
+def configure(bin_dir, dist_dir, wine):
+    """Where the Windows programs and the program folder are, and the Wine
+    loader that runs them."""
+    global BIN_DIR, DIST_DIR, WINE
+    BIN_DIR, DIST_DIR, WINE = os.path.abspath(bin_dir), os.path.abspath(dist_dir), wine
 
 
 def main(*options):
@@ -245,6 +247,7 @@ def main(*options):
     parser = argparse.ArgumentParser()
     parser.add_argument("--bin", required=True)
     parser.add_argument("--dist", required=True)
+    parser.add_argument("--wine", required=True, help="/usr/lib/wine/wine or /usr/lib/wine/wine64")
     for flag in options:
         parser.add_argument("--" + flag, nargs="?", const="1")
     args, rest = parser.parse_known_args()
@@ -252,5 +255,5 @@ def main(*options):
     for flag in options:
         if getattr(args, flag) is not None:
             os.environ["MOSSLEAF_%s_%s" % (test, flag.upper())] = getattr(args, flag)
-    configure(args.bin, args.dist)
+    configure(args.bin, args.dist, args.wine)
     unittest.main(argv=[sys.argv[0]] + rest, verbosity=2)

@@ -86,11 +86,11 @@ class Install(harness.SessionTest):
         # from another folder brings it back to the front and stops before it makes a file.
         elsewhere = os.path.join(self.s.root, "elsewhere")
         os.makedirs(elsewhere)
-        book.program = self.s.spawn(["wine", place + "\\Mossleaf4.exe"], cwd=elsewhere)
+        book.program = self.s.spawn([harness.WINE, place + "\\Mossleaf4.exe"], cwd=elsewhere)
         self.s.wait_window()
         self.s.winctl("minimize", MAIN_CLASS)
         wait_until(lambda: self.s.text("iconic") == "1", 20, 0.3, "minimised")
-        second = self.s.spawn(["wine", "Mossleaf4.exe"], cwd=copy)
+        second = self.s.spawn([harness.WINE, "Mossleaf4.exe"], cwd=copy)
         self.assertEqual(0, self.s.wait_exit(second, 60), "the second copy")
         wait_until(lambda: self.s.text("iconic") == "0", 20, 0.3, "restored")
         self.assertEqual(MAIN_CLASS, self.s.winctl("foreground")[1].strip(), "in front")

@@ -148,7 +148,7 @@ class Monkey:
     def away(self):
         """Another program in front; the book is brought back a few events later."""
         if not self.s.window_exists(OTHER_CLASS):
-            self.s.spawn(["wine", "winemine"])
+            self.s.spawn([harness.WINE, "winemine"])
             self.s.wait_window(OTHER_CLASS, 60)
         self.ctl("restore", OTHER_CLASS)
         self.back_in = self.rng.randrange(4)
