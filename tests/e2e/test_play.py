@@ -68,6 +68,11 @@ class BookStory(SessionTest, Screens):
         self.assertBook((), [], "a first run's book")
         self.assertEqual([], temporary_files(self.s), "the fresh files went through temporary files, leaving none")
         self.assertEqual("Mossleaf 4", self.s.text("title", MAIN_CLASS))
+        # This screen takes the program's mode: the title is painted in the user's mode, then
+        # again in the new one at once, not after the page and the music have loaded.
+        steps = [line.split(":")[0] for line in self.s.log_lines()
+                 if line.startswith("Start-up ") or line == "SetDisplayMode Failed"]
+        self.assertEqual(2, steps[:steps.index("Start-up page")].count("Start-up title paint"), steps)
         shot = self.s.screenshot("title")
         self.assertShows(shot, picture("m0005"), TITLE_AT, (0, 0), (460, 468), "title picture",
                          skip=lambda x, y: inside((x, y), START_BUTTON))
