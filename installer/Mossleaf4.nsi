@@ -58,13 +58,14 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (C) 2026 ${PUBLISHER}"
 !include "${FILES}"
 
 ; A running program holds its files open: neither an install nor an uninstall
-; could replace or remove them.
+; could replace or remove them. Retry looks again once the user has quit it.
 !macro RefuseWhileRunning
-  FindWindow $0 "ZEPClass04"
-  ${If} $0 != 0
-    MessageBox MB_OK|MB_ICONEXCLAMATION "${NAME} is running. Quit it first, then try again." /SD IDOK
+  ${Do}
+    FindWindow $0 "ZEPClass04"
+    ${IfThen} $0 == 0 ${|} ${Break} ${|}
+    MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "${NAME} is running. Quit it, then click Retry." /SD IDCANCEL IDRETRY +2
     Abort
-  ${EndIf}
+  ${Loop}
 !macroend
 
 Function .onInit
@@ -79,6 +80,8 @@ Section "${NAME} (program and Start-menu shortcut)" SecProgram
   SectionIn RO
   AddSize ${ESTIMATED_KB}
   SetShellVarContext current
+  ; A book started while the pages were shown would make the copy fail.
+  !insertmacro RefuseWhileRunning
   Call InstallFiles
   WriteUninstaller "$INSTDIR\${UNINSTALLER}"
   ; The program keeps its book beside itself: start it in its own folder.

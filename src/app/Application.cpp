@@ -23,8 +23,10 @@ CApplication::~CApplication()
 void CApplication::SwitchDisplayMode()
 {
     // Attempted even without a window; a failure only leaves the user's mode.
-    // The screen painted in the user's mode is painted again in the new one.
+    // The screen painted in the user's mode is painted again in the new one,
+    // at once: the page and the music load before the next look into the queue.
     if (SetMode(&m_DirectDraw, getHWnd(), m_Width, m_Height) && getHWnd())
-        RedrawWindow(getHWnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+        RedrawWindow(getHWnd(), nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     LogStartupStep("display mode");
 }

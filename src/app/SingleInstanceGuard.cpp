@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "support/BringToFront.h"
+
 HWND hGlobal __attribute__((section(".shr"), shared)) = nullptr;
 
 SingleInstanceGuard::~SingleInstanceGuard()
@@ -25,9 +27,7 @@ int SingleInstanceGuard::Check(const char* className, const char* identifier)
     // started from another folder finds the first one's window by its class.
     HWND first = hGlobal ? hGlobal : FindWindowA(className, nullptr);
     if (first) {
-        if (IsIconic(first))
-            ShowWindow(first, SW_RESTORE);
-        SetForegroundWindow(first);
+        BringToFront(first);
         EnableWindow(first, TRUE);
     }
     return 0;

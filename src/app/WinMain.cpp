@@ -77,21 +77,9 @@ WPARAM RunMessageLoop()
     }
 }
 
-} // namespace
-
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
+// The application from its window to the end of the message loop; the exit code.
+int RunBook(HINSTANCE instance, int showCommand)
 {
-#ifdef MOSSLEAF_TRACE
-    g_LogEnabled = 1;
-#endif
-    SetLogClock(SystemMilliseconds);
-    LogStartupStep("entry");
-    InstallAssertWindow();
-
-    if (!g_InstanceGuard.Check(CLASS_NAME, INSTANCE_ID))
-        return 0;
-    BeginProgramFiles();
-
     g_Application = new (std::nothrow)
         CApplication(MainWndProc, CLASS_NAME, WINDOW_TITLE, instance, showCommand, ICON_ID, 0,
                      SCREEN_WIDTH, SCREEN_HEIGHT, WS_POPUP, nullptr);
@@ -138,4 +126,25 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
     delete g_Application;
     g_Application = nullptr;
     return static_cast<int>(exitCode);
+}
+
+} // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
+{
+#ifdef MOSSLEAF_TRACE
+    g_LogEnabled = 1;
+#endif
+    SetLogClock(SystemMilliseconds);
+    LogStartupStep("entry");
+    InstallAssertWindow();
+
+    if (!g_InstanceGuard.Check(CLASS_NAME, INSTANCE_ID))
+        return 0;
+    BeginProgramFiles();
+    const int exitCode = RunBook(instance, showCommand);
+    // Only the main window's creation handler waits for the missing-file
+    // check: without a window it may still be running.
+    EndFileCheck();
+    return exitCode;
 }

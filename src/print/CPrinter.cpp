@@ -5,6 +5,7 @@
 #include "print/FitToPage.h"
 #include "print/PrintDialogLibrary.h"
 #include "sticker/AnimView.h"
+#include "support/BringToFront.h"
 #include "support/Log.h"
 
 // The system's records, as the 32-bit program and its 64-bit twin lay them out.
@@ -66,6 +67,10 @@ CPrinter::CPrinter(HWND owner, const char* documentName)
     DeleteDC(dc);
     if (wasTopmost)
         RestoreTopmost(owner);
+    // A file name prompt comes from another program: while it was in front,
+    // the exclusive full-screen mode minimised the book, and nothing else
+    // brings it back.
+    BringToFront(owner);
 }
 
 CPrinter::~CPrinter() = default;

@@ -9,7 +9,8 @@ class CarryPlatform {
 public:
     virtual ~CarryPlatform() = default;
     virtual void CaptureMouse(HWND window) = 0;
-    // Releases the capture and any cursor clipping.
+    // Releases the capture the carry took (not one another window took since)
+    // and any cursor clipping.
     virtual void ReleaseMouse() = 0;
     // One step of the system's cursor display count.
     virtual void ShowSystemCursor(bool show) = 0;

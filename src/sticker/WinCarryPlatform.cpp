@@ -11,12 +11,17 @@ HCURSOR PageArrowCursor()
 
 void WinCarryPlatform::CaptureMouse(HWND window)
 {
+    m_Captor = window;
     SetCapture(window);
 }
 
 void WinCarryPlatform::ReleaseMouse()
 {
-    ReleaseCapture();
+    // The capture notice that ends a carry arrives after another window of
+    // this thread took the capture: that one keeps it.
+    if (m_Captor && GetCapture() == m_Captor)
+        ReleaseCapture();
+    m_Captor = nullptr;
     ClipCursor(nullptr);
 }
 

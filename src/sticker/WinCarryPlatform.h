@@ -20,4 +20,8 @@ public:
     void ShowArrow() override;
     void PutPointer(HWND window, int x, int y) override;
     void PostStuck(HWND window) override;
+
+private:
+    // The window that took the capture for the carry.
+    HWND m_Captor = nullptr;
 };

@@ -45,11 +45,7 @@ const std::string& FinishFileCheck()
 {
     if (!g_FileCheck.begun)
         BeginProgramFiles();
-    if (g_FileCheck.thread) {
-        WaitForSingleObject(g_FileCheck.thread, INFINITE);
-        CloseHandle(g_FileCheck.thread);
-        g_FileCheck.thread = nullptr;
-    }
+    EndFileCheck();
     return g_FileCheck.missingPath;
 }
 
@@ -64,6 +60,15 @@ void BeginProgramFiles()
                                       STACK_SIZE_PARAM_IS_A_RESERVATION, nullptr);
     if (!g_FileCheck.thread)
         RunFileCheck();
+}
+
+void EndFileCheck()
+{
+    if (!g_FileCheck.thread)
+        return;
+    WaitForSingleObject(g_FileCheck.thread, INFINITE);
+    CloseHandle(g_FileCheck.thread);
+    g_FileCheck.thread = nullptr;
 }
 
 bool PrepareProgramFiles(HWND mainWindow, MissingFileBox showBox)

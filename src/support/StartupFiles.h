@@ -10,6 +10,10 @@ typedef int(WINAPI* MissingFileBox)(HWND owner, LPCSTR text, LPCSTR caption, UIN
 // its own, so that it runs while the main window is being made. Called once,
 // before the main window is created.
 void BeginProgramFiles();
+// Waits for the check to end and closes its thread; does nothing when none
+// runs. Every way out of the program passes here: the check reads what the
+// runtime destroys at exit.
+void EndFileCheck();
 // The creation handler's file steps: the save folder, then the end of the
 // check (begun here if it was not yet). Traces as the creation handler does.
 // When a picture is missing it shows "A file (<path>) needed for Glimmerbook

@@ -89,12 +89,12 @@ class Helper:
 
 
 class Session:
-    def __init__(self, name, trace=True, screen="1024x768x24", folder_setup=None):
+    def __init__(self, name, trace=True, screen="1024x768x24", folder_setup=None, folder_name="Mossleaf4"):
         self.name, self.processes, self.shots = name, [], 0
         self.env = self._winctl = self._xdotool = None
         os.makedirs(ARTIFACTS, exist_ok=True)
         self.root = tempfile.mkdtemp(prefix="mossleaf-e2e-%s-" % name)
-        self.folder = os.path.join(self.root, "Mossleaf4")
+        self.folder = os.path.join(self.root, folder_name)
         self.prefix = os.path.join(self.root, "wineprefix")
         shutil.copytree(DIST_DIR, self.folder)
         shutil.copy(os.path.join(BIN_DIR, "Mossleaf4-trace.exe" if trace else "Mossleaf4.exe"),
@@ -225,13 +225,13 @@ class Session:
 
 class SessionTest(unittest.TestCase):
     """A test case with one Session per test; the program folder is fresh."""
-    trace, screen = True, "1024x768x24"
+    trace, screen, folder_name = True, "1024x768x24", "Mossleaf4"
 
     def folder_setup(self, folder):
         pass
 
     def setUp(self):
-        self.s = Session(self.id().split(".")[-1], self.trace, self.screen, self.folder_setup)
+        self.s = Session(self.id().split(".")[-1], self.trace, self.screen, self.folder_setup, self.folder_name)
         self.addCleanup(self.s.close)
 
 

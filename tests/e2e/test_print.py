@@ -1,5 +1,5 @@
-"""Printing the page on a real print queue (CUPS with its PDF printer), and
-pressing Print when there is no printer at all."""
+"""Printing the page on a real print queue (CUPS with its PDF printer), with another
+program in front during the job, and pressing Print when there is no printer at all."""
 import glob
 import os
 import subprocess
@@ -13,6 +13,7 @@ from screen import DIALOG_CLASS, MAGENTA, Screens, picture, sticker_name
 QUEUE = "MossleafPDF"
 PDF_FOLDER = os.path.expanduser("~/PDF")
 STICKER = 106
+OTHER_CLASS = "WineMine"
 PLACE = PLACES[STICKER][1:]
 
 
@@ -71,10 +72,17 @@ class Printing(SessionTest, Screens):
         before = pdfs()
         self.s.xdo("key p")
         self.wait_dialog()
-        time.sleep(0.5)
+        # Another program in front during the job, as a printer's file name prompt is:
+        # the full-screen book gets minimised.
+        self.s.spawn(["wine", "winemine"])
+        self.s.wait_window(OTHER_CLASS, 60)
+        self.s.winctl("restore", OTHER_CLASS)
+        wait_until(lambda: self.s.text("iconic") == "1", 20, 0.3, "the book minimised behind the other program")
         self.s.winctl("command", DIALOG_CLASS, 1)  # OK
         new = wait_until(lambda: pdfs() - before, 60, 0.5, "the printed PDF")
         path = sorted(new)[0]
+        wait_until(lambda: self.s.text("iconic") == "0" and self.s.text("foreground", "") == MAIN_CLASS, 20, 0.3,
+                   "the book restored and in front once the job ended")
         time.sleep(1)  # the PDF printer writes the file in one go, but let it close
         self.alive("printing")
         book.close()

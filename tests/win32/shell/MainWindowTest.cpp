@@ -115,7 +115,12 @@ TEST_F(MainWindowTest, LostCaptureDeactivationAndEveryCommandThrowTheCarriedStic
         {"WM_CANCELMODE to the page", [](HWND, HWND p) { SendMessageA(p, WM_CANCELMODE, 0, 0); }},
         {"WM_CANCELMODE to main", [](HWND m, HWND) { SendMessageA(m, WM_CANCELMODE, 0, 0); }},
         {"deactivation", [](HWND m, HWND) { SendMessageA(m, WM_ACTIVATEAPP, FALSE, 0); }},
-        {"another window takes the capture", [](HWND m, HWND) { SetCapture(m), ReleaseCapture(); }},
+        {"another window takes the capture",
+         [](HWND m, HWND) {
+             SetCapture(m);
+             EXPECT_EQ(m, GetCapture()) << "the window that took the capture keeps it";
+             ReleaseCapture();
+         }},
         {"none: the command comes during the carry", nullptr},
     };
     const UINT commands[] = {PRINT_BUTTON_ID,         CLEAR_ALL_BUTTON_ID, INFO_BUTTON_ID,
