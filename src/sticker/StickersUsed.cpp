@@ -161,9 +161,11 @@ bool StickersUsed::PutBackOnPage(int page, bool* onPage)
     std::string path;
     CFileManager::GetFullPath(path, SaveName(page == 0 ? SAVE_PAGE01 : SAVE_PAGE02));
     std::vector<PageRecord> records;
+    bool read = false;
     try {
         DeSerializer in(path);
         records = ReadPageRecords(in, page);
+        read = true;
     } catch (const char* text) {
         // Held, it is left alone; missing or refused, the page shows empty.
         if (text == DeSerializer::FILE_HELD)
@@ -179,7 +181,8 @@ bool StickersUsed::PutBackOnPage(int page, bool* onPage)
             records.push_back(PageRecord{i, place.x, place.y, CSprite::DefaultDepth, false});
     }
     // Put back only when the page took them; otherwise they are offered again.
-    if (records.size() > found && WritePageRecords(path, records))
+    // A page file missing or refused is written afresh, so the book always has both.
+    if ((records.size() > found || !read) && WritePageRecords(path, records))
         for (size_t k = found; k < records.size(); ++k)
             onPage[records[k].index] = true;
     return true;

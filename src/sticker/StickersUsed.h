@@ -40,8 +40,9 @@ public:
     // missing from its page is put back there (a stick writes the page
     // first, clear-all the ledger last, so either is an interrupted save);
     // one with no place on either page is offered again. Pages are written
-    // before the ledger, each only when it changed. A page held by another
-    // program is neither read nor written: its stickers keep their states.
+    // before the ledger, each only when it changed (or its file was missing
+    // or refused). A page held by another program is neither read nor
+    // written: its stickers keep their states.
     void MendWithPages();
     int WriteStickersUsed();
     // The records of a ledger file, header first; throws the reader's or the

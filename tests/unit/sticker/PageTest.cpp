@@ -332,6 +332,11 @@ TEST_F(PageTest, ALedgerThatCannotBeReadIsRebuiltFromThePagesAndEveryStickIsInIt
         EXPECT_EQ(std::tuple(c.read, 221, SU_NOT_USED), std::tuple(read, ledger->ms_StickersLeft, ledger->GetStickerUsed(3)));
         EXPECT_EQ(std::tuple(good, page1, page2), std::tuple(ReadBytes(LEDGER), ReadBytes(PAGE1), ReadBytes(PAGE2)));
     }
+    std::filesystem::remove_all("save004");
+    std::filesystem::create_directory("save004");
+    ledger->ReadStickersUsed(), ledger->MendWithPages();
+    EXPECT_EQ(std::tuple(LedgerBytes({}), PageBytes(), PageBytes()),
+              std::tuple(ReadBytes(LEDGER), ReadBytes(PAGE1), ReadBytes(PAGE2))) << "the first start writes all three";
     const std::string log = trace.Take();
     const size_t text = log.rfind("catch: ", log.find("SU_VER is wrong: x")) + 7;
     EXPECT_EQ(255u, log.find('\n', text) - text) << "the failure text is cut to its buffer: " << log;
