@@ -147,7 +147,7 @@ void StickersUsed::MendWithPages()
         // stay as the ledger has them.
         const int page = STICKER_PLACES[i].page - 1;
         const bool unknown = page >= 0 && page < CPageCycle::PAGE_COUNT && !read[page];
-        const int state = unknown ? ms_States[i] : onPage[i] ? SU_USED : SU_NOT_USED;
+        const int state = (unknown ? ms_States[i] == SU_USED : onPage[i]) ? SU_USED : SU_NOT_USED;
         changed = changed || ms_States[i] != state;
         ms_States[i] = state;
         ms_StickersLeft -= state;
