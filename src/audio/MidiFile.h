@@ -13,7 +13,8 @@ struct MidiTrack {
     uint8_t runningStatus;
     int32_t started;
     int32_t ended;
-    float wait;
+    // The song tick of the track's next event, counted from the song's top.
+    uint64_t due;
     int32_t totalTicks;
 };
 

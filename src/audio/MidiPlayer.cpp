@@ -7,6 +7,7 @@ namespace {
 const char DEVICE_TO_AVOID[] = "401";
 const size_t DEVICE_NAME_SIZE = 32;
 const int CHANNELS = 16;
+const uint8_t NOTE_ON = 0x90;
 const uint8_t PROGRAM_CHANGE = 0xC0;
 const uint8_t CHANNEL_PRESSURE = 0xD0;
 const uint8_t CONTROL_CHANGE = 0xB0;
@@ -95,7 +96,6 @@ void CMidiPlayer::StartSong(const char* path)
     StopTimerLocked();
     FreeSong(&m_Song);
     m_Song = song;
-    m_Speed = 1.0f;
     m_Period = m_Platform.MinTimerPeriod();
     Rewind();
     m_Platform.BeginTimerPeriod(m_Period);
@@ -143,19 +143,39 @@ void CMidiPlayer::ClosePlayerLocked()
 void CMidiPlayer::Rewind()
 {
     m_Song.tempo = DEFAULT_TEMPO;
+    m_SongTicks = 0;
+    m_TickRemainder = 0;
+    m_Rolling = false;
+    m_Sounded = false;
     for (int i = 0; i < m_Song.trackCount; ++i) {
         MidiTrack& track = m_Song.tracks[i];
         track.cursor = track.data;
         track.runningStatus = 0;
         track.started = 0;
         track.ended = 0;
-        track.wait = 0;
+        track.due = 0;
     }
 }
 
 double CMidiPlayer::Step() const
 {
-    return m_Speed * 1000.0 * m_Period * m_Song.division / m_Song.tempo;
+    return 1000.0 * m_Period * m_Song.division / m_Song.tempo;
+}
+
+void CMidiPlayer::AdvanceClock()
+{
+    // A timer tick is 1000 x period x division / tempo song ticks.
+    m_TickRemainder += uint64_t(1000) * m_Period * m_Song.division;
+    m_SongTicks += m_TickRemainder / m_Song.tempo;
+    m_TickRemainder %= m_Song.tempo;
+}
+
+void CMidiPlayer::SetTempo(uint32_t tempo)
+{
+    // The fraction of a tick passed, in the new tempo's units; rounded down,
+    // so the change can only hold the song back, by under a millionth of a tick.
+    m_TickRemainder = m_TickRemainder * tempo / m_Song.tempo;
+    m_Song.tempo = tempo;
 }
 
 void CMidiPlayer::OnTimer(UINT timerId)
@@ -165,11 +185,14 @@ void CMidiPlayer::OnTimer(UINT timerId)
     // id or no timer at all.
     if (!lock.owns_lock() || !m_TimerRunning || timerId != m_TimerId)
         return;
-    const double step = Step();
+    // The song's top goes out on the first tick; every tick after it moves on.
+    if (m_Rolling)
+        AdvanceClock();
+    m_Rolling = true;
     int live = 0;
     for (int i = 0; i < m_Song.trackCount; ++i) {
         MidiTrack& track = m_Song.tracks[i];
-        if (!track.ended && AdvanceTrack(track, step))
+        if (!track.ended && AdvanceTrack(track))
             ++live;
     }
     if (live == 0)
@@ -180,8 +203,9 @@ void CMidiPlayer::LoopSong()
 {
     // Only MIDI messages here: a timer's callback may not reset the device,
     // sleep, read files or kill its own timer. The next tick plays the top
-    // of the song on the same timer.
-    if (m_Out) {
+    // of the song on the same timer. A song that sounded nothing (one that
+    // ends at once loops on every tick) needs no notes turned off.
+    if (m_Out && m_Sounded) {
         for (uint8_t channel = 0; channel < CHANNELS; ++channel) {
             const uint8_t status = CONTROL_CHANGE | channel;
             m_Platform.SendShort(m_Out, PackShortMessage(status, DAMPER_PEDAL, 0));
@@ -191,35 +215,28 @@ void CMidiPlayer::LoopSong()
     Rewind();
 }
 
-bool CMidiPlayer::AdvanceTrack(MidiTrack& track, double step)
+bool CMidiPlayer::AdvanceTrack(MidiTrack& track)
 {
     if (!track.started) {
-        // The first delta counts from this tick, without a step.
         track.started = 1;
-        if (!ReadDelta(track, &track.wait))
+        if (!AddDelta(track))
             return false;
-    } else {
-        track.wait -= static_cast<float>(step);
     }
-    while (track.wait <= 0) {
-        if (PlayEvent(track))
+    while (track.due <= m_SongTicks) {
+        if (PlayEvent(track) || !AddDelta(track))
             return false;
-        float delta;
-        if (!ReadDelta(track, &delta))
-            return false;
-        track.wait += delta;
     }
     return true;
 }
 
-bool CMidiPlayer::ReadDelta(MidiTrack& track, float* delta)
+bool CMidiPlayer::AddDelta(MidiTrack& track)
 {
     const int32_t ticks = ReadVarLen(track.cursor, TrackEnd(track));
     if (ticks < 0) {
         track.ended = 1;
         return false;
     }
-    *delta = static_cast<float>(ticks);
+    track.due += static_cast<uint32_t>(ticks);
     return true;
 }
 
@@ -262,7 +279,7 @@ void CMidiPlayer::PlayMetaEvent(MidiTrack& track)
                                (track.cursor[1] << 8) | track.cursor[2];
         // A tempo of 0 would make the step infinite.
         if (tempo)
-            m_Song.tempo = tempo;
+            SetTempo(tempo);
     }
     SkipData(track, length);
 }
@@ -289,6 +306,9 @@ void CMidiPlayer::PlayChannelMessage(MidiTrack& track, uint8_t first)
     if (!HasOneDataByte(status) && !TakeByte(track, &data2))
         return;
     // Data bytes before any status byte are stepped over but are no message.
-    if (status && m_Out)
+    if (status && m_Out) {
         m_Platform.SendShort(m_Out, PackShortMessage(status, data1, data2));
+        // A note-on of velocity 0 is a note-off.
+        m_Sounded = m_Sounded || ((status & 0xF0) == NOTE_ON && data2 != 0);
+    }
 }

@@ -42,11 +42,16 @@ private:
     void StopTimerLocked();
     void ClosePlayerLocked();
     void Rewind();
-    // At the song's end, from the timer's tick: notes off, back to the top.
+    // At the song's end, from the timer's tick: notes off if any sounded,
+    // back to the top.
     void LoopSong();
+    // One timer tick later in the song.
+    void AdvanceClock();
+    // Keeps the song's position while the tempo changes.
+    void SetTempo(uint32_t tempo);
     // False once the track has ended.
-    bool AdvanceTrack(MidiTrack& track, double step);
-    bool ReadDelta(MidiTrack& track, float* delta);
+    bool AdvanceTrack(MidiTrack& track);
+    bool AddDelta(MidiTrack& track);
     // True when the track has ended.
     bool PlayEvent(MidiTrack& track);
     void PlayMetaEvent(MidiTrack& track);
@@ -58,8 +63,17 @@ private:
     UINT m_Period = 0;
     int m_TimerRunning = 0;
     UINT m_TimerId = 0;
-    float m_Speed = 1.0f;
     int m_DeviceId = MIDI_MAPPER_ID;
+    // The song's position since its first tick: whole ticks, and the rest as
+    // a fraction over the tempo. Counted exactly, so that no rounding builds
+    // up over a long song and no event goes out early.
+    uint64_t m_SongTicks = 0;
+    uint64_t m_TickRemainder = 0;
+    // Set once the tick at the song's top has gone; from then on every tick
+    // moves the song on.
+    bool m_Rolling = false;
+    // A note went out since the song's top: the loop turns notes off then.
+    bool m_Sounded = false;
     MidiPlatform& m_Platform;
     // Held by every operation that touches the device or the song; the
     // timer's tick only tries it and skips while the main thread starts or

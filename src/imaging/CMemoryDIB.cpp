@@ -109,6 +109,20 @@ bool KeyCanMatch(int key)
     return static_cast<DWORD>(key) <= 0x00FFFFFF;
 }
 
+// A colour table, unused at 24 bits, may stand between the header and the
+// rows; the file header's offset says where they start. An offset inside the
+// headers or past the end of the file is damage.
+bool SkipToPixels(CFile& file, const BYTE* fileHeader)
+{
+    DWORD pixelOffset;
+    std::memcpy(&pixelOffset, fileHeader + 10, sizeof pixelOffset);
+    const DWORD headersEnd = FILE_HEADER_SIZE + INFO_HEADER_SIZE;
+    if (pixelOffset < headersEnd || file.GetPosition() > file.GetSize() ||
+        pixelOffset - headersEnd > file.GetSize() - file.GetPosition())
+        return false;
+    return file.Seek(static_cast<LONG>(pixelOffset - headersEnd), 1);
+}
+
 } // namespace
 
 CMemoryDIB::CMemoryDIB(int width, int height)
@@ -221,7 +235,6 @@ bool CMemoryDIB::ReadFrom(CFile& file)
         LogMessage("CMemoryDIB::ReadFrom: Bad file read.");
         return false;
     }
-    // The rows must follow the 40-byte header directly.
     if (header.biSize != INFO_HEADER_SIZE || header.biBitCount != 24 ||
         header.biCompression != BI_RGB) {
         LogMessage("CMemoryDIB::ReadFrom: Not a 24-bit uncompressed picture.");
@@ -230,6 +243,10 @@ bool CMemoryDIB::ReadFrom(CFile& file)
     if (!IsSaneSide(header.biWidth) || !IsSaneSide(header.biHeight)) {
         LogMessage("CMemoryDIB::ReadFrom: Bad picture size %i x %i",
                    static_cast<int>(header.biWidth), static_cast<int>(header.biHeight));
+        return false;
+    }
+    if (!SkipToPixels(file, fileHeader)) {
+        LogMessage("CMemoryDIB::ReadFrom: Bad pixel data offset.");
         return false;
     }
     const DWORD imageSize = static_cast<DWORD>(StrideFor(header.biWidth)) * header.biHeight;

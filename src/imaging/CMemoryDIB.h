@@ -30,8 +30,9 @@ public:
     // Takes a copy of the header (and one colour slot) and uses the given
     // pixel rows without owning them; they must match the header.
     bool AttachBits(const BITMAPINFO* info, BYTE* pixels);
-    // Reads a 24-bit uncompressed "Y5" picture whose rows follow the 40-byte
-    // header. On failure (traced) the picture keeps its old contents.
+    // Reads a 24-bit uncompressed "Y5" picture with a 40-byte header, its
+    // rows where the file header's pixel offset says. On failure (traced) the
+    // picture keeps its old contents.
     bool ReadFrom(CFile& file);
     // ReadFrom on a mapped CFileManager opened on the name.
     bool LoadFile(const std::string& path);

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "persist/FileHold.h"
 #include "persist/NativePath.h"
 
 namespace {
@@ -19,19 +20,36 @@ char g_OpenFailure[1024];
 
 } // namespace
 
+const char DeSerializer::FILE_HELD[] = "DeSerializer::DeSerializer: file held by another program";
+
 DeSerializer::DeSerializer(const std::string& path) : std::istream(nullptr)
 {
-    // Some systems open a folder for reading; it is no file all the same.
-    std::error_code ignored;
-    if (!m_File.open(NativePath(path), std::ios::in | std::ios::binary) ||
-        std::filesystem::is_directory(NativePath(path), ignored))
+    const std::string native = NativePath(path);
+    bool held = false;
+    if (!RetriedWhileHeld("open", path, [&] { return Open(native); },
+                          [&] { return held = IsHeldForReading(native); })) {
+        if (held)
+            throw static_cast<const char*>(FILE_HELD);
         ThrowUnableToOpen(path);
+    }
     rdbuf(&m_File);
     seekg(0, std::ios::end);
     m_Size = tellg();
     seekg(0, std::ios::beg);
     if (m_Size < 0 || fail())
         ThrowUnableToOpen(path);
+}
+
+bool DeSerializer::Open(const std::string& nativePath)
+{
+    if (!m_File.open(nativePath, std::ios::in | std::ios::binary))
+        return false;
+    // Some systems open a folder for reading; it is no file all the same.
+    std::error_code ignored;
+    if (!std::filesystem::is_directory(nativePath, ignored))
+        return true;
+    m_File.close();
+    return false;
 }
 
 DeSerializer::DeSerializer(const void* bytes, size_t count)

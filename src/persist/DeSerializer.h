@@ -16,7 +16,8 @@
 class DeSerializer : public std::istream {
 public:
     // Throws "DeSerializer::DeSerializer: unable to open: <path>" when the
-    // file cannot be opened for reading.
+    // file cannot be opened for reading, or FILE_HELD when it is there but
+    // another program held it through every try.
     explicit DeSerializer(const std::string& path);
     // The records of a file already in memory (the fuzzers read this way).
     DeSerializer(const void* bytes, size_t count);
@@ -26,7 +27,13 @@ public:
     // length that is negative or exceeds the bytes left.
     std::string GetString();
 
+    // Thrown as it stands, so that callers can tell a held file (compare the
+    // pointer) from a missing one.
+    static const char FILE_HELD[];
+
 private:
+    bool Open(const std::string& nativePath);
+
     std::filebuf m_File;
     std::stringbuf m_Memory;
     std::streamoff m_Size = 0;

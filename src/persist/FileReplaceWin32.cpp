@@ -2,42 +2,22 @@
 
 #include <windows.h>
 
+#include "persist/FileHold.h"
 #include "support/Log.h"
 
 namespace {
 
-const int ATTEMPTS = 10;
-const DWORD RETRY_STEP_MS = 25;
-
-// A virus scanner or sync tool holding the file lets go in a moment; a
-// read-only target or a folder never does (Wine reports a held target as
-// access denied too, so the target itself tells the two apart).
-bool IsPassing(DWORD error, const std::string& target)
+// Tries a step again while another program holds the file.
+bool Retried(const char* what, const std::string& holder, const std::function<bool()>& step)
 {
-    if (error == ERROR_SHARING_VIOLATION)
+    DWORD error = 0;
+    if (RetriedWhileHeld(what, holder, step, [&] {
+            error = GetLastError();
+            return IsPassingHold(error, holder);
+        }))
         return true;
-    if (error != ERROR_ACCESS_DENIED)
-        return false;
-    const DWORD attributes = GetFileAttributesA(target.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES &&
-           !(attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY));
-}
-
-// Retries a step while another program holds the file, with a growing wait.
-template <typename Step>
-bool Retried(const char* what, const std::string& holder, Step step)
-{
-    for (int attempt = 1;; ++attempt) {
-        if (step())
-            return true;
-        const DWORD error = GetLastError();
-        if (!IsPassing(error, holder) || attempt == ATTEMPTS) {
-            LogMessage("ReplaceWithTemporary: %s failed (error %lu): %s", what, error,
-                       holder.c_str());
-            return false;
-        }
-        Sleep(RETRY_STEP_MS * attempt);
-    }
+    LogMessage("ReplaceWithTemporary: %s failed (error %lu): %s", what, error, holder.c_str());
+    return false;
 }
 
 bool FlushToDisk(const std::string& path)

@@ -45,7 +45,10 @@ std::string CAnimDoc::CurrentPagePath()
 
 void CAnimDoc::SavePage()
 {
-    WriteSprites(CurrentPagePath());
+    // A page whose file another program held is shown without its stickers:
+    // writing it would lose them.
+    if (!m_PageHeld)
+        WriteSprites(CurrentPagePath());
 }
 
 void CAnimDoc::LoadPage()
@@ -74,9 +77,13 @@ int CAnimDoc::WriteSprites(const std::string& path)
 int CAnimDoc::ReadSprites(const std::string& path)
 {
     std::vector<PageRecord> records;
+    m_PageHeld = false;
     try {
         DeSerializer in(path);
         records = ReadPageRecords(in, PageCycle.CurrentPage);
+    } catch (const char* text) {
+        m_PageHeld = text == DeSerializer::FILE_HELD;
+        return 0;
     } catch (...) {
         return 0;
     }

@@ -21,12 +21,15 @@ public:
     // fails). Remembers the window for later page turns. 1 when the
     // background was set.
     int ShowPage(HWND window, const std::string& backgroundName, const CornerPiece* pieces);
+    // Leaves the file alone when the page could not be read because another
+    // program held it.
     void SavePage();
     void LoadPage();
     // 1 when the whole page was written; a failed save leaves the old file.
     int WriteSprites(const std::string& path);
     // 1 when the header was accepted. Only stickers that belong on the page
-    // shown, at their places, are made (see ReadPageRecords).
+    // shown, at their places, are made (see ReadPageRecords). A file held by
+    // another program is tried again for a moment.
     int ReadSprites(const std::string& path);
     // Saves the page shown, moves the cycle (GoStay keeps it) and shows the
     // page now current from its file.
@@ -36,6 +39,8 @@ private:
     static std::string CurrentPagePath();
 
     HWND m_Window = nullptr;
+    // The page shown could not be read: another program held its file.
+    bool m_PageHeld = false;
 };
 
 extern CAnimDoc AnimDoc;

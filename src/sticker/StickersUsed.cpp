@@ -128,19 +128,26 @@ int StickersUsed::ReadStickersUsed()
     } catch (...) {
         LogMessage("StickersUsed::ReadStickersUsed: catch(...)");
     }
-    ResetAndClearPages();
+    // Damaged, missing or held: the mend that follows marks used what is on
+    // the pages. The pages are never cleared for it.
+    ResetAll();
     return 0;
 }
 
 void StickersUsed::MendWithPages()
 {
     bool onPage[NUMBEROFSTICKERGRAPHICS] = {};
+    bool read[CPageCycle::PAGE_COUNT];
     for (int page = 0; page < CPageCycle::PAGE_COUNT; ++page)
-        PutBackOnPage(page, onPage);
+        read[page] = PutBackOnPage(page, onPage);
     bool changed = false;
     ms_StickersLeft = NUMBEROFSTICKERGRAPHICS;
     for (int i = SU_MIN_INDEX; i <= SU_MAX_INDEX; ++i) {
-        const int state = onPage[i] ? SU_USED : SU_NOT_USED;
+        // Of a page held by another program nothing is known: its stickers
+        // stay as the ledger has them.
+        const int page = STICKER_PLACES[i].page - 1;
+        const bool unknown = page >= 0 && page < CPageCycle::PAGE_COUNT && !read[page];
+        const int state = (unknown ? ms_States[i] == SU_USED : onPage[i]) ? SU_USED : SU_NOT_USED;
         changed = changed || ms_States[i] != state;
         ms_States[i] = state;
         ms_StickersLeft -= state;
@@ -149,16 +156,21 @@ void StickersUsed::MendWithPages()
         WriteStickersUsed();
 }
 
-void StickersUsed::PutBackOnPage(int page, bool* onPage)
+bool StickersUsed::PutBackOnPage(int page, bool* onPage)
 {
     std::string path;
     CFileManager::GetFullPath(path, SaveName(page == 0 ? SAVE_PAGE01 : SAVE_PAGE02));
     std::vector<PageRecord> records;
+    bool read = false;
     try {
         DeSerializer in(path);
         records = ReadPageRecords(in, page);
+        read = true;
+    } catch (const char* text) {
+        // Held, it is left alone; missing or refused, the page shows empty.
+        if (text == DeSerializer::FILE_HELD)
+            return false;
     } catch (...) {
-        // Missing or refused: the page shows empty.
     }
     for (const PageRecord& r : records)
         onPage[r.index] = true;
@@ -169,9 +181,11 @@ void StickersUsed::PutBackOnPage(int page, bool* onPage)
             records.push_back(PageRecord{i, place.x, place.y, CSprite::DefaultDepth, false});
     }
     // Put back only when the page took them; otherwise they are offered again.
-    if (records.size() > found && WritePageRecords(path, records))
+    // A page file missing or refused is written afresh, so the book always has both.
+    if ((records.size() > found || !read) && WritePageRecords(path, records))
         for (size_t k = found; k < records.size(); ++k)
             onPage[records[k].index] = true;
+    return true;
 }
 
 void StickersUsed::ReadFrom(DeSerializer& in)

@@ -31,14 +31,18 @@ public:
     void ResetAll();
     // Also empties both page files, so ledger and pages agree.
     void ResetAndClearPages();
-    // 1 when the file was read whole; otherwise everything is reset.
+    // 1 when the file was read whole (a file another program holds is tried
+    // again for a moment). Otherwise the ledger is reset, and the pages left
+    // for MendWithPages to rebuild it from.
     int ReadStickersUsed();
     // At start, after ReadStickersUsed: a sticker is used exactly when it is
     // on its page. One found on its page becomes used; one marked used but
     // missing from its page is put back there (a stick writes the page
     // first, clear-all the ledger last, so either is an interrupted save);
     // one with no place on either page is offered again. Pages are written
-    // before the ledger, each only when it changed.
+    // before the ledger, each only when it changed (or its file was missing
+    // or refused). A page held by another program is neither read nor
+    // written: its stickers keep their states.
     void MendWithPages();
     int WriteStickersUsed();
     // The records of a ledger file, header first; throws the reader's or the
@@ -52,7 +56,8 @@ public:
 private:
     StickersUsed();
     static bool InRange(int stickerIndex, const char* operation);
-    void PutBackOnPage(int page, bool* onPage);
+    // False when the page file is held by another program (and not touched).
+    bool PutBackOnPage(int page, bool* onPage);
 
     static int ms_States[NUMBEROFSTICKERGRAPHICS];
     static std::string ms_FilePath;

@@ -55,13 +55,13 @@ def write(folder, files):
 
 def families():
     sticker, tray = ("data004/%s.dat" % sticker_name(kind, TAKEN) for kind in "sb")
-    # A rejected ledger resets the book: only the drive's two stickers are left.
-    reset = {LEDGER: ledger({STUCK, STUCK_ON_2}), PAGE1: page_file([at_place(STUCK)]),
-             PAGE2: page_file([at_place(STUCK_ON_2)])}
+    # A rejected ledger is rebuilt from the pages: the page's sticker stays, beside the drive's two.
+    rebuilt = {LEDGER: ledger({106, STUCK, STUCK_ON_2}), PAGE1: page_file([(106, 332, 147), at_place(STUCK)]),
+               PAGE2: page_file([at_place(STUCK_ON_2)])}
     return {
         "options": [Damage("options with a huge string length", {OPTIONS: HUGE_STRING}, hint=True)],
         "ledger": [Damage("ledger cut after 100 states",
-                          {LEDGER: ledger({106})[:22 + 400], PAGE1: page_file([(106, 332, 147)])}, reset)],
+                          {LEDGER: ledger({106})[:22 + 400], PAGE1: page_file([(106, 332, 147)])}, rebuilt)],
         # Cut, the page keeps its whole records; the ledger's other sticker is put back.
         "pages": [Damage("page file cut inside its second record",
                          {LEDGER: ledger({106, 109}), PAGE1: page_file([(106, 332, 147), (109, 47, 346)])[:16 + 27]},
@@ -84,7 +84,7 @@ def families():
 
 def rounds(separately):
     """Lists of damages to apply together: one file family each, and never the
-    ledger together with the page files (a damaged ledger empties them)."""
+    ledger together with the page files (the ledger's damage comes with a page of its own)."""
     all_families = families()
     if separately:
         return [[d] for damages in all_families.values() for d in damages]

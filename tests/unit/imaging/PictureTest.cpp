@@ -109,9 +109,34 @@ TEST_F(PictureReaderTest, AGoodFileIsTakenByTheSectionWithItsColourTableComplete
         << "colour 3 as given, colour 4 black";
 }
 
+// A 24-bit picture may carry a colour table before its rows: written by hand,
+// 2 x 2 with two table entries, its rows at offset 62 (bottom row first, each
+// padded to 8 bytes). Without the table, at offset 54, it reads the same.
+TEST_F(PictureReaderTest, TheMemoryPictureReadsItsRowsWhereThePixelOffsetSays)
+{
+    const Bytes header = {'Y', '5', 78, 0, 0, 0, 0, 0, 0, 0, 62, 0, 0, 0,
+                          40, 0, 0, 0, 2, 0, 0, 0, 2, 0, 0, 0, 1, 0, 24, 0, 0, 0, 0, 0,
+                          16, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2, 0, 0, 0, 0, 0, 0, 0};
+    const Bytes table = {0x11, 0x11, 0x11, 0, 0x22, 0x22, 0x22, 0};
+    const Bytes rows = {1, 2, 3, 4, 5, 6, 0, 0, 7, 8, 9, 10, 11, 12, 0, 0};
+    Bytes tabled = header, plain = header;
+    tabled.insert(tabled.end(), table.begin(), table.end());
+    tabled.insert(tabled.end(), rows.begin(), rows.end());
+    plain[10] = 54;
+    plain.insert(plain.end(), rows.begin(), rows.end());
+    for (const auto& [why, bytes] : {std::pair{"with a colour table", tabled}, std::pair{"without", plain}}) {
+        SCOPED_TRACE(why);
+        CMemoryFile file(bytes);
+        CMemoryDIB picture(1, 1);
+        ASSERT_TRUE(picture.ReadFrom(file)) << trace.Take();
+        EXPECT_EQ((std::vector<COLORREF>{0x070809, 0x0A0B0C, 0x010203, 0x040506}),
+                  (std::vector<COLORREF>{PixelOf(picture, 0, 0), PixelOf(picture, 1, 0), PixelOf(picture, 0, 1),
+                                         PixelOf(picture, 1, 1)}));
+    }
+}
+
 // Each damage is refused for its own reason, and a memory picture keeps what
-// it held. The memory reader ignores the pixel offset (its rows follow the
-// header) and is not asked about it.
+// it held.
 TEST_F(PictureReaderTest, EachDamageIsRefusedForItsReason)
 {
     const char* not24 = "Not a 24-bit";
@@ -123,7 +148,10 @@ TEST_F(PictureReaderTest, EachDamageIsRefusedForItsReason)
         {"header cut", {}, "ReadFrom: Bad file read", "Bad file read", 30},
         {"bit fields", {4, 3, 16, 3, 40, 3}, not24, "Not an uncompressed format"},
         {"OS/2 header", {4, 3, 24, 0, 12}, not24, "probably an OS/2 bitmap"},
-        {"offset inside the file header", {}, nullptr, "BITMAPINFOHEADER size problem", SIZE_MAX, 14},
+        {"offset inside the file header", {}, "Bad pixel data offset", "BITMAPINFOHEADER size problem", SIZE_MAX, 14},
+        {"offset inside the info header", {}, "Bad pixel data offset", nullptr, SIZE_MAX, 53},
+        {"offset past the end", {}, "Bad pixel data offset", "Bad file read", SIZE_MAX, 1000},
+        {"rows cut by the offset", {}, "Picture data is short", "Bad bitmap image read", SIZE_MAX, 58},
         {"zero width", {0}, "Bad picture size 0 x 3", "Bad size 0 x 3 or bit count 24"},
         {"huge", {0x40000000, 0x40000000, 24, 0, 40, 0, {'Y', '5'}, 8}, "Bad picture size 1073741824 x 1073741824",
          "Bad size 1073741824 x 1073741824 or bit count 24"},

@@ -115,15 +115,26 @@ DWORD WINAPI LetGoLater(void* held)
     return CloseHandle(static_cast<HANDLE>(held));
 }
 
-TEST_F(RecordTest, ASaveWaitsForAnotherProgramToLetGoOfTheFile)
+// Held with no sharing at all: neither a read nor a save can open it meanwhile.
+TEST_F(RecordTest, AReadOrASaveWaitsForAnotherProgramToLetGoOfTheFile)
 {
-    HANDLE held = CreateFileA("page", GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(INVALID_HANDLE_VALUE, held);
-    HANDLE scanner = CreateThread(nullptr, 0, LetGoLater, held, 0, nullptr);
-    Serializer("page").PutString("new");
-    WaitForSingleObject(scanner, INFINITE);
-    CloseHandle(scanner);
+    for (bool save : {false, true}) {
+        SCOPED_TRACE(save ? "a save" : "a read");
+        HANDLE held = CreateFileA("page", GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        ASSERT_NE(INVALID_HANDLE_VALUE, held);
+        HANDLE scanner = CreateThread(nullptr, 0, LetGoLater, held, 0, nullptr);
+        if (save)
+            Serializer("page").PutString("new");
+        else
+            EXPECT_EQ("old", DeSerializer("page").GetString());
+        WaitForSingleObject(scanner, INFINITE);
+        CloseHandle(scanner);
+    }
     EXPECT_EQ((Bytes{3, 0, 0, 0, 'n', 'e', 'w'}), ReadBytes("page"));
+    HANDLE held = CreateFileA("page", GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    EXPECT_EQ(DeSerializer::FILE_HELD, Caught([] { DeSerializer in("page"); })) << "held throughout";
+    EXPECT_EQ("DeSerializer::DeSerializer: unable to open: none", Caught([] { DeSerializer in("none"); }));
+    CloseHandle(held);
 }
 #else
 TEST_F(RecordTest, AProcessKilledPartWayKeepsTheOldFile)

@@ -10,6 +10,7 @@
 #include "imaging/CFileManager.h"
 #include "imaging/CSprite.h"
 #include "persist/DeSerializer.h"
+#include "persist/FileHold.h"
 #include "persist/FileReplace.h"
 #include "persist/NativePath.h"
 #include "sticker/AnimView.h"
@@ -90,6 +91,37 @@ bool RecordingReplace(const std::string& temporary, const std::string& target)
     return g_PlatformReplace(temporary, target);
 }
 
+// A file another program holds: our opens find nothing there and the probe
+// says it is held, until it lets go (its bytes back) after `probes` more
+// probes; -1 holds it throughout.
+struct Holder {
+    std::filesystem::path path;
+    Bytes bytes;
+    int probes = 0;
+} g_Holder;
+HoldProbe g_PlatformProbe = IsHeldForReading;
+
+bool HoldingProbe(const std::string& path)
+{
+    if (g_Holder.probes == 0 || std::filesystem::path(path).lexically_normal() != g_Holder.path)
+        return g_PlatformProbe(path);
+    if (g_Holder.probes > 0 && --g_Holder.probes == 0)
+        WriteBytes(path, g_Holder.bytes);
+    return true;
+}
+
+void Hold(const std::string& path, int probes)
+{
+    g_Holder = {std::filesystem::path(path).lexically_normal(), ReadBytes(path), probes};
+    std::filesystem::remove(path);
+}
+
+void LetGo()
+{
+    WriteBytes(g_Holder.path.string(), g_Holder.bytes);
+    g_Holder.probes = 0;
+}
+
 // A fresh program folder with the page's pictures, and the page document and
 // view linked as at start-up, drawing into memory.
 class PageTest : public ::testing::Test {
@@ -111,8 +143,14 @@ protected:
         StickerOverPosition::Init(&view, &doc);
         PageCycle.CurrentPage = 0, CursorIndex = CURSOR_ARROW, CursorHidden = 0;
         ledger->ResetAll();
+        IsHeldForReading = HoldingProbe;
         doc.ShowPage(nullptr, PageBackgroundName(0), CORNER_PIECES);
         doc.LoadPage();
+    }
+    ~PageTest() override
+    {
+        IsHeldForReading = g_PlatformProbe;
+        g_Holder = {};
     }
 
     // As the sticker-button command does it.
@@ -261,32 +299,48 @@ TEST_F(PageTest, AStickerSticksOnlyNearItsPlaceAndEveryEndOfACarryRestoresTheCur
     view.OnRButtonDown(nullptr, 0, 5, 5);
 }
 
-// A damaged ledger resets everything and empties both pages; every stick is in
-// the ledger at once, and one that cannot be written is kept in memory.
-TEST_F(PageTest, ADamagedLedgerResetsTheBookAndEveryStickIsInItAtOnce)
+// A ledger that is damaged, missing or held throughout is rebuilt from the
+// pages, which keep every sticker; one held for a moment is read once let go.
+// Every stick is in the ledger at once, and one that cannot be written is kept in memory.
+TEST_F(PageTest, ALedgerThatCannotBeReadIsRebuiltFromThePagesAndEveryStickIsInItAtOnce)
 {
+    const Bytes page1 = PageBytes({{106, 332, 147, 11, 0}, {107, 124, 74, 12, 1}}), page2 = PageBytes({{84, 100, 69, 11, 0}});
+    const Bytes good = LedgerBytes({84, 106, 107});
     // Empty, another number, version or name, a version longer than the message
-    // buffer, one state missing, the last state cut short.
-    const std::vector<Bytes> damaged = {
-        {}, LedgerBytes({3}, "TV", "MORVEN04", 1023), LedgerBytes({3}, "TW"), LedgerBytes({3}, "TV", "MORVEN05"),
-        LedgerBytes({3}, std::string(600, 'x')), LedgerBytes({3}, "TV", "MORVEN04", 1024, 914),
-        LedgerBytes({3}, "TV", "MORVEN04", 1024, 917),
+    // buffer, one state missing, the last state cut short; missing; held.
+    const struct { const char* what; Bytes bytes; int read = 0, holdProbes = 0; bool missing = false; } cases[] = {
+        {"empty", {}}, {"1023", LedgerBytes({3}, "TV", "MORVEN04", 1023)}, {"TW", LedgerBytes({3}, "TW")},
+        {"MORVEN05", LedgerBytes({3}, "TV", "MORVEN05")}, {"long version", LedgerBytes({3}, std::string(600, 'x'))},
+        {"a state missing", LedgerBytes({3}, "TV", "MORVEN04", 1024, 914)},
+        {"the last state cut", LedgerBytes({3}, "TV", "MORVEN04", 1024, 917)}, {"missing", {}, 0, 0, true},
+        {"held throughout", LedgerBytes({3}), 0, -1}, {"held for a moment", good, 1, 2},
     };
     TraceCapture trace;
-    for (size_t i = 0; i < damaged.size(); ++i) {
-        SCOPED_TRACE(i);
-        WriteBytes(PAGE1, PageBytes({{84, 1, 2, 11, 0}}));
-        WriteBytes(PAGE2, PageBytes({{84, 1, 2, 11, 0}}));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        WriteBytes(PAGE1, page1);
+        WriteBytes(PAGE2, page2);
         ledger->SetStickerUsed(3);
-        WriteBytes(LEDGER, damaged[i]);
+        WriteBytes(LEDGER, c.bytes);
+        if (c.missing)
+            std::filesystem::remove(LEDGER);
+        if (c.holdProbes)
+            Hold(LEDGER, c.holdProbes);
         const int read = ledger->ReadStickersUsed();
-        EXPECT_EQ(std::tuple(0, 224, SU_NOT_USED), std::tuple(read, ledger->ms_StickersLeft, ledger->GetStickerUsed(3)));
-        EXPECT_EQ(std::tuple(LedgerBytes({}), PageBytes(), PageBytes()),
-                  std::tuple(ReadBytes(LEDGER), ReadBytes(PAGE1), ReadBytes(PAGE2)));
+        ledger->MendWithPages();
+        g_Holder = {};
+        EXPECT_EQ(std::tuple(c.read, 221, SU_NOT_USED), std::tuple(read, ledger->ms_StickersLeft, ledger->GetStickerUsed(3)));
+        EXPECT_EQ(std::tuple(good, page1, page2), std::tuple(ReadBytes(LEDGER), ReadBytes(PAGE1), ReadBytes(PAGE2)));
     }
+    std::filesystem::remove_all("save004");
+    std::filesystem::create_directory("save004");
+    ledger->ReadStickersUsed(), ledger->MendWithPages();
+    EXPECT_EQ(std::tuple(LedgerBytes({}), PageBytes(), PageBytes()),
+              std::tuple(ReadBytes(LEDGER), ReadBytes(PAGE1), ReadBytes(PAGE2))) << "the first start writes all three";
     const std::string log = trace.Take();
     const size_t text = log.rfind("catch: ", log.find("SU_VER is wrong: x")) + 7;
     EXPECT_EQ(255u, log.find('\n', text) - text) << "the failure text is cut to its buffer: " << log;
+    ledger->ResetAll();
     for (int index : {0, 223, -1, 224})
         ledger->SetStickerUsed(index);
     EXPECT_EQ(LedgerBytes({0, 223}), ReadBytes(LEDGER)) << "indexes outside the table change nothing";
@@ -295,6 +349,33 @@ TEST_F(PageTest, ADamagedLedgerResetsTheBookAndEveryStickIsInItAtOnce)
     ledger->SetStickerUsed(9);
     EXPECT_EQ(0, ledger->WriteStickersUsed());
     EXPECT_EQ(std::pair(SU_USED, 221), std::pair(ledger->GetStickerUsed(9), ledger->ms_StickersLeft)) << "kept in memory";
+}
+
+// A page file held throughout is shown empty but written neither by the mend
+// nor on leaving the page, and its stickers stay used; held for a moment, it
+// is read once let go.
+TEST_F(PageTest, AHeldPageIsNeverWrittenAndKeepsItsStickers)
+{
+    const Bytes page2 = PageBytes({{84, 100, 69, 11, 0}});
+    WriteBytes(LEDGER, LedgerBytes({84, 106}));
+    WriteBytes(PAGE1, PageBytes({{106, 332, 147, 11, 0}}));
+    WriteBytes(PAGE2, page2);
+    doc.ShowPage(nullptr, PageBackgroundName(0), CORNER_PIECES);
+    doc.LoadPage();
+    Hold(PAGE2, -1);
+    ASSERT_EQ(1, ledger->ReadStickersUsed());
+    ledger->MendWithPages();
+    EXPECT_EQ(std::pair(LedgerBytes({84, 106}), false), std::pair(ReadBytes(LEDGER), std::filesystem::exists(PAGE2)));
+    doc.GoToPage(CAnimDoc::GoNext);
+    EXPECT_TRUE(Indexes().empty());
+    doc.GoToPage(CAnimDoc::GoPrevious);
+    EXPECT_EQ(std::pair(std::vector<int>{106}, false), std::pair(Indexes(), std::filesystem::exists(PAGE2)));
+    LetGo();
+    Hold(PAGE2, 2);
+    doc.GoToPage(CAnimDoc::GoNext);
+    EXPECT_EQ(std::vector<int>{84}, Indexes());
+    doc.GoToPage(CAnimDoc::GoPrevious);
+    EXPECT_EQ(page2, ReadBytes(PAGE2));
 }
 
 TEST_F(PageTest, TheStartMendsTheLedgerAndThePagesUntilTheyAgree)
