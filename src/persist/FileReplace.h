@@ -6,8 +6,14 @@
 // Makes the temporary file's contents durable and moves it over the target
 // (creating the target if absent). False when the move did not happen; the
 // temporary file is then removed.
-typedef bool (*FileReplacer)(const std::string& temporary, const std::string& target);
+bool ReplaceWithTemporary(const std::string& temporary, const std::string& target);
 
-// Every save goes through this one; a test may put its own in front to see
-// which files are replaced, in which order.
-extern FileReplacer ReplaceWithTemporary;
+// The two steps whose order keeps a save whole through a power cut: the
+// temporary file's data flushed to the disk, then the file moved over the
+// target. Each is one system call on the file; false when it failed. A test
+// may put its own in front to see the steps and their order.
+struct ReplaceCalls {
+    bool (*flush)(const std::string& path);
+    bool (*move)(const std::string& from, const std::string& to);
+};
+extern ReplaceCalls SystemReplaceCalls;

@@ -7,19 +7,30 @@
 
 namespace {
 
-bool ReplaceOnHost(const std::string& temporary, const std::string& target)
+bool FlushOnHost(const std::string& path)
 {
-    // The data must be on the disk before the name points at it.
-    const int fd = open(temporary.c_str(), O_WRONLY);
-    const bool durable = fd >= 0 && fsync(fd) == 0;
-    if (fd >= 0)
-        close(fd);
-    if (durable && std::rename(temporary.c_str(), target.c_str()) == 0)
-        return true;
-    std::remove(temporary.c_str());
-    return false;
+    const int fd = open(path.c_str(), O_WRONLY);
+    if (fd < 0)
+        return false;
+    const bool flushed = fsync(fd) == 0;
+    close(fd);
+    return flushed;
+}
+
+bool MoveOnHost(const std::string& from, const std::string& to)
+{
+    return std::rename(from.c_str(), to.c_str()) == 0;
 }
 
 } // namespace
 
-FileReplacer ReplaceWithTemporary = ReplaceOnHost;
+ReplaceCalls SystemReplaceCalls = {FlushOnHost, MoveOnHost};
+
+bool ReplaceWithTemporary(const std::string& temporary, const std::string& target)
+{
+    // The data must be on the disk before the name points at it.
+    if (SystemReplaceCalls.flush(temporary) && SystemReplaceCalls.move(temporary, target))
+        return true;
+    std::remove(temporary.c_str());
+    return false;
+}

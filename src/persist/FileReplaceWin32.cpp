@@ -20,33 +20,35 @@ bool Retried(const char* what, const std::string& holder, const std::function<bo
     return false;
 }
 
-bool FlushToDisk(const std::string& path)
+bool FlushOnWindows(const std::string& path)
 {
-    return Retried("flush", path, [&] {
-        // Scanners may read the file meanwhile; nobody else may change it.
-        HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (file == INVALID_HANDLE_VALUE)
-            return false;
-        const BOOL flushed = FlushFileBuffers(file);
-        const DWORD error = GetLastError();
-        CloseHandle(file);
-        SetLastError(error);
-        return flushed != FALSE;
-    });
+    // Scanners may read the file meanwhile; nobody else may change it.
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    const BOOL flushed = FlushFileBuffers(file);
+    const DWORD error = GetLastError();
+    CloseHandle(file);
+    SetLastError(error);
+    return flushed != FALSE;
 }
 
-bool ReplaceOnWindows(const std::string& temporary, const std::string& target)
+bool MoveOnWindows(const std::string& from, const std::string& to)
 {
-    if (FlushToDisk(temporary) && Retried("replace", target, [&] {
-            return MoveFileExA(temporary.c_str(), target.c_str(),
-                               MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
-        }))
-        return true;
-    DeleteFileA(temporary.c_str());
-    return false;
+    return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) !=
+           FALSE;
 }
 
 } // namespace
 
-FileReplacer ReplaceWithTemporary = ReplaceOnWindows;
+ReplaceCalls SystemReplaceCalls = {FlushOnWindows, MoveOnWindows};
+
+bool ReplaceWithTemporary(const std::string& temporary, const std::string& target)
+{
+    if (Retried("flush", temporary, [&] { return SystemReplaceCalls.flush(temporary); }) &&
+        Retried("replace", target, [&] { return SystemReplaceCalls.move(temporary, target); }))
+        return true;
+    DeleteFileA(temporary.c_str());
+    return false;
+}

@@ -11,7 +11,6 @@
 #include "imaging/CSprite.h"
 #include "persist/DeSerializer.h"
 #include "persist/FileHold.h"
-#include "persist/FileReplace.h"
 #include "persist/NativePath.h"
 #include "sticker/AnimView.h"
 #include "sticker/CAnimDoc.h"
@@ -24,6 +23,7 @@
 #include "sticker/StickersUsed.h"
 #include "testing/FakeBufferSurface.h"
 #include "testing/Pictures.h"
+#include "testing/ReplaceRecorder.h"
 #include "testing/TestFolder.h"
 
 namespace {
@@ -70,25 +70,6 @@ Bytes LedgerBytes(const std::vector<int>& used, const std::string& ver = "TV", c
         PutLong(bytes, std::count(used.begin(), used.end(), i) ? 1 : 0);
     bytes.resize(std::min(size, bytes.size()));
     return bytes;
-}
-
-std::vector<int> IndexesOn(const std::string& path, int page)
-{
-    std::vector<int> indexes;
-    DeSerializer in(path);
-    for (const PageRecord& r : ReadPageRecords(in, page))
-        indexes.push_back(r.index);
-    return indexes;
-}
-
-// The file names every save replaces, in order, then the platform's replace.
-std::vector<std::string> g_Replaced;
-FileReplacer g_PlatformReplace;
-
-bool RecordingReplace(const std::string& temporary, const std::string& target)
-{
-    g_Replaced.push_back(std::filesystem::path(target).filename().string());
-    return g_PlatformReplace(temporary, target);
 }
 
 // A file another program holds: our opens find nothing there and the probe
@@ -203,16 +184,17 @@ TEST_F(PageTest, PagesAreWrittenBottomFirstAndReadBackAcrossPageTurns)
 
 TEST_F(PageTest, DamagedOrForeignPageFilesGiveOnlyTheStickersThatCanBeShown)
 {
-    // No such sticker (224, -1), its picture missing (108), of the other page (84), not at its place (107),
+    // No such sticker (224, -1), its picture missing (108), of the other page (84), not at its place (107, 110),
     // already there (106); its last number cut short.
     Bytes damaged = PageBytes({{106, 332, 147, 12, 0}, {224, 3, 4, 12, 0}, {-1, 3, 4, 12, 0}, {108, 587, 63, 12, 0},
-                               {84, 100, 69, 12, 0}, {107, 0x7FFFFFFF, 74, 12, 0}, {106, 332, 147, 12, 0},
-                               {111, 705, 388, 12, 0}, {107, 124, 74, 12, 0}});
+                               {84, 100, 69, 12, 0}, {107, 0x7FFFFFFF, 74, 12, 0}, {110, 220, 449, 12, 0},
+                               {106, 332, 147, 12, 0}, {111, 705, 388, 12, 0}, {107, 124, 74, 12, 0}});
     damaged.resize(damaged.size() - 2);
     const struct { const char* what; Bytes bytes; int read; std::vector<int> stickers; } cases[] = {
         {"records that could not have been stuck there", damaged, 1, {106, 111}},
-        {"another number", PageBytes({{84, 1, 2, 11, 0}}, "MORVEN04", 1025), 0, {}},
-        {"a short name", PageBytes({}, "MORVEN0"), 0, {}},
+        {"another number", PageBytes({{111, 705, 388, 11, 0}}, "MORVEN04", 1025), 0, {}},
+        {"an older number", PageBytes({{111, 705, 388, 11, 0}}, "MORVEN04", 1023), 0, {}},
+        {"a short name", PageBytes({}, "MORVEN0"), 0, {}}, {"another name", PageBytes({}, "MORVEN05"), 0, {}},
     };
     EXPECT_EQ(0, doc.ReadSprites(PAGE1)) << "missing";
     for (const auto& c : cases) {
@@ -262,20 +244,21 @@ TEST_F(PageTest, AStickerSticksOnlyNearItsPlaceAndEveryEndOfACarryRestoresTheCur
     StickerOverPosition check;
     EXPECT_EQ(0, check.Check()) << "nothing carried";
     enum End { Click, RightClick, Cleared };
-    const struct { int index, x, y, sticks; End end; } cases[] = {
-        {106, 313, 166, 1, RightClick}, {106, 352, 147, 0, Click}, {106, 332, 167, 0, RightClick},
-        {86, -7, 9, 0, Click}, {106, 351, 128, 1, Click}, // 86: its place, but on the second page
-        {0, 24, 77, 0, Cleared},                          // a sticker of no page of this book
+    // Dropped with its top-left at (x, y) on page index `page`, it is then at (atX, atY).
+    const struct { int index, x, y, page, sticks, atX, atY; End end; } cases[] = {
+        {106, 313, 166, 0, 1, 332, 147, RightClick}, {106, 352, 147, 0, 0, 352, 147, Click},
+        {106, 332, 167, 0, 0, 332, 167, RightClick}, {106, 332, 147, 1, 0, 332, 147, Click}, // 106's place, page 2
+        {86, -7, 9, 0, 0, -7, 9, Click}, {86, -26, 28, 1, 1, -7, 9, RightClick}, // a place partly off page 2
+        {106, 351, 128, 0, 1, 332, 147, Click}, {0, 24, 77, 0, 0, 24, 77, Cleared}, // 0: of no page of this book
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.index << " at " << c.x << ", " << c.y << ", end " << c.end);
+        SCOPED_TRACE(testing::Message() << c.index << " at " << c.x << ", " << c.y << " on " << c.page << ", end " << c.end);
         const int x = c.x + STICKER_W / 2, y = c.y + STICKER_H / 2;
+        PageCycle.CurrentPage = c.page;
         s = PickUp(c.index, x, y);
         view.BeginCarry(nullptr, x, y, s); // a second begin hides nothing more
         EXPECT_EQ(std::pair(CURSOR_NONE, -1), std::pair(CursorIndex, platform.displayCount)) << "cursor, count";
-        EXPECT_EQ(c.sticks, check.Check());
-        EXPECT_EQ(c.sticks ? std::pair(STICKER_PLACES[c.index].x, STICKER_PLACES[c.index].y) : std::pair(c.x, c.y),
-                  std::pair(s->GetX(), s->GetY()));
+        EXPECT_EQ(std::tuple(c.sticks, c.atX, c.atY), (std::tuple{check.Check(), s->GetX(), s->GetY()}));
         c.end == RightClick ? view.OnRButtonDown(nullptr, 0, x, y)
                             : c.end == Cleared ? view.RemoveAllSprites() : view.OnLButtonDown(nullptr, 0, x, y);
         EXPECT_EQ(std::tuple(0, 0, CURSOR_ARROW, false),
@@ -349,6 +332,9 @@ TEST_F(PageTest, ALedgerThatCannotBeReadIsRebuiltFromThePagesAndEveryStickIsInIt
     ledger->SetStickerUsed(9);
     EXPECT_EQ(0, ledger->WriteStickersUsed());
     EXPECT_EQ(std::pair(SU_USED, 221), std::pair(ledger->GetStickerUsed(9), ledger->ms_StickersLeft)) << "kept in memory";
+    ledger->SetStickerUsed(106), ledger->MendWithPages();
+    EXPECT_EQ(std::pair(SU_NOT_USED, 224), std::pair(ledger->GetStickerUsed(106), ledger->ms_StickersLeft))
+        << "not put back on a page that cannot be written: offered again";
 }
 
 // A page file held throughout is shown empty but written neither by the mend
@@ -378,15 +364,22 @@ TEST_F(PageTest, AHeldPageIsNeverWrittenAndKeepsItsStickers)
     EXPECT_EQ(page2, ReadBytes(PAGE2));
 }
 
+// The files' bytes after the mend: a page it need not change is left as it
+// was; one it puts stickers back on is rewritten with only what belongs there.
 TEST_F(PageTest, TheStartMendsTheLedgerAndThePagesUntilTheyAgree)
 {
+    const Records damaged = {{107, 1, 2, 11, 0}}, mixed = {{107, 1, 2, 11, 0}, {106, 332, 147, 11, 0},
+                                                            {106, 332, 147, 12, 1}, {84, 100, 69, 11, 0}};
     const struct { const char* what; std::vector<int> used; Records page1, page2;
-                   std::vector<int> expectedUsed, expected1, expected2; } cases[] = {
-        {"killed after the page of a stick", {}, {{106, 332, 147, 11, 0}}, {}, {106}, {106}, {}},
-        {"killed in clear-all before the ledger", {84, 106}, {}, {{84, 100, 69, 11, 0}}, {84, 106}, {106}, {84}},
+                   std::vector<int> expectedUsed; Records expected1, expected2; } cases[] = {
+        {"killed after the page of a stick", {}, {{106, 332, 147, 11, 0}}, {}, {106}, {{106, 332, 147, 11, 0}}, {}},
+        {"killed in clear-all between the pages", {84, 106}, {}, {{84, 100, 69, 11, 1}}, {84, 106},
+         {{106, 332, 147, 10, 0}}, {{84, 100, 69, 11, 1}}},
         {"used with no place on the two pages", {0}, {}, {}, {}, {}, {}},
-        {"a damaged record off its place", {}, {{107, 1, 2, 11, 0}}, {}, {}, {}, {}},
-        {"the ledger confirms a damaged record", {107}, {{107, 1, 2, 11, 0}}, {}, {107}, {107}, {}},
+        {"a damaged record off its place", {}, damaged, {}, {}, damaged, {}},
+        {"the ledger confirms a damaged record, beside one twice and one of the other page", {85, 107}, mixed,
+         {{84, 100, 69, 12, 1}}, {84, 85, 106, 107}, {{106, 332, 147, 11, 0}, {107, 124, 74, 10, 0}},
+         {{84, 100, 69, 12, 1}, {85, 140, 6, 10, 0}}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -395,9 +388,9 @@ TEST_F(PageTest, TheStartMendsTheLedgerAndThePagesUntilTheyAgree)
         WriteBytes(PAGE2, PageBytes(c.page2));
         ASSERT_EQ(1, ledger->ReadStickersUsed());
         ledger->MendWithPages();
-        EXPECT_EQ(std::pair(LedgerBytes(c.expectedUsed), 224 - static_cast<int>(c.expectedUsed.size())),
-                  std::pair(ReadBytes(LEDGER), StickersUsed::ms_StickersLeft));
-        EXPECT_EQ(std::pair(c.expected1, c.expected2), std::pair(IndexesOn(PAGE1, 0), IndexesOn(PAGE2, 1)));
+        EXPECT_EQ(std::tuple(LedgerBytes(c.expectedUsed), PageBytes(c.expected1), PageBytes(c.expected2)),
+                  std::tuple(ReadBytes(LEDGER), ReadBytes(PAGE1), ReadBytes(PAGE2)));
+        EXPECT_EQ(224 - static_cast<int>(c.expectedUsed.size()), StickersUsed::ms_StickersLeft);
     }
 }
 
@@ -416,15 +409,13 @@ TEST_F(PageTest, SavesReplaceTheFilesInTheOrderThatSurvivesAKill)
         {"a start with agreeing files", [&] { ledger->MendWithPages(); }, {}},
         {"a good ledger read", [&] { WriteBytes(LEDGER, LedgerBytes({5})), ledger->ReadStickersUsed(); }, {}},
     };
-    g_PlatformReplace = ReplaceWithTemporary;
-    ReplaceWithTemporary = RecordingReplace;
+    ReplaceRecorder recorder;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        g_Replaced.clear();
+        recorder.moved.clear();
         c.action();
-        EXPECT_EQ(c.replaced, g_Replaced);
+        EXPECT_EQ(c.replaced, recorder.moved);
     }
-    ReplaceWithTemporary = g_PlatformReplace;
 }
 
 } // namespace
