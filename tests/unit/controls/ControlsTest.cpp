@@ -35,6 +35,7 @@ TEST(TrayRules, TheUsedFaceWinsAndTheSelectedTabShowsDown)
 {
     EXPECT_EQ(std::pair(84, 223), std::pair(StickerGraphicIndex(1010, 1015), StickerGraphicIndex(1014, 1042)));
     EXPECT_EQ(StateDisabled, StickerButtonRequest(true, ODA_DRAWENTIRE, 0, StateLatched));
+    EXPECT_EQ(StateDisabled, StickerButtonRequest(true, ODA_SELECT, ODS_SELECTED, StateUp)) << "redrawn as selected";
     EXPECT_EQ(StateReset, StickerButtonRequest(false, ODA_SELECT, ODS_SELECTED, StateLatched));
     EXPECT_EQ(StateLatched, StickerButtonRequest(false, ODA_SELECT, ODS_SELECTED | ODS_FOCUS, StateLatched));
     PageTabFields fields = {1009, NO_BUTTON_ID, 0};
@@ -58,25 +59,28 @@ TEST(ButtonHitTest, FarEdgesAreInsideAndNegativeCapturedMovesOutside)
         EXPECT_EQ(c.inside, IsInsideButton(uint32_t(uint16_t(c.y)) << 16 | uint16_t(c.x), 60, 50)) << c.x << ", " << c.y;
 }
 
-TEST(ControlLayout, IdsAreContiguousAndEveryFaceTileIsTheSizeOfItsButton)
+TEST(ControlLayout, IdsAreContiguousAndEachOfThe239FacesIsAPictureOfItsOwnWithTilesTheSizeOfItsButton)
 {
-    // oneFace: every sticker button shows the faces of the group's stickers.
-    const struct { const ButtonRecord* records; int count; const TileLayout* layouts; bool oneFace; } groups[] = {
-        {StartButtonRecords, 1, StartButtonLayouts(), false},
-        {CommandButtonRecords, NUMBER_OF_COMMAND_BUTTONS, CommandButtonLayouts(), false},
-        {PageTabRecords, NUMBER_OF_PAGE_TABS, PageTabLayouts(), false},
-        {StickerButtonRecords, NUMBER_OF_STICKER_BUTTONS, StickerButtonLayouts(), true},
+    // The sticker faces are 224: face k shows on tray button k % 28, whichever tab is chosen.
+    const struct { const ButtonRecord* records; int count; const TileLayout* layouts; int faces; } groups[] = {
+        {StartButtonRecords, 1, StartButtonLayouts(), 1},
+        {CommandButtonRecords, NUMBER_OF_COMMAND_BUTTONS, CommandButtonLayouts(), NUMBER_OF_COMMAND_BUTTONS},
+        {PageTabRecords, NUMBER_OF_PAGE_TABS, PageTabLayouts(), NUMBER_OF_PAGE_TABS},
+        {StickerButtonRecords, NUMBER_OF_STICKER_BUTTONS, StickerButtonLayouts(), 224},
     };
     std::set<int> ids;
+    std::set<std::string> pictures;
     for (const auto& g : groups)
-        for (int i = 0; i < g.count; ++i) {
-            ids.insert(g.records[i].id);
-            const TileLayout& layout = g.layouts[g.oneFace ? 0 : i];
+        for (int k = 0; k < g.faces; ++k) {
+            const ButtonRecord& button = g.records[k % g.count];
+            const TileLayout& layout = g.layouts[k];
+            ids.insert(button.id), pictures.insert(layout.GetFileName());
             for (int tile = 0; tile < layout.GetTileCount(); ++tile)
-                EXPECT_EQ(std::pair(g.records[i].width, g.records[i].height),
+                EXPECT_EQ(std::pair(button.width, button.height),
                           std::pair(layout.GetTile(tile).width, layout.GetTile(tile).height)) << layout.GetFileName();
         }
     EXPECT_EQ(static_cast<size_t>(*ids.rbegin() - *ids.begin() + 1), ids.size());
+    EXPECT_EQ(239u, pictures.size());
 }
 
 TEST(PlayFrame, TheCounterShowsOneLabelAndANumberImageFor2To223But9And99)

@@ -7,6 +7,7 @@
 #include "support/Assert.h"
 #include "support/CCheckFile.h"
 #include "support/CInitialization.h"
+#include "support/Platform.h"
 #include "testing/Pictures.h"
 #include "testing/TestFolder.h"
 
@@ -60,14 +61,41 @@ TEST(CatalogueTest, AnIndexOutsideANameTableIsReportedAndNamesNothing)
     EXPECT_EQ(std::pair(std::string(), 4), std::pair(outside, g_Reports)) << "names, reports";
 }
 
-TEST(CheckFileTest, TheFirstPictureMissingIsNamedAndAFolderInItsPlaceCountsAsMissing)
+// Every picture of the book made, then, group by group from the last probed to
+// the first, one picture of the group made missing: each time that one is
+// named, ahead of the groups probed after it. A folder in a picture's place, or
+// on Windows a picture another program locks, counts as missing.
+TEST(CheckFileTest, APictureMissingFromAnyGroupIsNamedFirstInProbeOrderAndAFolderOrALockCountsAsMissing)
 {
     TestFolder folder;
     const std::string program = folder.path().string();
-    std::filesystem::create_directories("data004/s0101.dat");
-    CCheckFile check(program);
-    EXPECT_EQ(1, check.CheckMissingFiles());
-    EXPECT_EQ(program + "\\data004\\s0101.dat", check.GetMissingPath());
+    std::filesystem::create_directory("data004");
+    // Group 0: the buttons' pictures but the counter's (b0019, b0020), the screens' and the pages', and more.
+    for (int group = 0; group <= 8; ++group)
+        for (int n = 1; n <= (group ? 28 : 18); ++n)
+            for (char kind : std::string(group ? "sb" : "bmp")) {
+                char name[32];
+                std::snprintf(name, sizeof name, "data004/%c%02d%02d.dat", kind, group, n);
+                WriteBytes(name, {});
+            }
+    const CCheckFile whole(program);
+    EXPECT_EQ(std::pair(0, std::string()), std::pair(whole.CheckMissingFiles(), whole.GetMissingPath()));
+#ifdef _WIN32
+    HANDLE lock = CreateFileA("data004\\b0013.dat", GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    EXPECT_EQ(program + "\\data004\\b0013.dat", CCheckFile(program).GetMissingPath()) << "locked";
+    CloseHandle(lock);
+#endif
+    const char* const lastOfEachGroup[] = {"s0828", "p0002", "b0002", "b0011", "b0828", "m0006", "m0003", "m0005",
+                                           "m0001", "b0017", "m0002", "b0013"};
+    for (int k = static_cast<int>(std::size(lastOfEachGroup)) - 1; k >= 0; --k) {
+        const std::string name = std::string("data004/") + lastOfEachGroup[k] + ".dat";
+        std::filesystem::remove(name);
+        if (k == 4)
+            std::filesystem::create_directory(name);
+        CCheckFile check(program);
+        EXPECT_EQ(std::pair(1, program + "\\data004\\" + lastOfEachGroup[k] + ".dat"),
+                  std::pair(check.CheckMissingFiles(), check.GetMissingPath()));
+    }
 }
 
 } // namespace

@@ -5,11 +5,9 @@
 
 #include <algorithm>
 #include <array>
-#include <functional>
 
 #include "imaging/CFileManager.h"
 #include "imaging/CSprite.h"
-#include "persist/DeSerializer.h"
 #include "persist/FileHold.h"
 #include "persist/NativePath.h"
 #include "sticker/AnimView.h"
@@ -17,7 +15,6 @@
 #include "sticker/CPageCycle.h"
 #include "sticker/Catalogue.h"
 #include "sticker/DeleteAll.h"
-#include "sticker/PageFile.h"
 #include "sticker/PlaceTable.h"
 #include "sticker/StickerOverPosition.h"
 #include "sticker/StickersUsed.h"
@@ -242,6 +239,7 @@ TEST_F(PageTest, AStickerSticksOnlyNearItsPlaceAndEveryEndOfACarryRestoresTheCur
     view.OnRButtonDown(nullptr, 0, 0, 0);
 
     StickerOverPosition check;
+    ReplaceRecorder recorder;
     EXPECT_EQ(0, check.Check()) << "nothing carried";
     enum End { Click, RightClick, Cleared };
     // Dropped with its top-left at (x, y) on page index `page`, it is then at (atX, atY).
@@ -252,7 +250,7 @@ TEST_F(PageTest, AStickerSticksOnlyNearItsPlaceAndEveryEndOfACarryRestoresTheCur
         {106, 351, 128, 0, 1, 332, 147, Click}, {0, 24, 77, 0, 0, 24, 77, Cleared}, // 0: of no page of this book
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.index << " at " << c.x << ", " << c.y << " on " << c.page << ", end " << c.end);
+        SCOPED_TRACE(testing::Message() << c.index << " at " << c.x << "," << c.y << " on " << c.page << ": " << c.end);
         const int x = c.x + STICKER_W / 2, y = c.y + STICKER_H / 2;
         PageCycle.CurrentPage = c.page;
         s = PickUp(c.index, x, y);
@@ -271,7 +269,8 @@ TEST_F(PageTest, AStickerSticksOnlyNearItsPlaceAndEveryEndOfACarryRestoresTheCur
             continue;
         EXPECT_EQ(std::tuple(1, true, false, SU_USED), std::tuple(platform.posted, view.GetDirtyRects().empty(),
                   surface.blits.empty(), ledger->GetStickerUsed(106))) << "posted, flushed and shown at once, used";
-        EXPECT_EQ(PageBytes({{106, 332, 147, 11, 0}}), ReadBytes(PAGE1));
+        EXPECT_EQ(std::pair(PageBytes({{106, 332, 147, 11, 0}}), std::vector<std::string>{"page01.sav", "page00.sav"}),
+                  std::pair(ReadBytes(PAGE1), recorder.moved)) << "the page saved before the ledger";
         EXPECT_EQ(std::vector<int>{106}, Indexes()) << "a stuck sticker stays whatever is clicked";
     }
     EXPECT_TRUE(doc.GetSprites().IsEmpty()) << "clearing took the stuck one and the corners";
@@ -366,56 +365,42 @@ TEST_F(PageTest, AHeldPageIsNeverWrittenAndKeepsItsStickers)
 
 // The files' bytes after the mend: a page it need not change is left as it
 // was; one it puts stickers back on is rewritten with only what belongs there.
-TEST_F(PageTest, TheStartMendsTheLedgerAndThePagesUntilTheyAgree)
+// A kill between two saves must leave what the next start can mend, so every
+// save replaces the pages before the ledger: at the start, on a stick, on clear-all.
+TEST_F(PageTest, TheStartMendsTheLedgerAndThePagesUntilTheyAgreeAndPagesAreSavedBeforeTheLedger)
 {
     const Records damaged = {{107, 1, 2, 11, 0}}, mixed = {{107, 1, 2, 11, 0}, {106, 332, 147, 11, 0},
                                                             {106, 332, 147, 12, 1}, {84, 100, 69, 11, 0}};
-    const struct { const char* what; std::vector<int> used; Records page1, page2;
-                   std::vector<int> expectedUsed; Records expected1, expected2; } cases[] = {
-        {"killed after the page of a stick", {}, {{106, 332, 147, 11, 0}}, {}, {106}, {{106, 332, 147, 11, 0}}, {}},
+    const std::vector<std::string> all = {"page01.sav", "page02.sav", "page00.sav"};
+    const struct { const char* what; std::vector<int> used; Records page1, page2; std::vector<int> expectedUsed;
+                   Records expected1, expected2; std::vector<std::string> replaced; } cases[] = {
+        {"killed after the page of a stick", {}, {{106, 332, 147, 11, 0}}, {}, {106}, {{106, 332, 147, 11, 0}}, {},
+         {"page00.sav"}},
         {"killed in clear-all between the pages", {84, 106}, {}, {{84, 100, 69, 11, 1}}, {84, 106},
-         {{106, 332, 147, 10, 0}}, {{84, 100, 69, 11, 1}}},
-        {"used with no place on the two pages", {0}, {}, {}, {}, {}, {}},
-        {"a damaged record off its place", {}, damaged, {}, {}, damaged, {}},
+         {{106, 332, 147, 10, 0}}, {{84, 100, 69, 11, 1}}, {"page01.sav"}},
+        {"used with no place on the two pages", {0}, {}, {}, {}, {}, {}, {"page00.sav"}},
+        {"a damaged record off its place", {}, damaged, {}, {}, damaged, {}, {}},
         {"the ledger confirms a damaged record, beside one twice and one of the other page", {85, 107}, mixed,
          {{84, 100, 69, 12, 1}}, {84, 85, 106, 107}, {{106, 332, 147, 11, 0}, {107, 124, 74, 10, 0}},
-         {{84, 100, 69, 12, 1}, {85, 140, 6, 10, 0}}},
+         {{84, 100, 69, 12, 1}, {85, 140, 6, 10, 0}}, all},
     };
+    ReplaceRecorder recorder;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         WriteBytes(LEDGER, LedgerBytes(c.used));
         WriteBytes(PAGE1, PageBytes(c.page1));
         WriteBytes(PAGE2, PageBytes(c.page2));
+        recorder.moved.clear();
         ASSERT_EQ(1, ledger->ReadStickersUsed());
         ledger->MendWithPages();
-        EXPECT_EQ(std::tuple(LedgerBytes(c.expectedUsed), PageBytes(c.expected1), PageBytes(c.expected2)),
-                  std::tuple(ReadBytes(LEDGER), ReadBytes(PAGE1), ReadBytes(PAGE2)));
+        EXPECT_EQ(std::tuple(LedgerBytes(c.expectedUsed), PageBytes(c.expected1), PageBytes(c.expected2), c.replaced),
+                  std::tuple(ReadBytes(LEDGER), ReadBytes(PAGE1), ReadBytes(PAGE2), recorder.moved));
         EXPECT_EQ(224 - static_cast<int>(c.expectedUsed.size()), StickersUsed::ms_StickersLeft);
     }
-}
-
-// A kill between two saves must leave what the next start can mend: the page
-// before the ledger on a stick, both pages before the ledger when clearing.
-TEST_F(PageTest, SavesReplaceTheFilesInTheOrderThatSurvivesAKill)
-{
-    const struct { const char* what; std::function<void()> action; std::vector<std::string> replaced; } cases[] = {
-        {"a stick", [&] { PickUp(106, 362, 167), view.OnLButtonDown(nullptr, 0, 362, 167); },
-         {"page01.sav", "page00.sav"}},
-        {"clear-all", [&] { ledger->ResetAndClearPages(); }, {"page01.sav", "page02.sav", "page00.sav"}},
-        {"a start that mends both", [&] {
-             WriteBytes(LEDGER, LedgerBytes({84})), ledger->ReadStickersUsed(), WriteBytes(PAGE2, PageBytes());
-             WriteBytes(PAGE1, PageBytes({{107, 124, 74, 11, 0}})), ledger->MendWithPages();
-         }, {"page02.sav", "page00.sav"}},
-        {"a start with agreeing files", [&] { ledger->MendWithPages(); }, {}},
-        {"a good ledger read", [&] { WriteBytes(LEDGER, LedgerBytes({5})), ledger->ReadStickersUsed(); }, {}},
-    };
-    ReplaceRecorder recorder;
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        recorder.moved.clear();
-        c.action();
-        EXPECT_EQ(c.replaced, recorder.moved);
-    }
+    recorder.moved.clear();
+    ledger->ResetAndClearPages();
+    EXPECT_EQ(std::tuple(LedgerBytes({}), PageBytes(), PageBytes(), all),
+              std::tuple(ReadBytes(LEDGER), ReadBytes(PAGE1), ReadBytes(PAGE2), recorder.moved)) << "clear-all";
 }
 
 } // namespace
