@@ -181,10 +181,10 @@ TEST_F(PageTest, PagesAreWrittenBottomFirstAndReadBackAcrossPageTurns)
 
 TEST_F(PageTest, DamagedOrForeignPageFilesGiveOnlyTheStickersThatCanBeShown)
 {
-    // No such sticker (224, -1), its picture missing (108), of the other page (84), not at its place (107, 110),
+    // No such sticker (224, -1), its picture missing (108), of the other page (84), not at its place (107 twice),
     // already there (106); its last number cut short.
     Bytes damaged = PageBytes({{106, 332, 147, 12, 0}, {224, 3, 4, 12, 0}, {-1, 3, 4, 12, 0}, {108, 587, 63, 12, 0},
-                               {84, 100, 69, 12, 0}, {107, 0x7FFFFFFF, 74, 12, 0}, {110, 220, 449, 12, 0},
+                               {84, 100, 69, 12, 0}, {107, 0x7FFFFFFF, 74, 12, 0}, {107, 124, 75, 12, 0},
                                {106, 332, 147, 12, 0}, {111, 705, 388, 12, 0}, {107, 124, 74, 12, 0}});
     damaged.resize(damaged.size() - 2);
     const struct { const char* what; Bytes bytes; int read; std::vector<int> stickers; } cases[] = {
