@@ -19,11 +19,8 @@ typedef std::vector<uint8_t> Bytes;
 Bytes OptionsFile(int32_t version, int32_t option, size_t size = 20)
 {
     Bytes bytes;
-    PutString(bytes, "ZEPGOPTN");
-    PutLong(bytes, version);
-    PutLong(bytes, option);
-    bytes.resize(size);
-    return bytes;
+    PutString(bytes, "ZEPGOPTN"), PutLong(bytes, version), PutLong(bytes, option);
+    return bytes.resize(size), bytes;
 }
 
 // A start with the file as it is (no bytes: no file) leaves the hint and the file:
@@ -61,23 +58,19 @@ TEST(CatalogueTest, AnIndexOutsideANameTableIsReportedAndNamesNothing)
     EXPECT_EQ(std::pair(std::string(), 4), std::pair(outside, g_Reports)) << "names, reports";
 }
 
-// Every picture of the book made, then, group by group from the last probed to
-// the first, one picture of the group made missing: each time that one is
-// named, ahead of the groups probed after it. A folder in a picture's place, or
-// on Windows a picture another program locks, counts as missing.
+// Every picture made, then one of each group made missing, from the last group
+// probed to the first: each is named ahead of the groups probed after it. A
+// folder in a picture's place, or a picture another program locks, is missing.
 TEST(CheckFileTest, APictureMissingFromAnyGroupIsNamedFirstInProbeOrderAndAFolderOrALockCountsAsMissing)
 {
     TestFolder folder;
     const std::string program = folder.path().string();
     std::filesystem::create_directory("data004");
-    // Group 0: the buttons' pictures but the counter's (b0019, b0020), the screens' and the pages', and more.
+    // sGGNN and bGGNN; in group 0 the buttons' pictures but the counter's (b0019, b0020), the screens' and the pages'.
     for (int group = 0; group <= 8; ++group)
         for (int n = 1; n <= (group ? 28 : 18); ++n)
-            for (char kind : std::string(group ? "sb" : "bmp")) {
-                char name[32];
-                std::snprintf(name, sizeof name, "data004/%c%02d%02d.dat", kind, group, n);
-                WriteBytes(name, {});
-            }
+            for (char kind : std::string(group ? "sb" : "bmp"))
+                WriteBytes("data004/" + (kind + std::to_string(10000 + 100 * group + n).substr(1)) + ".dat", {});
     const CCheckFile whole(program);
     EXPECT_EQ(std::pair(0, std::string()), std::pair(whole.CheckMissingFiles(), whole.GetMissingPath()));
 #ifdef _WIN32
