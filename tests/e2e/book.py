@@ -6,8 +6,8 @@ import struct
 
 from harness import MAIN_CLASS, wait_until
 from screen import (CLEAR_ALL, CLEAR_YES, DIALOG_CLASS, ENDING_QUIT, NEXT_PAGE, OPTIONS_HINT_SHOWN, PAGE, PAGE_CLASS,
-                    PREVIOUS_PAGE, TAB_XS, TRAY, VK_NEXT, VK_PRIOR, VK_RETURN, ledger, page_file, page_shown,
-                    picture, sticker_name, wait_dialog_shown)
+                    PREVIOUS_PAGE, REST, TAB_XS, TRAY, VK_NEXT, VK_PRIOR, VK_RETURN, ledger, page_file, page_shown,
+                    picture, sticker_name, tray_and_tabs, wait_dialog_shown, wait_shows)
 
 STICKABLE_GROUP = 3
 # The stickers that have a place on one of the two pages, with that place:
@@ -81,7 +81,9 @@ class Book:
         self.s.winctl("key", MAIN_CLASS, VK_RETURN)
         self.s.wait_window(PAGE_CLASS)
         self.page = 0
+        self.s.move(*REST)
         wait_until(lambda: page_shown(self.s, 0), 20, 0.1, "the play screen painted")
+        wait_shows(self.s, tray_and_tabs(0), "the play screen's buttons drawn")
 
     def close(self):
         self.answer(lambda: self.s.winctl("key", MAIN_CLASS, ord("Q")), "EndingScrnDialogBkg", ENDING_QUIT)

@@ -194,10 +194,11 @@ class Session:
 
     # -- input and output -------------------------------------------------
     def xdo(self, commands):
-        """Runs xdotool commands and returns once they are done."""
+        """Runs xdotool commands; returns once they are done (the answer reads no window, as one
+        that vanished meanwhile would end xdotool)."""
         if not self._xdotool:
-            self._xdotool = Helper(self, ["xdotool", "-"], r"^x:.*\n")
-        self._xdotool.ask(commands + "\ngetmouselocation")
+            self._xdotool = Helper(self, ["xdotool", "-"], r"^\d+ \d+\n")
+        self._xdotool.ask(commands + "\ngetdisplaygeometry")
 
     def move(self, x, y):
         self.xdo("mousemove %d %d" % (x, y))
@@ -208,7 +209,7 @@ class Session:
     def screenshot(self, label="probe"):
         """The screen as it is now; a probe overwrites the last probe."""
         self.shots += label != "probe"
-        path = os.path.join(ARTIFACTS, "%s-%02d-%s.xwd" % (self.name, self.shots, label))
+        path = os.path.join(ARTIFACTS, "%s-%s.xwd" % (self.name, label if label == "probe" else "%02d-%s" % (self.shots, label)))
         shutil.copyfile(os.path.join(self.root, "Xvfb_screen0"), path)
         return Picture(path)
 

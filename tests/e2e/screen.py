@@ -114,7 +114,6 @@ def page_shown(session, page):
 
 
 def whole(name, pic, at):
-    """A piece of the screen: the whole picture with its top-left at `at`."""
     return name, pic, at, (0, 0), (pic.width, pic.height)
 
 

@@ -16,8 +16,7 @@ CYCLES = 20
 class DisplayAndMusic(SessionTest, Screens):
     screen = "800x600x24"
 
-    def ddraw_calls(self):
-        """The DirectDraw calls of the program's copies so far, as Wine traces them."""
+    def ddraw_calls(self):  # of every copy so far, as Wine traces them
         with open(self.s.errors) as f:
             return [line.split()[0].split(":")[-1] for line in f if ":trace:ddraw:" in line]
 
