@@ -76,14 +76,15 @@ class Book:
             f.write(OPTIONS_HINT_SHOWN)
 
     # -- starting and closing --------------------------------------------
-    def start(self, env=None):
+    def start(self, env=None, drawn=True):
         self.program = self.s.start(env=env)
         self.s.winctl("key", MAIN_CLASS, VK_RETURN)
         self.s.wait_window(PAGE_CLASS)
         self.page = 0
-        self.s.move(*REST)
-        wait_until(lambda: page_shown(self.s, 0), 20, 0.1, "the play screen painted")
-        wait_shows(self.s, tray_and_tabs(0), "the play screen's buttons drawn")
+        if drawn:  # the play screen painted whole, with no other program in front of it
+            self.s.move(*REST)
+            wait_until(lambda: page_shown(self.s, 0), 20, 0.1, "the play screen painted")
+            wait_shows(self.s, tray_and_tabs(0), "the play screen's buttons drawn")
 
     def close(self):
         self.answer(lambda: self.s.winctl("key", MAIN_CLASS, ord("Q")), "EndingScrnDialogBkg", ENDING_QUIT)
@@ -124,8 +125,7 @@ class Book:
                             "the ledger after sticking %d" % index)
 
     def turn(self, forward, check=True, key=False):
-        """With key, by Page Down or Page Up; else by the arrow buttons. Waits
-        for the page shown; with check, the page left must be in its file."""
+        """By Page Down or Up with key, else by the arrows; waits for the page, and with check the file left."""
         left = self.page
         if key:
             self.s.winctl("key", MAIN_CLASS, VK_NEXT if forward else VK_PRIOR)

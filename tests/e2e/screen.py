@@ -121,8 +121,7 @@ def wait_dialog_shown(session, background):
     """Waits until the screen shows the dialog whole: its background and its buttons' up faces."""
     at, buttons = DIALOGS[background]
     faces = [whole(face, resource_picture(face + ".bmp"), where) for face, where in buttons.items()]
-    # Where the buttons land depends on the system font's dialog units.
-    wait_shows(session, faces, background, shift=2)
+    wait_shows(session, faces, background, shift=2)  # where they land follows the system font's dialog units
     wait_shows(session, [whole(background, resource_picture(background + ".bmp"), at)], background,
                skip=[where + size for _, _, where, _, size in faces])
 

@@ -56,7 +56,7 @@ class Monkey:
 
     # -- the book ----------------------------------------------------------
     def start(self):
-        self.book.start()
+        self.book.start(drawn=False)  # another program may be in front
         self.figures["starts"] += 1
         self.note("started")
 

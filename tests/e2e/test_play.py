@@ -96,12 +96,13 @@ class BookStory(SessionTest, Screens):
         # Resized by a user, the page window goes back to its place and size.
         self.s.winctl("move", PAGE_CLASS, 0, 0, 100, 100)
         wait_until(lambda: self.s.text("rect", PAGE_CLASS) == "90 90 934 678", 10, 0.1, "the page window's rectangle")
-        # The program's arrow over the bare frame, and the same over every button and the page.
-        self.s.move(5, 5)
-        arrow = wait_until(lambda: self.s.cursor()[2], 10, 0.1, "a cursor over the frame")
-        for x, y, w, h in BUTTON_RECTS:
-            self.s.move(x + w // 2, y + h // 2)
-            wait_until(lambda: self.s.cursor()[1:] == (True, arrow), 10, 0.05, "the arrow over %s" % ((x, y, w, h),))
+        # The frame's arrow over every button and the page, read once a key typed after the move turned the page.
+        arrow = None
+        for turns, (x, y, w, h) in enumerate([(0, 0, 10, 10)] + BUTTON_RECTS, 1):
+            self.s.xdo("mousemove %d %d key Down" % (x + w // 2, y + h // 2))
+            self.wait_page(turns % 2, "the move onto %s handled" % ((x, y, w, h),))
+            arrow = arrow or self.s.cursor()[2]
+            self.assertEqual((True, arrow), self.s.cursor()[1:], "the arrow over %s" % ((x, y, w, h),))
         bars, sides = picture("m0006"), picture("m0003")
         self.wait_shows([("command %d up" % id_, picture(name), (x, y), (0, 0), (w, h))
                          for id_, (x, y, w, h, name) in COMMAND_BUTTONS.items()] + tray_and_tabs(0), "the buttons")
