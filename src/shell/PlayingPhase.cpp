@@ -144,7 +144,9 @@ void PlayingPhase::PressButton(HWND mainWindow, int id)
     if (!record)
         return;
     SendMessageA(record->window, BM_SETSTATE, TRUE, 0);
-    Sleep(KEY_PRESS_MS);
+    // Waits like Sleep, but through the message wait: Wine puts what was
+    // painted on the screen only there, and the pressed face must show.
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, KEY_PRESS_MS, 0);
     SendMessageA(record->window, BM_SETSTATE, FALSE, 0);
     PostMessageA(mainWindow, WM_COMMAND, id, 0);
 }

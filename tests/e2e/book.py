@@ -3,12 +3,11 @@ what its files must hold: which stickers are used and what each page holds.
 Shared by the soak, kill, bad-input and monkey tests and the benchmarks."""
 import os
 import struct
-import time
 
 from harness import MAIN_CLASS, wait_until
-from screen import (CLEAR_ALL, CLEAR_YES, DIALOG_CLASS, ENDING_QUIT, NEXT_PAGE, OPTIONS_HINT_SHOWN,
-                    PAGE, PAGE_CLASS, PREVIOUS_PAGE, TAB_XS, TRAY, VK_NEXT, VK_PRIOR, VK_RETURN,
-                    ledger, page_file, picture, sticker_name)
+from screen import (CLEAR_ALL, CLEAR_YES, DIALOG_CLASS, ENDING_QUIT, NEXT_PAGE, OPTIONS_HINT_SHOWN, PAGE, PAGE_CLASS,
+                    PREVIOUS_PAGE, REST, TAB_XS, TRAY, VK_NEXT, VK_PRIOR, VK_RETURN, ledger, page_file, page_shown,
+                    picture, sticker_name, tray_and_tabs, wait_dialog_shown, wait_shows)
 
 STICKABLE_GROUP = 3
 # The stickers that have a place on one of the two pages, with that place:
@@ -77,16 +76,18 @@ class Book:
             f.write(OPTIONS_HINT_SHOWN)
 
     # -- starting and closing --------------------------------------------
-    def start(self, env=None, **streams):
-        self.program = self.s.start(env=env, **streams)
+    def start(self, env=None, drawn=True):
+        self.program = self.s.start(env=env)
         self.s.winctl("key", MAIN_CLASS, VK_RETURN)
         self.s.wait_window(PAGE_CLASS)
-        # The first paint of the play screen comes after the page window.
-        time.sleep(0.7)
         self.page = 0
+        if drawn:  # the play screen painted whole, with no other program in front of it
+            self.s.move(*REST)
+            wait_until(lambda: page_shown(self.s, 0), 20, 0.1, "the play screen painted")
+            wait_shows(self.s, tray_and_tabs(0), "the play screen's buttons drawn")
 
     def close(self):
-        self.answer(lambda: self.s.winctl("key", MAIN_CLASS, ord("Q")), ENDING_QUIT)
+        self.answer(lambda: self.s.winctl("key", MAIN_CLASS, ord("Q")), "EndingScrnDialogBkg", ENDING_QUIT)
         self.t.assertEqual(0, self.s.wait_exit(self.program, 60), "the exit code")
         self.program = None
 
@@ -106,8 +107,6 @@ class Book:
         self.s.click(x + 30, y + 30)
         if confirm:
             wait_until(lambda: not self.s.cursor()[1], 10, 0.05, "the carry of %d" % index)
-        else:
-            time.sleep(0.25)
 
     def drop_at(self, index, top_left, button):
         x, y = screen_point(index, top_left)
@@ -125,28 +124,26 @@ class Book:
             self.wait_equal(ledger(self.used), lambda: self.s.read(LEDGER_NAME),
                             "the ledger after sticking %d" % index)
 
-    def turn(self, forward, wait=True, key=False):
-        """With key, by Page Down or Page Up; else by the arrow buttons."""
+    def turn(self, forward, check=True, key=False):
+        """By Page Down or Up with key, else by the arrows; waits for the page, and with check the file left."""
         left = self.page
         if key:
             self.s.winctl("key", MAIN_CLASS, VK_NEXT if forward else VK_PRIOR)
         else:
             self.s.click(*(NEXT_PAGE if forward else PREVIOUS_PAGE))
         self.page = 1 - self.page
-        if wait:
-            self.wait_equal(sorted(self.pages[left]), lambda: read_page(self.s.read(SAVE_NAMES[left])),
-                            SAVE_NAMES[left])
-            time.sleep(0.2)
+        wait_until(lambda: page_shown(self.s, self.page), 10, 0.1, "page index %d shown" % self.page)
+        if check:
+            self.t.assertEqual(sorted(self.pages[left]), read_page(self.s.read(SAVE_NAMES[left])), SAVE_NAMES[left])
 
-    def answer(self, press, button):
-        """Opens a dialog and clicks its button."""
+    def answer(self, press, background, button):
+        """Opens a dialog and, once it shows, clicks its button."""
         press()
-        self.s.wait_window(DIALOG_CLASS, 20)
-        time.sleep(0.3)
+        wait_dialog_shown(self.s, background)
         self.s.click(*button)
 
     def clear_all(self, wait=True):
-        self.answer(lambda: self.s.click(*CLEAR_ALL), CLEAR_YES)
+        self.answer(lambda: self.s.click(*CLEAR_ALL), "ClearAllDialogBkg", CLEAR_YES)
         self.used, self.pages = set(), ([], [])
         if wait:
             self.check_files("after clear-all")
@@ -210,4 +207,4 @@ class Script:
                 break
         book.take(index)
         book.drop_at(index, top_left, button)
-        time.sleep(0.15)
+        wait_until(lambda: self.book.s.cursor()[1], 10, 0.05, "the cursor back after throwing %d away" % index)

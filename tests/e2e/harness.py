@@ -50,16 +50,20 @@ class Picture:
     def __init__(self, path):
         with open(path, "rb") as f:
             data = f.read()
-        offset = struct.unpack_from("<I", data, 10)[0]
-        self.width, height, _, bits = struct.unpack_from("<iiHH", data, 18)
-        if data[:2] not in (b"Y5", b"BM") or bits != 24:
-            raise ValueError("not a 24-bit picture: %s" % path)
-        self.bottom_up, self.height, self.path = height > 0, abs(height), path
-        self.stride = (self.width * 3 + 3) & ~3
+        self.path, self.size = path, 3
+        if data[4:8] == struct.pack(">I", 7):  # the virtual display's own picture: XWD, 32 bits a pixel
+            header, width, self.height, self.stride, colours = struct.unpack_from(">I12xII24xI24xI", data)
+            self.width, self.bottom_up, self.size, offset = width, False, 4, header + 12 * colours
+        else:
+            offset = struct.unpack_from("<I", data, 10)[0]
+            self.width, height, _, bits = struct.unpack_from("<iiHH", data, 18)
+            if data[:2] not in (b"Y5", b"BM") or bits != 24:
+                raise ValueError("not a 24-bit picture: %s" % path)
+            self.bottom_up, self.height, self.stride = height > 0, abs(height), (self.width * 3 + 3) & ~3
         self.pixels = data[offset:offset + self.stride * self.height]
 
     def pixel(self, x, y):
-        i = (self.height - 1 - y if self.bottom_up else y) * self.stride + x * 3
+        i = (self.height - 1 - y if self.bottom_up else y) * self.stride + x * self.size
         b, g, r = self.pixels[i:i + 3]
         return (r, g, b)
 
@@ -93,6 +97,9 @@ class Session:
         self.name, self.processes, self.shots = name, [], 0
         self.env = self._winctl = self._xdotool = None
         os.makedirs(ARTIFACTS, exist_ok=True)
+        # Wine's and the program's error output, kept to diagnose a failure.
+        self.errors = os.path.join(ARTIFACTS, "%s-stderr.txt" % name)
+        open(self.errors, "w").close()
         self.root = tempfile.mkdtemp(prefix="mossleaf-e2e-%s-" % name)
         self.folder = os.path.join(self.root, folder_name)
         self.prefix = os.path.join(self.root, "wineprefix")
@@ -108,7 +115,8 @@ class Session:
             f.write('\n[Software\\\\Wine\\\\X11 Driver] 1700000000\n"Managed"="N"\n')
         # Xvfb picks a free display itself and tells its number once it is ready.
         ready, told = os.pipe()
-        self.xvfb = self.spawn(["Xvfb", "-displayfd", str(told), "-screen", "0", screen,
+        # The screen is read from the framebuffer file Xvfb keeps, as it changes, with no pointer drawn in.
+        self.xvfb = self.spawn(["Xvfb", "-displayfd", str(told), "-screen", "0", screen, "-fbdir", self.root, "-nocursor",
                                 "-nolisten", "tcp"], cwd=self.root, pass_fds=(told,))
         os.close(told)
         with os.fdopen(ready) as f:
@@ -125,8 +133,9 @@ class Session:
         return p
 
     # -- the program ------------------------------------------------------
-    def start(self, wait_window=True, env=None, **streams):
-        p = self.spawn([WINE, "Mossleaf4.exe"], env=dict(self.env, **(env or {})), **streams)
+    def start(self, wait_window=True, env=None):
+        with open(self.errors, "a") as errors:
+            p = self.spawn([WINE, "Mossleaf4.exe"], env=dict(self.env, **(env or {})), stdout=errors, stderr=errors)
         if wait_window:
             self.wait_window()
         return p
@@ -163,9 +172,9 @@ class Session:
         return self.winctl(verb, cls)[1].strip()
 
     def cursor(self):
-        """(x, y) of the pointer on the screen, and whether the cursor shows."""
-        x, y, showing = (int(v) for v in self.text("cursor", "").split())
-        return (x, y), showing == 1
+        """(x, y) of the pointer on the screen, whether the cursor shows, and its handle."""
+        x, y, showing, handle = (int(v, 0) for v in self.text("cursor", "").split())
+        return (x, y), showing == 1, handle
 
     def wait_exit(self, process, timeout=30):
         try:
@@ -185,10 +194,11 @@ class Session:
 
     # -- input and output -------------------------------------------------
     def xdo(self, commands):
-        """Runs xdotool commands and returns once they are done."""
+        """Runs xdotool commands; returns once they are done (the answer reads no window, as one
+        that vanished meanwhile would end xdotool)."""
         if not self._xdotool:
-            self._xdotool = Helper(self, ["xdotool", "-"], r"^x:.*\n")
-        self._xdotool.ask(commands + "\ngetmouselocation")
+            self._xdotool = Helper(self, ["xdotool", "-"], r"^\d+ \d+\n")
+        self._xdotool.ask(commands + "\ngetdisplaygeometry")
 
     def move(self, x, y):
         self.xdo("mousemove %d %d" % (x, y))
@@ -196,11 +206,11 @@ class Session:
     def click(self, x, y, button=1):
         self.xdo("mousemove %d %d sleep 0.05 click %d" % (x, y, button))
 
-    def screenshot(self, label="shot"):
-        self.shots += 1
-        path = os.path.join(ARTIFACTS, "%s-%02d-%s.bmp" % (self.name, self.shots, label))
-        subprocess.run(["import", "-display", ":%d" % self.display, "-window", "root",
-                        "-type", "TrueColor", "BMP3:" + path], check=True, timeout=30)
+    def screenshot(self, label="probe"):
+        """The screen as it is now; a probe overwrites the last probe."""
+        self.shots += label != "probe"
+        path = os.path.join(ARTIFACTS, "%s-%s.xwd" % (self.name, label if label == "probe" else "%02d-%s" % (self.shots, label)))
+        shutil.copyfile(os.path.join(self.root, "Xvfb_screen0"), path)
         return Picture(path)
 
     # -- clean-up ---------------------------------------------------------
@@ -238,8 +248,9 @@ class SessionTest(unittest.TestCase):
 def configure(bin_dir, dist_dir, wine):
     """Where the Windows programs and the program folder are, and the Wine
     loader that runs them."""
-    global BIN_DIR, DIST_DIR, WINE
+    global BIN_DIR, DIST_DIR, WINE, ARTIFACTS
     BIN_DIR, DIST_DIR, WINE = os.path.abspath(bin_dir), os.path.abspath(dist_dir), wine
+    ARTIFACTS = os.path.join(ARTIFACTS, os.path.basename(os.path.dirname(BIN_DIR)))  # one folder per build
 
 
 def main(*options):

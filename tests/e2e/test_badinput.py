@@ -7,13 +7,12 @@ import collections
 import os
 import shutil
 import struct
-import time
 from pathlib import Path
 
 import harness
 from book import (LEDGER_NAME as LEDGER, PLACES, SAVE_NAMES, Book, read_files, read_ledger, read_page,
                   temporary_files)
-from harness import SessionTest
+from harness import SessionTest, wait_until
 from screen import DIALOG_CLASS, REST, ledger, page_file, sticker_name
 
 OPTIONS, MUSIC, (PAGE1, PAGE2) = "options04.dta", "ZEP04.mid", SAVE_NAMES
@@ -138,18 +137,14 @@ class BadInput(SessionTest):
             hint = True
             self.s.winctl("command", DIALOG_CLASS, 1)
             self.s.wait_window(DIALOG_CLASS, 10, shown=False)
-        self.s.move(*REST)
-        time.sleep(0.2)
-        self.s.click(REST[0], REST[1], button=3)
-        time.sleep(0.3)
+        self.s.click(*REST, button=3)
+        wait_until(lambda: self.s.cursor()[1], 10, 0.05, "the cursor back after the right click")
         book.used = read_ledger(self.s.read(LEDGER)) or set()
         book.stick(STUCK)
         # By key: a sticker that could not be made must leave the shortcuts working.
-        book.turn(True, wait=False, key=True)
-        time.sleep(0.5)
+        book.turn(True, check=False, key=True)
         book.stick(STUCK_ON_2)
-        book.turn(False, wait=False)
-        time.sleep(0.5)
+        book.turn(False, check=False)
         book.close()
         return hint
 

@@ -22,7 +22,6 @@ OTHER_CLASS = "WineMine"
 WM_CANCELMODE = 0x1F
 
 ASSERT_CAPTION = "ASSERTION FAILURE"
-AEDEBUG = r"HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug"
 KEYS = (list("abcdefghijklmnopqrstuvwxyz0123456789") +
         ["Return", "space", "Escape", "Tab", "Left", "Right", "Up", "Down", "Prior", "Next",
          "BackSpace", "F1", "alt+F4"])
@@ -37,10 +36,6 @@ class Monkey:
         self.s, self.seed, self.rng, self.book = session, seed, random.Random(seed), Book(None, session)
         self.log, self.figures, self.used = [], {"events": 0, "starts": 0, "stuck": 0}, set()
         self.dialog_age, self.closing, self.back_in = 0, False, None
-        self.errors = open(os.path.join(session.root, "stderr.txt"), "a+")
-        # No debugger: a crash ends the program at once with the exception's
-        # code (winedbg may end it with 0) and one line naming the address.
-        session.run_wine(["reg", "add", AEDEBUG, "/v", "Debugger", "/d", "none", "/f"])
 
     def ctl(self, *args):
         return self.s.winctl(*args, check=False)
@@ -54,14 +49,14 @@ class Monkey:
 
     def fail(self, why):
         self.save_log()
-        self.errors.seek(0)
-        errors = [line for line in self.errors if not line.startswith("ALSA lib")]
+        with open(self.s.errors) as f:
+            errors = [line for line in f if not line.startswith("ALSA lib")]
         raise AssertionError("%s\nreplay with --seed %s --events %d; the last events:\n%s\nthe program's error output:\n%s"
                              % (why, self.seed, self.figures["events"], "\n".join(self.log[-25:]), "".join(errors[-40:])))
 
     # -- the book ----------------------------------------------------------
     def start(self):
-        self.book.start(stdout=self.errors, stderr=self.errors)
+        self.book.start(drawn=False)  # another program may be in front
         self.figures["starts"] += 1
         self.note("started")
 
@@ -204,7 +199,6 @@ class MonkeyTest(SessionTest):
                 self.addCleanup(self.s.close)
             begun = time.monotonic()
             monkey = Monkey(self.s, seed)
-            self.addCleanup(monkey.errors.close)
             monkey.run(events)
             seconds = time.monotonic() - begun
             sys.stderr.write("monkey: seed %d, %d events, %d starts, %d stickers stuck, 0 crashes, 0 disagreements, "

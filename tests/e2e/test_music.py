@@ -2,12 +2,10 @@
 background music under Wine, where there is no MIDI device: start-up plays,
 activation changes stop and restart it (more often than Wine has timers, so a
 timer kept by each stop would show), and closing stops it, without an error or
-a hang."""
-import time
-
+a hang. A second copy leaves the display mode alone; the first restores it once."""
 import harness
 from harness import MAIN_CLASS, SessionTest, wait_until
-from screen import DIALOG_CLASS, PAGE_CLASS, VK_RETURN, Screens
+from screen import DIALOG_CLASS, PAGE_CLASS, VK_SPACE, Screens
 
 WM_ACTIVATEAPP = 0x1C
 STARTED = "MidiManager.InitializedMIDI() ******;"
@@ -18,11 +16,19 @@ CYCLES = 20
 class DisplayAndMusic(SessionTest, Screens):
     screen = "800x600x24"
 
+    def ddraw_calls(self):  # of every copy so far, as Wine traces them
+        with open(self.s.errors) as f:
+            return [line.split()[0].split(":")[-1] for line in f if ":trace:ddraw:" in line]
+
     def test_mode_failure_traced_music_through_activation_changes_and_closing(self):
+        self.s.env["WINEDEBUG"] = "-all,trace+ddraw"
         self.program = self.s.start()
         wait_until(lambda: "SetDisplayMode Failed" in self.s.log_lines(), 20,
                    what="the traced mode failure")
-        self.key(VK_RETURN)
+        calls = self.ddraw_calls()
+        self.assertEqual(0, self.s.wait_exit(self.s.start(wait_window=False)), "a second copy")
+        self.assertEqual(calls, self.ddraw_calls(), "a second copy leaves the display mode alone")
+        self.key(VK_SPACE)
         self.s.wait_window(PAGE_CLASS, 20)
         wait_until(lambda: STARTED in self.s.log_lines(), 20, what="the music started")
         lines = self.s.log_lines()
@@ -34,7 +40,6 @@ class DisplayAndMusic(SessionTest, Screens):
                    what="every re-activation to restart the music")
         # Each re-activation plays the song again from its start.
         self.assertGreaterEqual(self.s.log_lines()[started:].count("PlayMIDI BattleMode 0"), CYCLES)
-        time.sleep(1)
         self.alive("activation changes")
 
         # The ending screen's Quit button, as a command: after a deactivation
@@ -43,6 +48,8 @@ class DisplayAndMusic(SessionTest, Screens):
         self.wait_dialog()
         self.s.winctl("command", DIALOG_CLASS, 1)
         self.assertEqual(0, self.s.wait_exit(self.program))
+        self.assertEqual(1, self.ddraw_calls()[len(calls):].count("ddraw1_RestoreDisplayMode"),
+                         "the mode restored once at exit: %s" % self.ddraw_calls())
         self.assertFalse(any(l.startswith("DoAssert") for l in self.s.log_lines()))
 
 

@@ -3,12 +3,11 @@ program in front during the job, and pressing Print when there is no printer at 
 import glob
 import os
 import subprocess
-import time
 
 import harness
 from book import PLACES, Book
 from harness import MAIN_CLASS, Picture, SessionTest, wait_until
-from screen import DIALOG_CLASS, MAGENTA, Screens, picture, sticker_name
+from screen import DIALOG_CLASS, MAGENTA, REST, Screens, picture, sticker_name
 
 QUEUE = "MossleafPDF"
 PDF_FOLDER = os.path.expanduser("~/PDF")
@@ -57,12 +56,15 @@ class Printing(SessionTest, Screens):
         # A print system that cannot be reached: Wine finds no printer at all.
         book.start(env={"CUPS_SERVER": "127.0.0.1:9"})
         self.program = book.program
-        before = self.shot("before-print")
+        self.s.move(*REST)
+        before = self.s.screenshot("before-print")
         self.s.winctl("command", MAIN_CLASS, 1002)  # the Print button
         wait_until(lambda: "CPrinter::CPrinter: Unable to get a printer DC" in self.s.log_lines(), 20, 0.3,
                    "the print without a printer traced")
-        self.assertEqual(before.pixels, self.shot("after-print").pixels, "no dialog and no message box")
-        self.assertFalse(self.s.window_exists(DIALOG_CLASS), "no dialog and no message box")
+        # The command has returned, with no dialog or message box, once the book takes the next ones.
+        book.turn(True, check=False)
+        book.turn(False, check=False)
+        wait_until(lambda: self.s.screenshot().pixels == before.pixels, 10, 0.2, "the screen as before printing")
         self.alive("print without a printer")
         book.close()
 
@@ -74,16 +76,17 @@ class Printing(SessionTest, Screens):
         self.wait_dialog()
         # Another program in front during the job, as a printer's file name prompt is:
         # the full-screen book gets minimised.
-        self.s.spawn(["wine", "winemine"])
+        self.s.spawn([harness.WINE, "winemine"])
         self.s.wait_window(OTHER_CLASS, 60)
         self.s.winctl("restore", OTHER_CLASS)
         wait_until(lambda: self.s.text("iconic") == "1", 20, 0.3, "the book minimised behind the other program")
         self.s.winctl("command", DIALOG_CLASS, 1)  # OK
-        new = wait_until(lambda: pdfs() - before, 60, 0.5, "the printed PDF")
+        # The file is whole once the queue has finished the job.
+        new = wait_until(lambda: not run("lpstat", "-o", QUEUE).stdout.strip() and pdfs() - before, 60, 0.5,
+                         "the printed PDF")
         path = sorted(new)[0]
         wait_until(lambda: self.s.text("iconic") == "0" and self.s.text("foreground", "") == MAIN_CLASS, 20, 0.3,
                    "the book restored and in front once the job ended")
-        time.sleep(1)  # the PDF printer writes the file in one go, but let it close
         self.alive("printing")
         book.close()
 
@@ -95,14 +98,21 @@ class Printing(SessionTest, Screens):
                         "landscape: %s, turned %s" % (info["Page size"], turned))
 
         image = render(path)
-        # The printed page whole on the paper: its black border's bounding box,
-        # with paper left on every side (where and how large is the fit's arithmetic).
-        dark_points = [(x, y) for y in range(0, image.height, 2) for x in range(0, image.width, 2)
-                       if max(image.pixel(x, y)) < 70]
+        # The page in its 2-pixel black border, 848 x 592 pixels, printed 3/4 as wide as the
+        # printable area (this queue prints to the paper's edges), centred, in its own proportions.
+        dark_points = [(x, y) for y in range(image.height) for x in range(image.width) if max(image.pixel(x, y)) < 70]
         left, top = (min(p[i] for p in dark_points) for i in (0, 1))
         right, bottom = (max(p[i] for p in dark_points) + 1 for i in (0, 1))
-        self.assertTrue(0 < left < right < image.width and 0 < top < bottom < image.height,
-                        "the border at %s on %d x %d" % ((left, top, right, bottom), image.width, image.height))
+        w, h = 0.75 * image.width, 0.75 * image.width * 592 / 848
+        expected = [(image.width - w) / 2, (image.height - h) / 2, (image.width + w) / 2, (image.height + h) / 2]
+        self.assertTrue(all(abs(a - b) <= 3 for a, b in zip(expected, (left, top, right, bottom))),
+                        "the border at %s, expected %s" % ((left, top, right, bottom), expected))
+        # Rounded outside: the paper shows at each corner of the border, the border just beside it.
+        for x, y, dx, dy in ((left, top, 1, 1), (right - 1, top, -1, 1), (left, bottom - 1, 1, -1),
+                             (right - 1, bottom - 1, -1, -1)):
+            self.assertGreater(min(image.pixel(x + dx, y + dy)), 180, "paper at the corner %s" % ((x, y),))
+            self.assertLess(max(image.pixel(x + 12 * dx, y) + image.pixel(x, y + 12 * dy)), 70,
+                            "the border beside the corner %s" % ((x, y),))
 
         # The stuck sticker is on the paper at its place.
         pic = picture(sticker_name("s", STICKER))

@@ -7,8 +7,10 @@
 //   answers CLASS       exit 0 when the window's thread answers within 10 s, else 4
 //   foreground          prints the class of the foreground window
 //   command|key CLASS N posts WM_COMMAND with the id, or WM_KEYDOWN with the virtual key
-//   post CLASS MSG WPARAM LPARAM
-//   cursor              prints the pointer position and 1 when the cursor shows
+//   post CLASS MSG WPARAM LPARAM [MSG WPARAM LPARAM ...]   posts them all at once, in order
+//   move CLASS X Y W H  moves and sizes the window, as a user's resize does
+//   rect CLASS          prints the window's left, top, right and bottom on the screen
+//   cursor              prints the pointer position, 1 when the cursor shows, and the cursor's handle
 //   resources CLASS     prints "gdihandles windows pagefile" of the window's process
 // A class that names no top-level window is looked for among the main window's children.
 #include <windows.h>
@@ -127,7 +129,8 @@ int Run(int argc, char** argv)
         CURSORINFO info = {};
         info.cbSize = sizeof info;
         GetCursorInfo(&info);
-        std::printf("%ld %ld %d\n", at.x, at.y, (info.flags & CURSOR_SHOWING) ? 1 : 0);
+        std::printf("%ld %ld %d %#llx\n", at.x, at.y, (info.flags & CURSOR_SHOWING) ? 1 : 0,
+                    static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(info.hCursor)));
         return 0;
     }
     HWND window = argc < 2 ? nullptr : FindByClass(argv[1]);
@@ -151,12 +154,21 @@ int Run(int argc, char** argv)
         return Answers(window);
     if (std::strcmp(verb, "resources") == 0)
         return PrintResources(window);
+    RECT rect = {};
+    if (std::strcmp(verb, "rect") == 0 && GetWindowRect(window, &rect))
+        return std::printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right, rect.bottom), 0;
+    auto number = [&](int i) { return std::strtol(argv[i], nullptr, 0); };
+    if (argc == 6 && std::strcmp(verb, "move") == 0)
+        return MoveWindow(window, number(2), number(3), number(4), number(5), TRUE) ? 0 : 3;
     const unsigned value = argc < 3 ? 0 : static_cast<unsigned>(std::strtoul(argv[2], nullptr, 0));
     if (argc == 3 && (std::strcmp(verb, "command") == 0 || std::strcmp(verb, "key") == 0))
         return PostMessageA(window, verb[0] == 'c' ? WM_COMMAND : WM_KEYDOWN, value, 0) ? 0 : 3;
-    if (argc == 5 && std::strcmp(verb, "post") == 0)
-        return PostMessageA(window, value, std::strtoul(argv[3], nullptr, 0),
-                            static_cast<LPARAM>(std::strtol(argv[4], nullptr, 0))) ? 0 : 3;
+    if (argc >= 5 && argc % 3 == 2 && std::strcmp(verb, "post") == 0) {
+        for (int i = 2; i < argc; i += 3)
+            if (!PostMessageA(window, number(i), number(i + 1), number(i + 2)))
+                return 3;
+        return 0;
+    }
     std::fprintf(stderr, "winctl: unknown command %s: see winctl.cpp\n", verb);
     return 2;
 }
@@ -167,9 +179,9 @@ int main()
 {
     char line[512];
     while (std::fgets(line, sizeof line, stdin)) {
-        char* args[8];
+        char* args[32];
         int count = 0;
-        for (char* word = std::strtok(line, " \r\n"); word && count < 8; word = std::strtok(nullptr, " \r\n"))
+        for (char* word = std::strtok(line, " \r\n"); word && count < 32; word = std::strtok(nullptr, " \r\n"))
             args[count++] = word;
         const int code = count ? Run(count, args) : 2;
         std::printf("= %d\n", code);
