@@ -3,12 +3,18 @@
 // carry that loses the mouse or meets a command: the carried sticker must be
 // thrown away as a right click throws it away, the cursor show again, the
 // tray button be released, and no page file ever hold a sticker not stuck.
+// And the sounds: each of its own action only.
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <string>
+#include <utility>
+#include <vector>
 
+#include "audio/SoundEffect.h"
 #include "controls/ChildWindow.h"
 #include "controls/ControlLayout.h"
+#include "controls/DialogTemplate.h"
 #include "imaging/CFileManager.h"
 #include "imaging/CSprite.h"
 #include "shell/PlayingPhase.h"
@@ -16,6 +22,7 @@
 #include "shell/WM_Messages.h"
 #include "sticker/AnimView.h"
 #include "sticker/Catalogue.h"
+#include "sticker/PlaceTable.h"
 #include "sticker/PageStartup.h"
 #include "sticker/StickersUsed.h"
 #include "support/CInitialization.h"
@@ -70,14 +77,23 @@ const int RAINBOW_TAB = 1010;
 const int CARRIED_BUTTON = 1037;  // sticker 106
 const int OTHER_BUTTON = 1038;    // sticker 107
 
-// Every dialog a command opens (information, print) is answered Cancel.
+// Every dialog a command opens (information, print, clear-all) gets this
+// answer: Cancel, which is also No, or Yes (1).
+WPARAM g_Answer = IDCANCEL;
 void CALLBACK AnswerDialogs(HWND, UINT, UINT_PTR, DWORD)
 {
     HWND dialog = nullptr;
     while ((dialog = FindWindowExA(nullptr, dialog, "#32770", nullptr)))
         if (IsWindowVisible(dialog) &&
             GetWindowThreadProcessId(dialog, nullptr) == GetCurrentThreadId())
-            PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+            PostMessageA(dialog, WM_COMMAND, g_Answer, 0);
+}
+
+// The sounds played since the last call, by resource name.
+std::vector<std::string> g_Sounds;
+std::vector<std::string> Sounds()
+{
+    return std::exchange(g_Sounds, {});
 }
 
 // A page file that holds a sticker record is longer than its header.
@@ -88,8 +104,10 @@ bool HoldsASticker(int page)
     return !absent && size > 16;
 }
 
-TEST_F(MainWindowTest, LostCaptureDeactivationAndEveryCommandThrowTheCarriedStickerAway)
+TEST_F(MainWindowTest, LostCaptureDeactivationAndEveryCommandThrowTheCarriedStickerAwayEachWithItsSound)
 {
+    SoundEffect::ms_Player = [](const char* name, HINSTANCE) { g_Sounds.push_back(name); };
+    FillDialogKindTable();
     // Both page backgrounds, the corner pieces and a 60 x 40 picture of each sticker taken.
     for (int page = 0; page < 2; ++page)
         WritePictureFile(PageBackgroundName(page).substr(1), PAGE_WIDTH, PAGE_HEIGHT, 0x00306090);
@@ -124,8 +142,8 @@ TEST_F(MainWindowTest, LostCaptureDeactivationAndEveryCommandThrowTheCarriedStic
         {"none: the command comes during the carry", nullptr},
     };
     const UINT commands[] = {PRINT_BUTTON_ID,         CLEAR_ALL_BUTTON_ID, INFO_BUTTON_ID,
-                             PREVIOUS_PAGE_BUTTON_ID, NEXT_PAGE_BUTTON_ID, RAINBOW_TAB + 1,
-                             OTHER_BUTTON};
+                             PREVIOUS_PAGE_BUTTON_ID, NEXT_PAGE_BUTTON_ID, RAINBOW_TAB,
+                             RAINBOW_TAB + 1,         OTHER_BUTTON};
     for (const auto& [why, end] : endings) {
         for (UINT command : commands) {
             SCOPED_TRACE(testing::Message() << why << ", then command " << command);
@@ -153,8 +171,26 @@ TEST_F(MainWindowTest, LostCaptureDeactivationAndEveryCommandThrowTheCarriedStic
             EXPECT_EQ(shown, CursorCount()) << "the cursor shows";
             EXPECT_EQ(CURSOR_ARROW, CursorIndex);
             EXPECT_EQ(SU_NOT_USED, StickersUsed::GetStickersUsed()->GetStickerUsed(106));
+            // Peel for each sticker taken, select for another tab; clear-all with no sticker used asks nothing.
+            std::vector<std::string> sounds = {"PeelWAVE"};
+            if (command == RAINBOW_TAB + 1 || command == OTHER_BUTTON)
+                sounds.push_back(command == OTHER_BUTTON ? "PeelWAVE" : "SelectWAVE");
+            EXPECT_EQ(sounds, Sounds());
         }
     }
+    // Stuck on its place (the 60 x 40 sticker is carried by its centre); clear-all answered No, then Yes.
+    PlayingPhase.SetSelectedTab(RAINBOW_TAB);
+    SendMessageA(window, WM_COMMAND, CARRIED_BUTTON, 0);
+    const LPARAM place = MAKELPARAM(STICKER_PLACES[106].x + 30, STICKER_PLACES[106].y + 20);
+    SendMessageA(page, WM_MOUSEMOVE, 0, place);
+    SendMessageA(page, WM_LBUTTONDOWN, MK_LBUTTON, place);
+    for (const WPARAM answer : {IDCANCEL, IDOK}) {
+        g_Answer = answer;
+        SendMessageA(window, WM_COMMAND, CLEAR_ALL_BUTTON_ID, 0);
+        EXPECT_EQ(answer == IDOK ? SU_NOT_USED : SU_USED, StickersUsed::GetStickersUsed()->GetStickerUsed(106));
+    }
+    EXPECT_EQ((std::vector<std::string>{"PeelWAVE", "StickWAVE", "ClearWAVE"}), Sounds());
+    g_Answer = IDCANCEL;
     KillTimer(nullptr, answering);
     delete PageWindow;
     PageWindow = nullptr;
