@@ -25,10 +25,7 @@ Bytes LongTrack(int notes, uint8_t last)
     return Cat(track, {last, 0xFF, 0x2F, 0});
 }
 
-Bytes RiffWrapped(const Bytes& smf)
-{
-    return Chunk("RIFF", Cat({'R', 'M', 'I', 'D'}, Chunk("data", smf)));
-}
+Bytes RiffWrapped(const Bytes& smf) { return Chunk("RIFF", Cat({'R', 'M', 'I', 'D'}, Chunk("data", smf))); }
 
 // The message of loading a file of these bytes ("" for success); the song is freed.
 std::string LoadMessage(const Bytes& bytes)

@@ -42,10 +42,7 @@ public:
         Outside("midiOutGetDevCaps");
         return id < devices.size() && std::snprintf(name, size, "%s", devices[id].c_str()) > 0;
     }
-    MidiOutHandle OpenOut(int) override
-    {
-        return Outside("midiOutOpen"), (deviceOpen = openSucceeds) ? this : nullptr;
-    }
+    MidiOutHandle OpenOut(int) override { return Outside("midiOutOpen"), (deviceOpen = openSucceeds) ? this : nullptr; }
     void ResetOut(MidiOutHandle out) override { Outside("midiOutReset"), Check(out), ++resets; }
     void SendShort(MidiOutHandle out, DWORD message) override
     {
@@ -56,19 +53,12 @@ public:
         else
             beforeTicks.push_back(message);
     }
-    void CloseOut(MidiOutHandle out) override
-    {
-        Outside("midiOutClose"), Check(out), deviceOpen = false;
-    }
+    void CloseOut(MidiOutHandle out) override { Outside("midiOutClose"), Check(out), deviceOpen = false; }
     UINT MinTimerPeriod() override { return Outside("timeGetDevCaps"), 1; }
     void BeginTimerPeriod(UINT) override { Outside("timeBeginPeriod"), ++periods; }
     void EndTimerPeriod(UINT) override { Outside("timeEndPeriod"), --periods; }
     UINT StartTimer(UINT, CMidiPlayer*) override { return timer = timersRunOut ? 0 : ++lastTimer; }
-    void KillTimer(UINT id) override
-    {
-        if (id == timer)
-            Outside("timeKillEvent of its own timer"), timer = 0;
-    }
+    void KillTimer(UINT id) override { if (id == timer) Outside("timeKillEvent of its own timer"), timer = 0; }
     void Sleep(DWORD) override { Outside("Sleep"); }
     bool CurrentDirectory(char* buffer, size_t size) override
     {
@@ -105,22 +95,9 @@ struct Player {
     FakeMidiPlatform fake;
     CMidiPlayer player{fake};
 
-    void Start(const Bytes& smf)
-    {
-        WriteBytes("song.mid", smf);
-        player.InitPlayer(nullptr);
-        player.StartSong("song.mid");
-    }
+    void Start(const Bytes& smf) { WriteBytes("song.mid", smf), Play(); }
+    void Play() { player.InitPlayer(nullptr), player.StartSong("song.mid"); }
 };
-
-TEST(PlayerTiming, ASongWhoseTimerCannotBeHadRunsNoTimerAndEndsItsPeriod)
-{
-    Player p;
-    p.fake.timersRunOut = true;
-    p.Start(Smf(1, 480, {OneNote(2)}));
-    EXPECT_FALSE(p.player.TimerRunning());
-    EXPECT_EQ(0, p.fake.periods);
-}
 
 // Every note goes out on the first tick at or past its time: song tick n at
 // tick 1 + ceil(n x tempo / (1000 x division)) with a 1 ms period. A note after
@@ -171,8 +148,7 @@ TEST(PlayerTiming, AnotherWritersSongPlaysItsNotesInOrderOnTime)
                                  "V:1\nG2 B2 d2 (3gfe | [Q:1/4=60] d3 c B2 z2 |\n"
                                  "V:2\nG,4 D,4 | B,6 z2 |\n";
     ASSERT_EQ(0, std::system("abc2midi tune.abc -o song.mid > abc2midi.log"));
-    p.player.InitPlayer(nullptr);
-    p.player.StartSong("song.mid");
+    p.Play();
     p.fake.Ticks(p.player, 4100); // past the last note, before the end of the rest
     // Eighths of 250 ms in the first bar, of 500 ms in the second; G major.
     const std::pair<double, int> expected[] = {
@@ -240,7 +216,8 @@ TEST(PlayerLoop, MessagesOnTimeLoopingFromMemoryOnTheirOwnTimerWithNotesOffAtThe
 }
 
 // Through the manager: a device chosen, activation before start-up, a bad song, deactivation,
-// late ticks, activation again, and activation changes while a timer thread ticks at full speed.
+// late ticks, activation again, activation changes while a timer thread ticks at full speed,
+// and a song whose timer cannot be had.
 TEST(PlayerStory, TheFirstDeviceWithout401ElseTheMapperPlaysWhileActiveAndStopsCleanly)
 {
     const struct {
@@ -267,10 +244,9 @@ TEST(PlayerStory, TheFirstDeviceWithout401ElseTheMapperPlaysWhileActiveAndStopsC
         manager.Play(MUSIC_FILES, nullptr);
         manager.InitializedMIDI();
         EXPECT_EQ(c.chosen, p.player.DeviceId());
-        std::vector<DWORD> programsZero; // what opening the device sends
-        for (DWORD channel = 0; c.opens && channel < 16; ++channel)
-            programsZero.push_back(0xC0 | channel);
-        EXPECT_EQ(programsZero, p.fake.beforeTicks);
+        const std::vector<DWORD> programsZero = {0xC0, 0xC1, 0xC2, 0xC3, 0xC4, 0xC5, 0xC6, 0xC7,
+                                                 0xC8, 0xC9, 0xCA, 0xCB, 0xCC, 0xCD, 0xCE, 0xCF};
+        EXPECT_EQ(c.opens ? programsZero : std::vector<DWORD>{}, p.fake.beforeTicks) << "on opening";
         WriteBytes("bad.mid", {'M', 'T', 'h', 'd'});
         p.player.StartSong("bad.mid");
         p.fake.Ticks(p.player, 90); // many times round the song and into its note
@@ -300,6 +276,9 @@ TEST(PlayerStory, TheFirstDeviceWithout401ElseTheMapperPlaysWhileActiveAndStopsC
         timer.join();
         EXPECT_FALSE(p.fake.deviceOpen || p.fake.timer || p.fake.periods || p.fake.strayMessages ||
                      p.player.Song().tracks);
+        p.fake.timersRunOut = true;
+        manager.ActivateApp(1, nullptr);
+        EXPECT_FALSE(p.player.TimerRunning() || p.fake.periods) << "no timer, and its period ended";
     }
 }
 

@@ -16,8 +16,8 @@
 
 namespace {
 
-class RecordedOutput : public CWinMidiPlatform {
-public:
+struct RecordedOutput : CWinMidiPlatform {
+    std::atomic<int> notes{0}; // middle C
     MidiOutHandle OpenOut(int) override { return this; }
     void ResetOut(MidiOutHandle) override {}
     void SendShort(MidiOutHandle, DWORD message) override { notes += message == 0x643C90; }
@@ -27,13 +27,10 @@ public:
     bool Hears(int count)
     {
         const int until = notes + count;
-        for (const DWORD start = GetTickCount(); notes < until; ::Sleep(1))
-            if (GetTickCount() - start > 10000)
-                return false;
-        return true;
+        for (const DWORD start = GetTickCount(); notes < until && GetTickCount() - start < 10000;)
+            ::Sleep(1);
+        return notes >= until;
     }
-
-    std::atomic<int> notes{0}; // middle C
 };
 
 TEST(MusicOnTheSystemTimer, LoopsOnItsThreadThroughAThousandActivationChangesAndStopsCleanly)
