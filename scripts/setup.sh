@@ -14,6 +14,7 @@ PACKAGES=(
   wine wine64 xvfb xdotool libxtst6 imagemagick x11-utils python3
   cups cups-bsd printer-driver-cups-pdf poppler-utils
   clang libclang-rt-14-dev
+  abcmidi  # abc2midi writes the songs of a MIDI writer not ours for the player tests
 )
 # Wine's 32-bit side, and the printing library it prints through.
 PACKAGES_32BIT=(wine32:i386 libcups2:i386)

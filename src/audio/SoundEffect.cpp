@@ -14,7 +14,20 @@ const char* const SOUND_RESOURCES[SoundEffect::SOUND_COUNT] = {
     "SelectWAVE",
 };
 
+// Silent when the resource or the sound device is missing. Without any
+// wave output device nothing can be heard, and the system would still start
+// a thread for the sound only to find no device to open.
+void PlayOnWaveDevice(const char* resourceName, HINSTANCE instance)
+{
+    const CWinmmLibrary* winmm = CWinmmLibrary::Get();
+    if (!winmm || winmm->WaveOutGetNumDevs() == 0)
+        return;
+    winmm->PlayResourceSound(resourceName, instance, SND_RESOURCE | SND_ASYNC);
+}
+
 } // namespace
+
+SoundEffect::Player SoundEffect::ms_Player = PlayOnWaveDevice;
 
 const char* SoundEffect::ResourceName(int index)
 {
@@ -38,14 +51,7 @@ SoundEffect::SoundEffect(HWND window, int index)
     ML_ASSERT(name != NULL);
     if (!name)
         return;
-    HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(window, GWLP_HINSTANCE));
-    // Silent when the resource or the sound device is missing. Without any
-    // wave output device nothing can be heard, and the system would still
-    // start a thread for the sound only to find no device to open.
-    const CWinmmLibrary* winmm = CWinmmLibrary::Get();
-    if (!winmm || winmm->WaveOutGetNumDevs() == 0)
-        return;
-    winmm->PlayResourceSound(name, instance, SND_RESOURCE | SND_ASYNC);
+    ms_Player(name, reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(window, GWLP_HINSTANCE)));
 }
 
 SoundEffect::~SoundEffect() = default;

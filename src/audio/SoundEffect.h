@@ -24,4 +24,9 @@ public:
 
     // The resource name of a sound, null for an index out of range.
     static const char* ResourceName(int index);
+
+    // Plays a sound resource of the module: the wave output device, silent
+    // without one. Tests record the sounds here instead.
+    typedef void (*Player)(const char* resourceName, HINSTANCE instance);
+    static Player ms_Player;
 };

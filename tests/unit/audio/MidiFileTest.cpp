@@ -5,6 +5,8 @@
 
 #include "SmfWriter.h"
 #include "audio/MidiFile.h"
+#include "testing/Pictures.h"
+#include "testing/TestFolder.h"
 
 namespace {
 
@@ -23,16 +25,15 @@ Bytes LongTrack(int notes, uint8_t last)
     return Cat(track, {last, 0xFF, 0x2F, 0});
 }
 
-Bytes RiffWrapped(const Bytes& smf)
-{
-    return Chunk("RIFF", Cat({'R', 'M', 'I', 'D'}, Chunk("data", smf)));
-}
+Bytes RiffWrapped(const Bytes& smf) { return Chunk("RIFF", Cat({'R', 'M', 'I', 'D'}, Chunk("data", smf))); }
 
-// The message of loading these bytes ("" for success); the song is freed.
+// The message of loading a file of these bytes ("" for success); the song is freed.
 std::string LoadMessage(const Bytes& bytes)
 {
+    TestFolder folder;
+    WriteBytes("song.mid", bytes);
     MidiSong song;
-    const char* message = LoadMidiMemory(bytes.data(), bytes.size(), &song);
+    const char* message = LoadMidiFile("song.mid", &song);
     EXPECT_TRUE(!message || !song.tracks) << "tracks left behind after: " << message;
     FreeSong(&song);
     return message ? message : "";
@@ -71,12 +72,16 @@ TEST(LoadMidiFile, EachDamageOfTheHeaderOrTheTrackChunksHasItsMessage)
         {"13 bytes", Bytes(riff.begin() + 20, riff.begin() + 33), HEADER_READ},
         {"wrapped, cut", Bytes(riff.begin(), riff.begin() + 33), HEADER_READ},
         {"wrapped twice", RiffWrapped(riff), HEADER_CHUNK},
+        {"wrapped in RIFX", with(riff, 3, 'X'), HEADER_CHUNK},
         {"header length 8", file(HeaderChunk(1, 1, 96, 8), 1), HEADER_CHUNK},
         {"wrong header tag", with(file(HeaderChunk(1, 1, 96), 1), 3, 'D'), HEADER_CHUNK},
         {"time codes", file(HeaderChunk(1, 1, 0xE728), 1), SMPTE},
         {"time codes before the format", file(HeaderChunk(7, 1, 0xE728), 1), SMPTE},
+        {"the longest ticks", file(HeaderChunk(1, 1, 0x7FFF), 1), ""},
         {"format 0, two tracks", file(HeaderChunk(0, 2, 96), 2), INCONSISTENT},
+        {"format 0, no track", file(HeaderChunk(0, 0, 96), 0), INCONSISTENT},
         {"format 3", file(HeaderChunk(3, 1, 96), 1), INCONSISTENT},
+        {"format 65535", file(HeaderChunk(0xFFFF, 1, 96), 1), INCONSISTENT},
         {"32768 tracks", file(HeaderChunk(1, 0x8000, 96), 1), INCONSISTENT},
         {"format 2", file(HeaderChunk(2, 1, 96), 1),
          "The format of this MIDI file is not supported by this program."},
@@ -87,6 +92,7 @@ TEST(LoadMidiFile, EachDamageOfTheHeaderOrTheTrackChunksHasItsMessage)
         {"bad event in track 1", Smf(1, 96, {OneNote(96), {0, 0x90, 0x3C, 0x40, 0x60, 0xF4}}),
          "Error encountered in file: Track 1 Offset 6: Incorrect first byte."},
         {"format 0", file(HeaderChunk(0, 1, 96), 1), ""},
+        {"format 1, no track", file(HeaderChunk(1, 0, 96), 0), ""},
         {"trailing bytes", Cat(two, {'J', 'U', 'N', 'K', 1}), ""},
     };
     for (const auto& c : cases)
@@ -114,19 +120,24 @@ TEST(ScanTrack, EveryTrackMessageWithItsOffset)
         {{0x00, 0xF1, 0x00}, "Offset 2: Incorrect first byte."},
         {{0x00, 0xFE}, "Offset 2: Incorrect first byte."},
         {{0x00, 0x90}, "Offset 2: Message first data byte problem."},
-        {{0x00, 0x90, 0x90, 0x40}, "Offset 2: Message first data byte problem."},
+        {{0x00, 0x90, 0x80, 0x40}, "Offset 2: Message first data byte problem."},
         {{0x00, 0x90, 0x3C}, "Offset 3: Message second data byte problem."},
-        {{0x00, 0xB0, 0x07, 0xFF}, "Offset 3: Message second data byte problem."},
+        {{0x00, 0xB0, 0x07, 0x80}, "Offset 3: Message second data byte problem."},
+        // Cut right after an event's data: only the next delta time is missing.
+        {{0x00, 0xFF, 0x58, 0x01, 0x04}, "Offset 5: Delta-time problem."},
+        {{0x00, 0xFF, 0x01, 0x01, 'a'}, "Offset 5: Delta-time problem."},
+        {{0x00, 0xF0, 0x01, 0xF7}, "Offset 4: Delta-time problem."},
         {{0x00, 0x3C}, "Offset 2: Message second data byte problem."}, // running status first
         {LongTrack(3, 0), "Offset 21: Total ticks can't fit in integer."}, // past 2147483647
         // Accepted; the other kinds are in the songs the player tests load.
         {{0x00, 0x3C, 0x40, 0x00, 0xFF, 0x2F}, nullptr}, // running status first
         {{0x00, 0xFF, 0x2F}, nullptr}, // the end of track's length byte is not read
+        {{0x00, 0xC3, 0x05, 0x00, 0xD3, 0x40, 0x00, 0xFF, 0x2F}, nullptr}, // one data byte each
         {{0x81, 0x80, 0x80, 0x80, 0x00, 0xFF, 0x2F}, nullptr},
         // A cue point's 81 48 is one length byte (129), not the number 200.
         {Cat(Cat({0x00, 0xFF, 0x07, 0x81, 0x48}, Bytes(128, 0)), OneNote(96)), nullptr},
-        // A sequence name's length is variable-length: 81 00 is 128.
-        {Cat(Cat({0x00, 0xFF, 0x03, 0x81, 0x00}, Bytes(128, 'a')), {0, 0xFF, 0x2F, 0}), nullptr},
+        // A sequence name's length is variable-length: A7 10 is 5008 (a file read in parts).
+        {Cat(Cat({0x00, 0xFF, 0x03, 0xA7, 0x10}, Bytes(5008, 'a')), {0, 0xFF, 0x2F, 0}), nullptr},
     };
     const std::string prefix = "Error encountered in file: Track 0 ";
     for (const auto& c : cases)

@@ -2,7 +2,10 @@
 
 #include <atomic>
 #include <cstdio>
+#include <cstdlib>
+#include <fstream>
 #include <map>
+#include <mutex>
 #include <thread>
 
 #include "SmfWriter.h"
@@ -13,16 +16,22 @@
 namespace {
 
 // A MIDI platform that records instead of playing, each message stamped with
-// the timer tick it went out on (the test fires the timer). A tick that calls
-// anything beyond MIDI messages and starting or killing other timers fails.
+// the timer tick it went out on (the test fires the timer). A tick, on the
+// test's thread or on a timer thread of its own, that calls anything beyond
+// MIDI messages and starting or killing other timers fails.
 class FakeMidiPlatform : public MidiPlatform {
 public:
     std::vector<std::string> devices; // an empty name: capabilities that fail
-    bool openSucceeds = true, deviceOpen = false, timersRunOut = false;
+    bool openSucceeds = true, timersRunOut = false;
+    std::atomic<bool> deviceOpen{false};
     // periods: begun and not ended; strayMessages: sent with a handle not the open device.
-    int resets = 0, tick = 0, periods = 0, strayMessages = 0;
-    // (tick, message) sent once the timer ticked: not the program changes of opening.
+    int resets = 0, tick = 0, periods = 0;
+    std::atomic<int> strayMessages{0};
+    // (tick, message) sent once the timer ticked, and the messages sent before.
     std::vector<std::pair<int, DWORD>> sent;
+    std::vector<DWORD> beforeTicks;
+    // Set on a thread while it runs the timer's callback.
+    static inline thread_local bool inTick = false;
     // The running timer (0: none) and the last started; atomic, so that a
     // test thread can fire the timer the way the system does.
     std::atomic<UINT> timer{0}, lastTimer{0};
@@ -33,30 +42,23 @@ public:
         Outside("midiOutGetDevCaps");
         return id < devices.size() && std::snprintf(name, size, "%s", devices[id].c_str()) > 0;
     }
-    MidiOutHandle OpenOut(int) override
-    {
-        return Outside("midiOutOpen"), (deviceOpen = openSucceeds) ? this : nullptr;
-    }
+    MidiOutHandle OpenOut(int) override { return Outside("midiOutOpen"), (deviceOpen = openSucceeds) ? this : nullptr; }
     void ResetOut(MidiOutHandle out) override { Outside("midiOutReset"), Check(out), ++resets; }
     void SendShort(MidiOutHandle out, DWORD message) override
     {
         Check(out);
+        std::lock_guard<std::mutex> lock(sending_);
         if (tick > 0)
             sent.push_back({tick, message});
+        else
+            beforeTicks.push_back(message);
     }
-    void CloseOut(MidiOutHandle out) override
-    {
-        Outside("midiOutClose"), Check(out), deviceOpen = false;
-    }
+    void CloseOut(MidiOutHandle out) override { Outside("midiOutClose"), Check(out), deviceOpen = false; }
     UINT MinTimerPeriod() override { return Outside("timeGetDevCaps"), 1; }
     void BeginTimerPeriod(UINT) override { Outside("timeBeginPeriod"), ++periods; }
     void EndTimerPeriod(UINT) override { Outside("timeEndPeriod"), --periods; }
     UINT StartTimer(UINT, CMidiPlayer*) override { return timer = timersRunOut ? 0 : ++lastTimer; }
-    void KillTimer(UINT id) override
-    {
-        if (id == timer)
-            Outside("timeKillEvent of its own timer"), timer = 0;
-    }
+    void KillTimer(UINT id) override { if (id == timer) Outside("timeKillEvent of its own timer"), timer = 0; }
     void Sleep(DWORD) override { Outside("Sleep"); }
     bool CurrentDirectory(char* buffer, size_t size) override
     {
@@ -68,22 +70,22 @@ public:
     {
         for (int i = 0; i < count; ++i) {
             ++tick;
-            inTick_ = true;
+            inTick = true;
             if (timer)
                 player.OnTimer(timer);
-            inTick_ = false;
+            inTick = false;
         }
     }
 
 private:
     void Outside(const char* call)
     {
-        if (inTick_)
+        if (inTick)
             ADD_FAILURE() << call << " from the timer's callback, on tick " << tick;
     }
     void Check(MidiOutHandle out) { strayMessages += out != this || !deviceOpen; }
 
-    bool inTick_ = false;
+    std::mutex sending_; // the main thread sends when it opens the device
 };
 
 const DWORD MIDDLE_C_ON = 0x643C90;
@@ -93,22 +95,9 @@ struct Player {
     FakeMidiPlatform fake;
     CMidiPlayer player{fake};
 
-    void Start(const Bytes& smf)
-    {
-        WriteBytes("song.mid", smf);
-        player.InitPlayer(nullptr);
-        player.StartSong("song.mid");
-    }
+    void Start(const Bytes& smf) { WriteBytes("song.mid", smf), Play(); }
+    void Play() { player.InitPlayer(nullptr), player.StartSong("song.mid"); }
 };
-
-TEST(PlayerTiming, ASongWhoseTimerCannotBeHadRunsNoTimerAndEndsItsPeriod)
-{
-    Player p;
-    p.fake.timersRunOut = true;
-    p.Start(Smf(1, 480, {OneNote(2)}));
-    EXPECT_FALSE(p.player.TimerRunning());
-    EXPECT_EQ(0, p.fake.periods);
-}
 
 // Every note goes out on the first tick at or past its time: song tick n at
 // tick 1 + ceil(n x tempo / (1000 x division)) with a 1 ms period. A note after
@@ -146,6 +135,36 @@ TEST(PlayerTiming, EventsGoOutOnTheFirstTickAtOrPastTheirTimeEvenAfterALongRest)
     }
 }
 
+// A song of a MIDI writer not ours, abc2midi (Debian abcmidi): two voices in
+// tracks of their own, a triplet, a rest, and a slower tempo from the second
+// bar in a third track. Every note goes out in order, at its time in the tune
+// (relative to the first note: the writer starts a tick late).
+TEST(PlayerTiming, AnotherWritersSongPlaysItsNotesInOrderOnTime)
+{
+    if (std::system("abc2midi -ver > /dev/null 2>&1") != 0)
+        GTEST_SKIP() << "abc2midi (Debian abcmidi) is not installed";
+    Player p;
+    std::ofstream("tune.abc") << "X:1\nM:4/4\nL:1/8\nQ:1/4=120\nK:G\n"
+                                 "V:1\nG2 B2 d2 (3gfe | [Q:1/4=60] d3 c B2 z2 |\n"
+                                 "V:2\nG,4 D,4 | B,6 z2 |\n";
+    ASSERT_EQ(0, std::system("abc2midi tune.abc -o song.mid > abc2midi.log"));
+    p.Play();
+    p.fake.Ticks(p.player, 4100); // past the last note, before the end of the rest
+    // Eighths of 250 ms in the first bar, of 500 ms in the second; G major.
+    const std::pair<double, int> expected[] = {
+        {0, 67},    {0, 55},    {500, 71},  {1000, 74},  {1000, 50},  {1500, 79},
+        {1666.7, 78}, {1833.3, 76}, {2000, 74}, {2000, 59}, {3500, 72}, {4000, 71}};
+    std::vector<std::pair<int, int>> played; // tick, note
+    for (const auto& [tick, message] : p.fake.sent)
+        if ((message & 0xF0) == 0x90 && message >> 16 != 0)
+            played.push_back({tick, int(message >> 8 & 0x7F)});
+    ASSERT_EQ(std::size(expected), played.size()) << testing::PrintToString(played);
+    for (size_t i = 0; i < played.size(); ++i) {
+        EXPECT_EQ(expected[i].second, played[i].second) << "note " << i;
+        EXPECT_NEAR(expected[i].first, played[i].first - played[0].first, 1.5) << "note " << i;
+    }
+}
+
 TEST(PlayerLoop, MessagesOnTimeLoopingFromMemoryOnTheirOwnTimerWithNotesOffAtTheEnd)
 {
     // Division 125 at tempo 500000: a quarter of a tick per timer tick.
@@ -156,13 +175,14 @@ TEST(PlayerLoop, MessagesOnTimeLoopingFromMemoryOnTheirOwnTimerWithNotesOffAtThe
         std::vector<std::pair<int, DWORD>> song; // tick within the loop, message
         bool notesOff = true; // at every loop
     } cases[] = {
-        {"running status, one-data-byte messages; system, meta and malformed tempo events skipped",
-         {0, 0x91, 0x3C, 0x40, 0, 0x3E, 0x41, 0, 0xC5, 0x07, 0, 0x08, 0, 0xD5, 0x33,
+        {"running status, one-data-byte messages; system, meta (a cue point's length is one byte, "
+         "129) and malformed tempo events skipped",
+         Cat(Cat({0, 0x91, 0x3C, 0x40, 0, 0x3E, 0x41, 0, 0xC5, 0x07, 0, 0x08, 0, 0xD5, 0x33,
           0, 0xE2, 0x00, 0x40, 0, 0xF0, 0x03, 0x7E, 0x7F, 0xF7, 0, 0xFF, 0x01, 0x02, 'h', 'i',
-          0, 0x3C, 0x00,
+          0, 0xFF, 0x07, 0x81}, Bytes(129, 'x')), {0, 0x3C, 0x00,
           0, 0xFF, 0x51, 0x03, 0, 0, 0, // would make the step infinite
           0, 0xFF, 0x51, 0x02, 0x03, 0xD0, // too short to hold a tempo
-          10, 0x80, 0x3C, 0, 0, 0xFF, 0x2F, 0},
+          10, 0x80, 0x3C, 0, 0, 0xFF, 0x2F, 0}),
          41,
          {{0, 0x403C91}, {0, 0x413E91}, {0, 0x07C5}, {0, 0x08C5}, {0, 0x33D5}, {0, 0x4000E2},
           {0, 0x003CE2}, {40, 0x3C80}}},
@@ -196,7 +216,8 @@ TEST(PlayerLoop, MessagesOnTimeLoopingFromMemoryOnTheirOwnTimerWithNotesOffAtThe
 }
 
 // Through the manager: a device chosen, activation before start-up, a bad song, deactivation,
-// late ticks, activation again, and activation changes while a timer thread ticks at full speed.
+// late ticks, activation again, activation changes while a timer thread ticks at full speed,
+// and a song whose timer cannot be had.
 TEST(PlayerStory, TheFirstDeviceWithout401ElseTheMapperPlaysWhileActiveAndStopsCleanly)
 {
     const struct {
@@ -223,6 +244,9 @@ TEST(PlayerStory, TheFirstDeviceWithout401ElseTheMapperPlaysWhileActiveAndStopsC
         manager.Play(MUSIC_FILES, nullptr);
         manager.InitializedMIDI();
         EXPECT_EQ(c.chosen, p.player.DeviceId());
+        const std::vector<DWORD> programsZero = {0xC0, 0xC1, 0xC2, 0xC3, 0xC4, 0xC5, 0xC6, 0xC7,
+                                                 0xC8, 0xC9, 0xCA, 0xCB, 0xCC, 0xCD, 0xCE, 0xCF};
+        EXPECT_EQ(c.opens ? programsZero : std::vector<DWORD>{}, p.fake.beforeTicks) << "on opening";
         WriteBytes("bad.mid", {'M', 'T', 'h', 'd'});
         p.player.StartSong("bad.mid");
         p.fake.Ticks(p.player, 90); // many times round the song and into its note
@@ -242,6 +266,7 @@ TEST(PlayerStory, TheFirstDeviceWithout401ElseTheMapperPlaysWhileActiveAndStopsC
         EXPECT_EQ(c.opens, !p.fake.sent.empty() && p.fake.sent.back().second == MIDDLE_C_ON);
         std::atomic<bool> done{false};
         std::thread timer([&] {
+            FakeMidiPlatform::inTick = true;
             while (!done)
                 p.player.OnTimer(p.fake.lastTimer);
         });
@@ -251,6 +276,9 @@ TEST(PlayerStory, TheFirstDeviceWithout401ElseTheMapperPlaysWhileActiveAndStopsC
         timer.join();
         EXPECT_FALSE(p.fake.deviceOpen || p.fake.timer || p.fake.periods || p.fake.strayMessages ||
                      p.player.Song().tracks);
+        p.fake.timersRunOut = true;
+        manager.ActivateApp(1, nullptr);
+        EXPECT_FALSE(p.player.TimerRunning() || p.fake.periods) << "no timer, and its period ended";
     }
 }
 

@@ -6,17 +6,10 @@
 
 typedef std::vector<uint8_t> Bytes;
 
-inline Bytes Cat(Bytes head, const Bytes& tail)
-{
-    head.insert(head.end(), tail.begin(), tail.end());
-    return head;
-}
+inline Bytes Cat(Bytes head, const Bytes& tail) { return head.insert(head.end(), tail.begin(), tail.end()), head; }
 
 // A track's bytes: middle C for `length` ticks (under 128) on channel 0, then its end.
-inline Bytes OneNote(uint8_t length)
-{
-    return {0, 0x90, 60, 100, length, 0x80, 60, 0, 0, 0xFF, 0x2F, 0};
-}
+inline Bytes OneNote(uint8_t length) { return {0, 0x90, 60, 100, length, 0x80, 60, 0, 0, 0xFF, 0x2F, 0}; }
 
 // The tag, the data's length as four bytes, most significant first, and the data.
 inline Bytes Chunk(const char* tag, const Bytes& data)

@@ -3,12 +3,17 @@
 // carry that loses the mouse or meets a command: the carried sticker must be
 // thrown away as a right click throws it away, the cursor show again, the
 // tray button be released, and no page file ever hold a sticker not stuck.
+// And the sounds: each of its own action only.
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <string>
+#include <utility>
 
+#include "audio/SoundEffect.h"
 #include "controls/ChildWindow.h"
 #include "controls/ControlLayout.h"
+#include "controls/DialogTemplate.h"
 #include "imaging/CFileManager.h"
 #include "imaging/CSprite.h"
 #include "shell/PlayingPhase.h"
@@ -16,6 +21,7 @@
 #include "shell/WM_Messages.h"
 #include "sticker/AnimView.h"
 #include "sticker/Catalogue.h"
+#include "sticker/PlaceTable.h"
 #include "sticker/PageStartup.h"
 #include "sticker/StickersUsed.h"
 #include "support/CInitialization.h"
@@ -40,11 +46,7 @@ struct MainWindowTest : ::testing::Test {
         DestroyWindow(window);
         CFileManager::SetProgramFolderPath("");
     }
-    bool TakeMessage(UINT message)
-    {
-        MSG msg;
-        return PeekMessageA(&msg, window, message, message, PM_REMOVE) != 0;
-    }
+    bool TakeMessage(UINT message) { MSG m; return PeekMessageA(&m, window, message, message, PM_REMOVE) != 0; }
 
     TestFolder folder;
     HWND window = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 1024, 768, nullptr,
@@ -53,32 +55,30 @@ struct MainWindowTest : ::testing::Test {
 };
 
 // The system cursor's display count of this thread.
-int CursorCount()
-{
-    ShowCursor(FALSE);
-    return ShowCursor(TRUE);
-}
+int CursorCount() { return ShowCursor(FALSE), ShowCursor(TRUE); }
 
-void Pump()
-{
-    for (MSG msg; PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);)
-        DispatchMessageA(&msg);
-}
+void Pump() { for (MSG msg; PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);) DispatchMessageA(&msg); }
 
 // The rainbow group holds the stickers that have pictures here.
 const int RAINBOW_TAB = 1010;
 const int CARRIED_BUTTON = 1037;  // sticker 106
 const int OTHER_BUTTON = 1038;    // sticker 107
 
-// Every dialog a command opens (information, print) is answered Cancel.
+// Every dialog a command opens (information, print, clear-all) gets this
+// answer: Cancel, which is also No, or Yes (1).
+WPARAM g_Answer = IDCANCEL;
 void CALLBACK AnswerDialogs(HWND, UINT, UINT_PTR, DWORD)
 {
     HWND dialog = nullptr;
     while ((dialog = FindWindowExA(nullptr, dialog, "#32770", nullptr)))
         if (IsWindowVisible(dialog) &&
             GetWindowThreadProcessId(dialog, nullptr) == GetCurrentThreadId())
-            PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+            PostMessageA(dialog, WM_COMMAND, g_Answer, 0);
 }
+
+// The sounds played since the last call: their resource names, each followed by a blank.
+std::string g_Sounds;
+std::string Sounds() { return std::exchange(g_Sounds, ""); }
 
 // A page file that holds a sticker record is longer than its header.
 bool HoldsASticker(int page)
@@ -88,8 +88,10 @@ bool HoldsASticker(int page)
     return !absent && size > 16;
 }
 
-TEST_F(MainWindowTest, LostCaptureDeactivationAndEveryCommandThrowTheCarriedStickerAway)
+TEST_F(MainWindowTest, LostCaptureDeactivationAndEveryCommandThrowTheCarriedStickerAwayEachWithItsSound)
 {
+    SoundEffect::ms_Player = [](const char* name, HINSTANCE) { g_Sounds += name + std::string(" "); };
+    FillDialogKindTable();
     // Both page backgrounds, the corner pieces and a 60 x 40 picture of each sticker taken.
     for (int page = 0; page < 2; ++page)
         WritePictureFile(PageBackgroundName(page).substr(1), PAGE_WIDTH, PAGE_HEIGHT, 0x00306090);
@@ -123,11 +125,13 @@ TEST_F(MainWindowTest, LostCaptureDeactivationAndEveryCommandThrowTheCarriedStic
          }},
         {"none: the command comes during the carry", nullptr},
     };
-    const UINT commands[] = {PRINT_BUTTON_ID,         CLEAR_ALL_BUTTON_ID, INFO_BUTTON_ID,
-                             PREVIOUS_PAGE_BUTTON_ID, NEXT_PAGE_BUTTON_ID, RAINBOW_TAB + 1,
-                             OTHER_BUTTON};
+    // Each command and its sound, after the peel of the sticker taken; clear-all with no sticker used asks nothing.
+    const std::pair<UINT, const char*> commands[] = {
+        {PRINT_BUTTON_ID, ""},         {CLEAR_ALL_BUTTON_ID, ""}, {INFO_BUTTON_ID, ""},
+        {PREVIOUS_PAGE_BUTTON_ID, ""}, {NEXT_PAGE_BUTTON_ID, ""}, {RAINBOW_TAB, ""},
+        {RAINBOW_TAB + 1, "SelectWAVE "}, {OTHER_BUTTON, "PeelWAVE "}};
     for (const auto& [why, end] : endings) {
-        for (UINT command : commands) {
+        for (const auto& [command, sound] : commands) {
             SCOPED_TRACE(testing::Message() << why << ", then command " << command);
             PlayingPhase.SetSelectedTab(RAINBOW_TAB);
             SendMessageA(window, WM_COMMAND, CARRIED_BUTTON, 0);
@@ -153,7 +157,20 @@ TEST_F(MainWindowTest, LostCaptureDeactivationAndEveryCommandThrowTheCarriedStic
             EXPECT_EQ(shown, CursorCount()) << "the cursor shows";
             EXPECT_EQ(CURSOR_ARROW, CursorIndex);
             EXPECT_EQ(SU_NOT_USED, StickersUsed::GetStickersUsed()->GetStickerUsed(106));
+            EXPECT_EQ(std::string("PeelWAVE ") + sound, Sounds());
         }
+    }
+    // Stuck on its place (the 60 x 40 sticker is carried by its centre); clear-all answered No, then Yes.
+    PlayingPhase.SetSelectedTab(RAINBOW_TAB);
+    SendMessageA(window, WM_COMMAND, CARRIED_BUTTON, 0);
+    const LPARAM place = MAKELPARAM(STICKER_PLACES[106].x + 30, STICKER_PLACES[106].y + 20);
+    SendMessageA(page, WM_MOUSEMOVE, 0, place);
+    SendMessageA(page, WM_LBUTTONDOWN, MK_LBUTTON, place);
+    EXPECT_EQ("PeelWAVE StickWAVE ", Sounds());
+    for (const WPARAM answer : {IDCANCEL, IDOK}) {
+        g_Answer = answer;
+        SendMessageA(window, WM_COMMAND, CLEAR_ALL_BUTTON_ID, 0);
+        EXPECT_EQ(answer == IDOK ? "ClearWAVE " : "", Sounds()) << "answered " << answer;
     }
     KillTimer(nullptr, answering);
     delete PageWindow;
