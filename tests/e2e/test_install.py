@@ -10,7 +10,7 @@ from pathlib import Path
 import harness
 from book import Book
 from harness import MAIN_CLASS, wait_until
-from screen import PAGE_CLASS, VK_RETURN
+from screen import PAGE_CLASS, VK_RETURN, page_shown
 
 UNINSTALL_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Mossleaf4"
 BOOK = ("options04.dta", "save004/page00.sav", "save004/page01.sav", "save004/page02.sav")
@@ -96,6 +96,7 @@ class Install(harness.SessionTest):
         self.assertEqual(MAIN_CLASS, self.s.winctl("foreground")[1].strip(), "in front")
         self.s.winctl("key", MAIN_CLASS, VK_RETURN)
         self.s.wait_window(PAGE_CLASS)
+        wait_until(lambda: page_shown(self.s, 0), 20, 0.1, "the play screen painted, where keys work")
         book.close()
         self.assertEqual([], os.listdir(elsewhere))
         self.assertFalse(os.path.exists(os.path.join(copy, "save004")), "the second copy stopped early")

@@ -5,7 +5,7 @@ of the probes is the start-up unit test's.)"""
 import os
 
 import harness
-from harness import SessionTest
+from harness import SessionTest, wait_until
 from screen import DIALOG_CLASS
 
 MESSAGE = "A file (%s) needed for Glimmerbook is missing."
@@ -16,8 +16,8 @@ class MissingFiles(SessionTest):
         # The last picture probed, once every other one passed.
         os.remove(self.s.file("data004/b0013.dat"))
         program = self.s.start(wait_window=False)
-        self.s.wait_window(DIALOG_CLASS)
-        self.assertEqual("Error", self.s.text("title", DIALOG_CLASS))
+        # The box's window comes before its caption.
+        wait_until(lambda: self.s.text("title", DIALOG_CLASS) == "Error", what='the "Error" box')
         texts = self.s.winctl("texts", DIALOG_CLASS)[1].split("\n")
         self.s.winctl("close", DIALOG_CLASS)
         self.assertEqual(0, self.s.wait_exit(program))
