@@ -16,6 +16,7 @@ class MissingFiles(SessionTest):
         # The last picture probed, once every other one passed.
         os.remove(self.s.file("data004/b0013.dat"))
         program = self.s.start(wait_window=False)
+        self.s.wait_window(DIALOG_CLASS)
         # The box's window comes before its caption.
         wait_until(lambda: self.s.text("title", DIALOG_CLASS) == "Error", what='the "Error" box')
         texts = self.s.winctl("texts", DIALOG_CLASS)[1].split("\n")
