@@ -14,7 +14,6 @@
 
 namespace {
 
-using Bytes = std::vector<uint8_t>;
 const Bytes TWELVE = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
 
 // Reads and seeks of a twelve-byte file, each seek from where the one before
@@ -87,7 +86,7 @@ TEST(MemoryFileTest, ReadsLikeAMappedFileAndWritesOverItsBytes)
 class PictureReaderTest : public ::testing::Test {
 protected:
     // The section's verdict on the bytes: what it read, and where it left the file.
-    bool ReadSection(const std::vector<uint8_t>& bytes)
+    bool ReadSection(const Bytes& bytes)
     {
         CMemoryFile file(bytes);
         const bool ok = CDIBSection::ReadInfo(file, &info, &size);
@@ -161,7 +160,7 @@ TEST_F(PictureReaderTest, EachDamageIsRefusedForItsReason)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        std::vector<uint8_t> bytes = PictureBytes(c.fields);
+        Bytes bytes = PictureBytes(c.fields);
         bytes.resize(std::min(bytes.size(), c.keep));
         if (c.offset)
             std::memcpy(&bytes[10], &c.offset, 4);
