@@ -9,26 +9,28 @@
 
 #include "imaging/CMemoryDIB.h"
 
-inline bool WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes)
+typedef std::vector<uint8_t> Bytes;
+
+inline bool WriteBytes(const std::string& path, const Bytes& bytes)
 {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     return static_cast<bool>(out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size())));
 }
 
-inline std::vector<uint8_t> ReadBytes(const std::string& path)
+inline Bytes ReadBytes(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
-    return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 // Little-endian, as every record and picture header is.
-inline void PutLong(std::vector<uint8_t>& bytes, uint32_t value, int size = 4)
+inline void PutLong(Bytes& bytes, uint32_t value, int size = 4)
 {
     for (int i = 0; i < size; ++i)
         bytes.push_back(static_cast<uint8_t>(value >> (8 * i)));
 }
 
-inline void PutString(std::vector<uint8_t>& bytes, const std::string& text)
+inline void PutString(Bytes& bytes, const std::string& text)
 {
     PutLong(bytes, static_cast<uint32_t>(text.size()));
     bytes.insert(bytes.end(), text.begin(), text.end());
@@ -44,12 +46,12 @@ struct PictureFields {
     COLORREF colour = 0; // of every pixel
 };
 
-inline std::vector<uint8_t> PictureBytes(const PictureFields& f)
+inline Bytes PictureBytes(const PictureFields& f)
 {
     const int64_t row = (int64_t(f.width) * f.bitCount + 31) / 32 * 4; // bytes, padded to four
     const int64_t pixels = f.pixelBytes >= 0 ? f.pixelBytes : row * (f.height < 0 ? -int64_t(f.height) : f.height);
     const uint32_t offset = 14 + f.headerSize + 4 * f.colours;
-    std::vector<uint8_t> bytes = {uint8_t(f.magic[0]), uint8_t(f.magic[1])};
+    Bytes bytes = {uint8_t(f.magic[0]), uint8_t(f.magic[1])};
     for (uint32_t value : {offset + uint32_t(pixels), 0u, offset, f.headerSize, uint32_t(f.width), uint32_t(f.height)})
         PutLong(bytes, value);
     PutLong(bytes, 1, 2);

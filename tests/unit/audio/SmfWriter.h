@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-typedef std::vector<uint8_t> Bytes;
+#include "testing/Pictures.h" // Bytes
 
 inline Bytes Cat(Bytes head, const Bytes& tail) { return head.insert(head.end(), tail.begin(), tail.end()), head; }
 

@@ -14,7 +14,6 @@
 
 namespace {
 
-using Bytes = std::vector<uint8_t>;
 const Bytes TWELVE = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
 
 // Reads and seeks of a twelve-byte file, each seek from where the one before
@@ -87,7 +86,7 @@ TEST(MemoryFileTest, ReadsLikeAMappedFileAndWritesOverItsBytes)
 class PictureReaderTest : public ::testing::Test {
 protected:
     // The section's verdict on the bytes: what it read, and where it left the file.
-    bool ReadSection(const std::vector<uint8_t>& bytes)
+    bool ReadSection(const Bytes& bytes)
     {
         CMemoryFile file(bytes);
         const bool ok = CDIBSection::ReadInfo(file, &info, &size);
@@ -98,8 +97,11 @@ protected:
     DWORD size = 0, position = 0;
 };
 
-// A colour table shorter than the depth needs reads as black.
-TEST_F(PictureReaderTest, AGoodFileIsTakenByTheSectionWithItsColourTableCompleted)
+// A colour table shorter than the depth needs reads as black. A 24-bit picture
+// may carry a colour table before its rows: written by hand, 2 x 2 with two table
+// entries, its rows at offset 62 (bottom row first, each padded to 8 bytes).
+// Without the table, at offset 54, it reads the same.
+TEST_F(PictureReaderTest, TheSectionCompletesTheColourTableAndTheMemoryPictureReadsRowsWhereThePixelOffsetSays)
 {
     ASSERT_TRUE(ReadSection(PictureBytes({5, 3, 8, 0, 40, 4}))) << trace.Take();
     EXPECT_EQ((std::pair<DWORD, DWORD>{8 * 3, 14 + 40 + 16}), (std::pair{size, position}))
@@ -107,13 +109,6 @@ TEST_F(PictureReaderTest, AGoodFileIsTakenByTheSectionWithItsColourTableComplete
     ASSERT_EQ(40u + 4 * 256, info.size());
     EXPECT_EQ((std::vector<BYTE>{3, 3, 3, 0, 0, 0, 0, 0}), std::vector<BYTE>(&info[40 + 12], &info[40 + 20]))
         << "colour 3 as given, colour 4 black";
-}
-
-// A 24-bit picture may carry a colour table before its rows: written by hand,
-// 2 x 2 with two table entries, its rows at offset 62 (bottom row first, each
-// padded to 8 bytes). Without the table, at offset 54, it reads the same.
-TEST_F(PictureReaderTest, TheMemoryPictureReadsItsRowsWhereThePixelOffsetSays)
-{
     const Bytes header = {'Y', '5', 78, 0, 0, 0, 0, 0, 0, 0, 62, 0, 0, 0,
                           40, 0, 0, 0, 2, 0, 0, 0, 2, 0, 0, 0, 1, 0, 24, 0, 0, 0, 0, 0,
                           16, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2, 0, 0, 0, 0, 0, 0, 0};
@@ -161,7 +156,7 @@ TEST_F(PictureReaderTest, EachDamageIsRefusedForItsReason)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        std::vector<uint8_t> bytes = PictureBytes(c.fields);
+        Bytes bytes = PictureBytes(c.fields);
         bytes.resize(std::min(bytes.size(), c.keep));
         if (c.offset)
             std::memcpy(&bytes[10], &c.offset, 4);

@@ -18,7 +18,6 @@
 
 namespace {
 
-typedef std::vector<uint8_t> Bytes;
 const std::string COMMIT_FAILED = "Serializer::Commit: file write failed";
 
 std::string Caught(const std::function<void()>& action)
@@ -74,7 +73,7 @@ TEST_F(RecordTest, ShortReadsAndImpossibleLengthsThrowFromAFileAndFromMemoryAlik
     }
 }
 
-TEST_F(RecordTest, AnExceptionOrAFailedWriteKeepsTheOldFileACommitOrTheCloseReplacesIt)
+TEST_F(RecordTest, AnExceptionOrAFailedWriteKeepsTheOldFileACommitOrTheCloseReplacesItFlushedFirstAndAMoveThatCannotHappenIsTriedOnce)
 {
     EXPECT_EQ("given up", Caught([] { Serializer out("page"); out.PutString("new contents"); throw "given up"; }));
     ExpectOldFileWhole();
@@ -90,13 +89,9 @@ TEST_F(RecordTest, AnExceptionOrAFailedWriteKeepsTheOldFileACommitOrTheCloseRepl
     EXPECT_THROW(done.PutLong(6), const char*) << "the writer is closed after its commit";
     Serializer("page").PutLong(-1);
     EXPECT_EQ((Bytes{0xFF, 0xFF, 0xFF, 0xFF}), ReadBytes("page")) << "committed as it closes";
-}
-
-// The data is on the disk before the name points at it, so a power cut leaves
-// the old file or the new one whole; a folder in the target's place never lets
-// go, so the move over it is tried once.
-TEST_F(RecordTest, TheDataIsFlushedBeforeTheMoveAndAMoveThatCannotHappenIsTriedOnceKeepingTheTarget)
-{
+    // The data is on the disk before the name points at it, so a power cut leaves
+    // the old file or the new one whole; a folder in the target's place never lets
+    // go, so the move over it is tried once.
     std::filesystem::create_directories("held/inside");
     ReplaceRecorder recorder;
     Serializer("page").PutLong(1);

@@ -13,8 +13,6 @@
 
 namespace {
 
-typedef std::vector<uint8_t> Bytes;
-
 // "ZEPGOPTN", version, option: the whole file, or its first bytes.
 Bytes OptionsFile(int32_t version, int32_t option, size_t size = 20)
 {

@@ -25,7 +25,6 @@
 
 namespace {
 
-typedef std::vector<uint8_t> Bytes;
 typedef std::vector<std::array<int, 5>> Records; // index, x, y, depth, mirrored
 const COLORREF BACKGROUND = 0x204060, STICKER = 0x0000FF, CORNER = 0x00FF00;
 const int STICKER_W = 60, STICKER_H = 40;

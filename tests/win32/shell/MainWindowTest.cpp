@@ -146,7 +146,6 @@ TEST_F(MainWindowTest, LostCaptureDeactivationAndEveryCommandThrowTheCarriedStic
             SendMessageA(window, WM_COMMAND, command, 0);
             // Fatal: a view left pointing at a freed sticker would crash below.
             ASSERT_FALSE(HoldsASticker(SAVE_PAGE01) || HoldsASticker(SAVE_PAGE02));
-            // Taking another sticker carries that one.
             ASSERT_EQ(command == OTHER_BUTTON, AnimView.IsCarrying());
             if (CSprite* carried = AnimView.GetCarriedSprite()) {
                 EXPECT_EQ(107, carried->GetStickerIndex());
@@ -177,7 +176,7 @@ TEST_F(MainWindowTest, LostCaptureDeactivationAndEveryCommandThrowTheCarriedStic
     PageWindow = nullptr;
 }
 
-TEST_F(MainWindowTest, StartSwitchesToPlayOnceOnly)
+TEST_F(MainWindowTest, StartSwitchesToPlayOnceOnlyAndABackgroundClickShowsTheHiddenCursorExactlyOnce)
 {
     GamePhase* const current = CurrentPhase;
     CurrentPhase = &TitlePhase;
@@ -192,10 +191,6 @@ TEST_F(MainWindowTest, StartSwitchesToPlayOnceOnly)
         EXPECT_FALSE(TakeMessage(WM_USER_CREATE_PAGE_WINDOW)) << "state " << state;
     }
     CurrentPhase = current;
-}
-
-TEST_F(MainWindowTest, AClickOnTheBackgroundShowsTheHiddenCursorExactlyOnce)
-{
     const int shown = CursorCount();
     ShowCursor(FALSE); // as a carry hides it
     CursorIndex = CURSOR_NONE;
