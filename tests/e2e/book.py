@@ -4,7 +4,7 @@ Shared by the soak, kill, bad-input and monkey tests and the benchmarks."""
 import os
 import struct
 
-from harness import MAIN_CLASS, wait_until
+from harness import MAIN_CLASS, SessionTest, wait_until
 from screen import (CLEAR_ALL, CLEAR_YES, DIALOG_CLASS, ENDING_QUIT, NEXT_PAGE, OPTIONS_HINT_SHOWN, PAGE, PAGE_CLASS,
                     PREVIOUS_PAGE, REST, TAB_XS, TRAY, VK_NEXT, VK_PRIOR, VK_RETURN, ledger, page_file, page_shown,
                     picture, sticker_name, tray_and_tabs, wait_dialog_shown, wait_shows)
@@ -48,13 +48,17 @@ def read_ledger(data):
 
 
 def temporary_files(session):
-    """Temporary files left in the program folder or its save folder."""
     return [n for n in os.listdir(session.folder) + os.listdir(session.file("save004")) if n.endswith(".tmp")]
 
 
 def read_files(session):
     """The ledger's used stickers and both pages' records; None for a damaged file."""
     return read_ledger(session.read(LEDGER_NAME)), [read_page(session.read(name)) for name in SAVE_NAMES]
+
+
+class BookTest(SessionTest):
+    def folder_setup(self, folder):
+        Book.prepare(folder)
 
 
 class Book:

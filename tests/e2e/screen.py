@@ -49,7 +49,6 @@ def ledger(used=()):
 
 
 def page_file(stickers=()):
-    """stickers: (index, x, y) records."""
     return PAGE_HEADER + b"".join(struct.pack("<iiiii", i, x, y, 10, 0) for i, x, y in stickers)
 
 

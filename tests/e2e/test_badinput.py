@@ -43,13 +43,12 @@ Damage = collections.namedtuple("Damage", "label files after hint", defaults=({}
 
 def write(folder, files):
     for name, data in files.items():
-        path = os.path.join(folder, name)
+        path = Path(folder, name)
         if data is None:
-            os.remove(path)
+            path.unlink()
         else:
-            os.makedirs(os.path.dirname(path), exist_ok=True)
-            with open(path, "wb") as f:
-                f.write(data)
+            path.parent.mkdir(parents=True, exist_ok=True)
+            path.write_bytes(data)
 
 
 def families():

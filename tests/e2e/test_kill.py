@@ -12,17 +12,14 @@ import sys
 import time
 
 import harness
-from book import SAVE_NAMES, Book, read_files
-from harness import MAIN_CLASS, SessionTest, wait_until
+from book import SAVE_NAMES, Book, BookTest, read_files
+from harness import MAIN_CLASS, wait_until
 
 ACTIONS = ("stick", "clear")
 
 
-class Kill(SessionTest):
+class Kill(BookTest):
     trace = False
-
-    def folder_setup(self, folder):
-        Book.prepare(folder)
 
     def test_killed_while_writing_the_book_comes_back_whole(self):
         kills = int(os.environ.get("MOSSLEAF_KILL_KILLS", 12))

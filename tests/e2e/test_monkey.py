@@ -43,12 +43,9 @@ class Monkey:
     def note(self, text):
         self.log.append("%5d %s" % (self.figures["events"], text))
 
-    def save_log(self):
+    def fail(self, why):
         with open(os.path.join(harness.ARTIFACTS, "monkey-%s-events.txt" % self.seed), "w") as f:
             f.write("\n".join(self.log) + "\n")
-
-    def fail(self, why):
-        self.save_log()
         with open(self.s.errors) as f:
             errors = [line for line in f if not line.startswith("ALSA lib")]
         raise AssertionError("%s\nreplay with --seed %s --events %d; the last events:\n%s\nthe program's error output:\n%s"
@@ -174,7 +171,6 @@ class Monkey:
         if self.book.program.returncode != 0:
             self.fail("the book crashed at the end: exit code %d" % self.book.program.returncode)
         self.check_files()
-        self.save_log()
 
     def towards_the_end(self):
         if self.book.program.poll() is not None:

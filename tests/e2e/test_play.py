@@ -45,11 +45,9 @@ class BookStory(SessionTest, Screens):
                 self.alive(step.__name__)
 
     # -- helpers ----------------------------------------------------------
-    def face_shows(self, position, tile, group=0):
-        return self.shows(picture(sticker_name("b", group * 28 + position)), TRAY[position], (60 * tile, 0), (60, 60))
-
     def wait_face(self, position, tile, what, group=0, timeout=5):
-        wait_until(lambda: self.face_shows(position, tile, group), timeout, 0.05, what)
+        face = picture(sticker_name("b", group * 28 + position))
+        wait_until(lambda: self.shows(face, TRAY[position], (60 * tile, 0), (60, 60)), timeout, 0.05, what)
 
     def assertBook(self, stuck, what):
         pages = [[(i,) + PLACES[i][1:] for i in sorted(stuck) if PLACES[i][0] == page] for page in (0, 1)]

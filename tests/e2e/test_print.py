@@ -5,8 +5,8 @@ import os
 import subprocess
 
 import harness
-from book import PLACES, Book
-from harness import MAIN_CLASS, Picture, SessionTest, wait_until
+from book import PLACES, Book, BookTest
+from harness import MAIN_CLASS, Picture, wait_until
 from screen import DIALOG_CLASS, MAGENTA, REST, Screens, picture, sticker_name
 
 QUEUE = "MossleafPDF"
@@ -45,10 +45,7 @@ def render(path):
     return Picture(base + ".bmp")
 
 
-class Printing(SessionTest, Screens):
-    def folder_setup(self, folder):
-        Book.prepare(folder)
-
+class Printing(BookTest, Screens):
     def test_no_printer_changes_nothing_then_the_page_prints_on_a_pdf_queue(self):
         self.assertEqual(0, os.geteuid(), "the print queue is set up as root (see the README)")
         ensure_pdf_queue()

@@ -10,8 +10,7 @@ import sys
 import time
 
 import harness
-from book import Book, Script
-from harness import SessionTest
+from book import Book, BookTest, Script
 
 # Growth allowed within one run once it has warmed up: a leak of one handle
 # or one picture per cycle is far above these.
@@ -19,11 +18,9 @@ GDI_SLACK = 8
 MEMORY_SLACK_KIB = 6 * 1024
 
 
-class Soak(SessionTest):
+class Soak(BookTest):
     trace = False
 
-    def folder_setup(self, folder):
-        Book.prepare(folder)
 
     def test_a_long_session_keeps_resources_flat_and_the_files_exact(self):
         cycles, restart, sample = (int(os.environ.get("MOSSLEAF_SOAK_" + name, default))
@@ -53,6 +50,7 @@ class Soak(SessionTest):
         """Within a run: no growth of GDI handles or windows after the start,
         nor of memory once the first samples have warmed the caches."""
         first = run[0][1]
+        self.assertGreater(first["gdi_handles"], 0, "the GDI handles counted")
         settled = run[1][1] if len(run) > 2 else first
         for cycle, figures in run[1:]:
             self.assertLessEqual(figures["gdi_handles"], first["gdi_handles"] + GDI_SLACK,
@@ -64,10 +62,9 @@ class Soak(SessionTest):
                                  "%s grows within a run: %s" % (key, run))
 
     def report(self, runs, actions, cycles, restart, seconds):
-        lines = ["soak: %d cycles, restart every %d, %.0f s" % (cycles, restart, seconds),
-                 ", ".join("%s %d" % item for item in actions.items())]
-        lines += ["%5d %s" % (cycle, f) for run in runs for cycle, f in run]
-        sys.stderr.write("\n".join(lines) + "\n")
+        sys.stderr.write("soak: %d cycles, restart every %d, %.0f s\n%s\n" % (
+            cycles, restart, seconds, ", ".join("%s %d" % item for item in actions.items())))
+        sys.stderr.write("".join("%5d %s\n" % (cycle, f) for run in runs for cycle, f in run))
 
 
 if __name__ == "__main__":

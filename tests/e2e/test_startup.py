@@ -32,7 +32,6 @@ class Startup(SessionTest, Screens):
         os.remove(self.s.file(MISSING))
         refused = self.s.start(wait_window=False)
         self.s.wait_window(DIALOG_CLASS)
-        # The box's window comes before its caption.
         wait_until(lambda: self.s.text("title", DIALOG_CLASS) == "Error", what='the "Error" box')
         texts = self.s.winctl("texts", DIALOG_CLASS)[1].split("\n")
         self.s.winctl("close", DIALOG_CLASS)

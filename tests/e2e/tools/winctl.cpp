@@ -45,19 +45,20 @@ BOOL CALLBACK PrintText(HWND window, LPARAM)
 // bytes (object 8, owner 4, unique 2, type 1, flags 1, user 8); an entry in use
 // has a nonzero type.
 const unsigned GDI_HANDLE_COUNT = 0x10000, GDI_ENTRY_SIZE = 24, GDI_TYPE_OFFSET = 14;
-const unsigned PEB_GDI_TABLE_OFFSET = 0x94;   // 32-bit PEB
+// The PEB of a program of winctl's own kind: each build has its winctl.
+const unsigned PEB_GDI_TABLE_OFFSET = sizeof(void*) == 4 ? 0x94 : 0xF8;
 
 long CountGdiHandles(HANDLE process)
 {
     PROCESS_BASIC_INFORMATION basic = {};
-    DWORD table = 0;
+    UINT_PTR table = 0;
     if (NtQueryInformationProcess(process, ProcessBasicInformation, &basic, sizeof basic, nullptr) != 0
         || !ReadProcessMemory(process, reinterpret_cast<const char*>(basic.PebBaseAddress) + PEB_GDI_TABLE_OFFSET,
                               &table, sizeof table, nullptr) || !table)
         return -1;
     static unsigned char entries[GDI_HANDLE_COUNT * GDI_ENTRY_SIZE];
     SIZE_T got = 0;
-    ReadProcessMemory(process, reinterpret_cast<const void*>(static_cast<UINT_PTR>(table)), entries,
+    ReadProcessMemory(process, reinterpret_cast<const void*>(table), entries,
                       sizeof entries, &got);
     long used = 0;
     for (SIZE_T at = GDI_TYPE_OFFSET; at < got; at += GDI_ENTRY_SIZE)
