@@ -175,6 +175,9 @@ void CAnimView::Drop()
 void CAnimView::Stick(HWND window, long stickerIndex)
 {
     EndCarry();
+    // Queued before anything shows the stick: input that follows it (a key
+    // pressed once the sticker is seen stuck) comes after the button's release.
+    m_Platform->PostStuck(window);
     Call(m_Hooks.PlayStickSound);
     StickersUsed* stickersUsed = StickersUsed::GetStickersUsed();
     ML_ASSERT((stickersUsed) != NULL && (stickersUsed)->IsValid());
@@ -186,7 +189,6 @@ void CAnimView::Stick(HWND window, long stickerIndex)
     stickersUsed->SetStickerUsed(static_cast<int>(stickerIndex));
     Call(m_Hooks.DrawStickersLeft);
     FlushDirty(window);
-    m_Platform->PostStuck(window);
 }
 
 void CAnimView::OnRButtonDown(HWND window, UINT keys, int x, int y)

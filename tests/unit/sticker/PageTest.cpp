@@ -38,8 +38,9 @@ struct FakeCarryPlatform : CarryPlatform {
     void ShowSystemCursor(bool show) override { displayCount += show ? 1 : -1; }
     void ShowArrow() override {}
     void PutPointer(HWND, int x, int y) override { pointer.push_back({x, y}); }
-    void PostStuck(HWND) override { ++posted; }
+    void PostStuck(HWND) override { ++posted, pageWhenPosted = ReadBytes(PAGE1); }
     int displayCount = 0, posted = 0;
+    Bytes pageWhenPosted;
     std::vector<std::pair<int, int>> pointer;
 };
 
@@ -257,8 +258,9 @@ TEST_F(PageTest, AStickerSticksOnlyNearItsPlaceAndEveryEndOfACarryRestoresTheCur
         EXPECT_EQ(0, platform.displayCount) << "a click with nothing carried changes nothing";
         if (!c.sticks || c.end != Click)
             continue;
-        EXPECT_EQ(std::tuple(1, true, false, SU_USED), std::tuple(platform.posted, view.GetDirtyRects().empty(),
-                  surface.blits.empty(), ledger->GetStickerUsed(106))) << "posted, flushed and shown at once, used";
+        EXPECT_EQ(std::tuple(1, Bytes{}, true, false, SU_USED), std::tuple(platform.posted, platform.pageWhenPosted,
+                  view.GetDirtyRects().empty(), surface.blits.empty(), ledger->GetStickerUsed(106)))
+            << "posted before the page is saved (input after the stick finds the button released), flushed and shown at once, used";
         EXPECT_EQ(std::pair(PageBytes({{106, 332, 147, 11, 0}}), std::vector<std::string>{"page01.sav", "page00.sav"}),
                   std::pair(ReadBytes(PAGE1), recorder.moved)) << "the page saved before the ledger";
         EXPECT_EQ(std::vector<int>{106}, Indexes()) << "a stuck sticker stays whatever is clicked";
