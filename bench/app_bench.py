@@ -305,7 +305,7 @@ def main():
     harness.configure(args.bin, args.dist, args.wine)
     global BUILD
     BUILD = args.build
-    session = Session("bench", trace=False, folder_setup=Book.prepare)
+    session = Session("bench", trace=False, folder_setup=Book.prepare, cursor=True)
     floor = os.path.join(session.root, "Floor.exe")
     shutil.copy(args.floor, floor)
     x = XDisplay(session.display)

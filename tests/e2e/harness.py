@@ -93,7 +93,7 @@ class Helper:
 
 
 class Session:
-    def __init__(self, name, trace=True, screen="1024x768x24", folder_setup=None, folder_name="Mossleaf4"):
+    def __init__(self, name, trace=True, screen="1024x768x24", folder_setup=None, folder_name="Mossleaf4", cursor=False):
         self.name, self.processes, self.shots = name, [], 0
         self.env = self._winctl = self._xdotool = None
         os.makedirs(ARTIFACTS, exist_ok=True)
@@ -115,9 +115,9 @@ class Session:
             f.write('\n[Software\\\\Wine\\\\X11 Driver] 1700000000\n"Managed"="N"\n')
         # Xvfb picks a free display itself and tells its number once it is ready.
         ready, told = os.pipe()
-        # The screen is read from the framebuffer file Xvfb keeps, as it changes, with no pointer drawn in.
-        self.xvfb = self.spawn(["Xvfb", "-displayfd", str(told), "-screen", "0", screen, "-fbdir", self.root, "-nocursor",
-                                "-nolisten", "tcp"], cwd=self.root, pass_fds=(told,))
+        # The screen is read from Xvfb's framebuffer file, with no pointer drawn in unless asked (XTest moves need one).
+        self.xvfb = self.spawn(["Xvfb", "-displayfd", str(told), "-screen", "0", screen, "-fbdir", self.root]
+                               + ["-nocursor"] * (not cursor) + ["-nolisten", "tcp"], cwd=self.root, pass_fds=(told,))
         os.close(told)
         with os.fdopen(ready) as f:
             self.display = int(f.readline())
