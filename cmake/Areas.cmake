@@ -25,6 +25,12 @@ function(ml_area name)
   endif()
 endfunction()
 
+# Registers <build>_<name> as a test that ctest reports skipped, with the reason.
+function(ml_skipped_test name reason)
+  add_test(NAME ${MOSSLEAF_BUILD}_${name} COMMAND sh -c "echo 'skipped: ${reason}'; exit 77")
+  set_tests_properties(${MOSSLEAF_BUILD}_${name} PROPERTIES SKIP_RETURN_CODE 77)
+endfunction()
+
 # Registers the test <build>_<name>, <build> being MOSSLEAF_BUILD (host, win32
 # or win64), so that the builds' tests can run side by side in one ctest run.
 # In a Windows build the test runs in the build's Wine prefix; where this
@@ -34,8 +40,7 @@ endfunction()
 function(ml_add_test name)
   set(test ${MOSSLEAF_BUILD}_${name})
   if(WIN32 AND MOSSLEAF_SKIP_REASON)
-    add_test(NAME ${test} COMMAND sh -c "echo 'skipped: ${MOSSLEAF_SKIP_REASON}'; exit 77")
-    set_tests_properties(${test} PROPERTIES SKIP_RETURN_CODE 77)
+    ml_skipped_test(${name} "${MOSSLEAF_SKIP_REASON}")
     return()
   endif()
   add_test(NAME ${test} COMMAND ${ARGN})

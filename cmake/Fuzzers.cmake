@@ -26,8 +26,6 @@ foreach(reader ${fuzz_readers})
     ml_add_test(fuzz_${reader} ${PROJECT_SOURCE_DIR}/fuzz/run-reader.sh ${fuzz_build}/fuzz_${reader}
                 ${reader} ${fuzz_build}/run-${reader} -runs=${fuzz_runs_${reader}})
   else()
-    add_test(NAME ${MOSSLEAF_BUILD}_fuzz_${reader}
-             COMMAND sh -c "echo 'skipped: clang++ (libFuzzer) is not installed'; exit 77")
-    set_tests_properties(${MOSSLEAF_BUILD}_fuzz_${reader} PROPERTIES SKIP_RETURN_CODE 77)
+    ml_skipped_test(fuzz_${reader} "clang++ (libFuzzer) is not installed")
   endif()
 endforeach()
