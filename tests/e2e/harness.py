@@ -100,22 +100,22 @@ class Session:
         # Wine's and the program's error output, kept to diagnose a failure.
         self.errors = os.path.join(ARTIFACTS, "%s-stderr.txt" % name)
         open(self.errors, "w").close()
-        self.root = tempfile.mkdtemp(prefix="mossleaf-e2e-%s-" % name)
+        self.root = tempfile.mkdtemp(prefix="mossleaf-e2e-%s-" % name, dir=os.path.dirname(TEMPLATE_PREFIX))
         self.folder = os.path.join(self.root, folder_name)
         self.prefix = os.path.join(self.root, "wineprefix")
         shutil.copytree(DIST_DIR, self.folder)
-        shutil.copy(os.path.join(BIN_DIR, "Mossleaf4-trace.exe" if trace else "Mossleaf4.exe"),
-                    self.file("Mossleaf4.exe"))
+        shutil.copy(os.path.join(BIN_DIR, "Mossleaf4-trace.exe" if trace else "Mossleaf4.exe"), self.file("Mossleaf4.exe"))
         if folder_setup:
             folder_setup(self.folder)
-        shutil.copytree(TEMPLATE_PREFIX, self.prefix, symlinks=True)
-        # No window manager runs on the virtual display: Wine is told to expect
-        # none, or it waits 2 s for one to withdraw every dialog that closes.
+        # Wine's own program files, which nothing writes to, are linked from the template beside, not copied.
+        shutil.copytree(TEMPLATE_PREFIX, self.prefix, symlinks=True, copy_function=lambda source, target: os.link(
+            source, target) if source.endswith((".dll", ".exe", ".drv", ".sys", ".nls")) else shutil.copy2(source, target))
+        # Wine is told no window manager runs, or it waits 2 s for one to withdraw every dialog that closes.
         with open(os.path.join(self.prefix, "user.reg"), "a") as f:
             f.write('\n[Software\\\\Wine\\\\X11 Driver] 1700000000\n"Managed"="N"\n')
-        # Xvfb picks a free display itself and tells its number once it is ready.
+        # Xvfb picks a free display and tells its number once ready; the screen is read from its framebuffer
+        # file, with no pointer drawn in unless asked (XTest moves need one).
         ready, told = os.pipe()
-        # The screen is read from Xvfb's framebuffer file, with no pointer drawn in unless asked (XTest moves need one).
         self.xvfb = self.spawn(["Xvfb", "-displayfd", str(told), "-screen", "0", screen, "-fbdir", self.root]
                                + ["-nocursor"] * (not cursor) + ["-nolisten", "tcp"], cwd=self.root, pass_fds=(told,))
         os.close(told)
