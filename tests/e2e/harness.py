@@ -19,7 +19,7 @@ from pathlib import Path
 
 MAIN_CLASS = "ZEPClass04"
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
-TEMPLATE_PREFIX = os.environ.get("MOSSLEAF_WINEPREFIX", os.path.join(ROOT, "build", "wineprefix"))
+TEMPLATE_PREFIX = os.path.abspath(os.environ.get("MOSSLEAF_WINEPREFIX", os.path.join(ROOT, "build", "wineprefix")))
 ARTIFACTS = os.path.join(ROOT, "build", "e2e-artifacts")
 BIN_DIR = DIST_DIR = None  # filled from the command line by main()
 WINE = "wine"  # the Wine loader of the build under test: its 32-bit or its 64-bit one
