@@ -194,11 +194,11 @@ class Session:
 
     # -- input and output -------------------------------------------------
     def xdo(self, commands):
-        """Runs xdotool commands; returns once they are done (the answer reads no window, as one
-        that vanished meanwhile would end xdotool)."""
+        """Runs xdotool commands; returns their output once they are done (the answer reads no
+        window, as one that vanished meanwhile would end xdotool)."""
         if not self._xdotool:
             self._xdotool = Helper(self, ["xdotool", "-"], r"^\d+ \d+\n")
-        self._xdotool.ask(commands + "\ngetdisplaygeometry")
+        return self._xdotool.ask(commands + "\ngetdisplaygeometry")[1]
 
     def move(self, x, y):
         self.xdo("mousemove %d %d" % (x, y))
