@@ -20,16 +20,17 @@ else
 fi
 
 start_xvfb
-for build in $builds; do
-  WINEPREFIX="$(prefix_of "$build")" wineserver -p
-  # the prefix's services start outside ctest
-  WINEPREFIX="$(prefix_of "$build")" "$(wine_of "$build")" cmd /c exit >/dev/null 2>&1 || true
-done
 cleanup() {
   for build in $builds; do WINEPREFIX="$(prefix_of "$build")" wineserver -k 2>/dev/null || true; done
   kill "$XVFB_PID" 2>/dev/null || true
 }
 trap cleanup EXIT
+for build in $builds; do
+  # A persistent server (one left running by an earlier run will do), and the
+  # prefix's services started outside ctest.
+  WINEPREFIX="$(prefix_of "$build")" wineserver -p 2>/dev/null || true
+  WINEPREFIX="$(prefix_of "$build")" "$(wine_of "$build")" cmd /c exit >/dev/null 2>&1 || true
+done
 
 # One ctest run over the three builds.
 echo 'subdirs("host" "win32" "win64")' >"$BUILD/CTestTestfile.cmake"
