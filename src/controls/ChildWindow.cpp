@@ -57,40 +57,45 @@ CChildWindow::CChildWindow(HWND mainWindow)
 LRESULT CALLBACK CChildWindow::WindowProc(HWND hWnd, UINT message, WPARAM wParam,
                                           LPARAM lParam)
 {
-    return CallGuarded<LRESULT>("CChildWindow", 0, [&]() -> LRESULT {
-        switch (message) {
-        case WM_SIZE:
-            MoveWindow(hWnd, PAGE_X, PAGE_Y, PAGE_WIDTH, PAGE_HEIGHT, TRUE);
-            return 0;
-        case WM_PAINT:
-            return OnPaint(hWnd);
-        case WM_SETCURSOR:
-            return OnSetCursor();
-        case WM_MOUSEMOVE:
-            return OnMouseMove(hWnd, wParam, lParam);
-        case WM_LBUTTONDOWN:
-            AnimView.OnLButtonDown(hWnd, static_cast<UINT>(wParam), PointerX(lParam),
-                                   PointerY(lParam));
-            return 0;
-        case WM_LBUTTONUP:
-            AnimView.OnLButtonUp(hWnd, static_cast<UINT>(wParam), PointerX(lParam),
-                                 PointerY(lParam));
-            return 0;
-        case WM_RBUTTONDOWN:
-            AnimView.OnRButtonDown(hWnd, static_cast<UINT>(wParam), PointerX(lParam),
-                                   PointerY(lParam));
-            return 0;
-        case WM_USER_STICKER_STUCK:
-            return OnStickerStuck();
-        case WM_CAPTURECHANGED:
-            return OnCaptureChanged(hWnd, reinterpret_cast<HWND>(lParam));
-        case WM_CANCELMODE:
-            AnimView.CancelCarry();
-            return DefWindowProcA(hWnd, message, wParam, lParam);
-        default:
-            return DefWindowProcA(hWnd, message, wParam, lParam);
-        }
+    return CallGuarded<LRESULT>("CChildWindow", 0, [&] {
+        return OnMessage(hWnd, message, wParam, lParam);
     });
+}
+
+LRESULT CChildWindow::OnMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_SIZE:
+        MoveWindow(hWnd, PAGE_X, PAGE_Y, PAGE_WIDTH, PAGE_HEIGHT, TRUE);
+        return 0;
+    case WM_PAINT:
+        return OnPaint(hWnd);
+    case WM_SETCURSOR:
+        return OnSetCursor();
+    case WM_MOUSEMOVE:
+        return OnMouseMove(hWnd, wParam, lParam);
+    case WM_LBUTTONDOWN:
+        AnimView.OnLButtonDown(hWnd, static_cast<UINT>(wParam), PointerX(lParam),
+                               PointerY(lParam));
+        return 0;
+    case WM_LBUTTONUP:
+        AnimView.OnLButtonUp(hWnd, static_cast<UINT>(wParam), PointerX(lParam),
+                             PointerY(lParam));
+        return 0;
+    case WM_RBUTTONDOWN:
+        AnimView.OnRButtonDown(hWnd, static_cast<UINT>(wParam), PointerX(lParam),
+                               PointerY(lParam));
+        return 0;
+    case WM_USER_STICKER_STUCK:
+        return OnStickerStuck();
+    case WM_CAPTURECHANGED:
+        return OnCaptureChanged(hWnd, reinterpret_cast<HWND>(lParam));
+    case WM_CANCELMODE:
+        AnimView.CancelCarry();
+        return DefWindowProcA(hWnd, message, wParam, lParam);
+    default:
+        return DefWindowProcA(hWnd, message, wParam, lParam);
+    }
 }
 
 LRESULT CChildWindow::OnPaint(HWND hWnd)

@@ -20,6 +20,8 @@ public:
 
 private:
     explicit CChildWindow(HWND mainWindow);
+    // WindowProc's work; WindowProc keeps exceptions from leaving it.
+    static LRESULT OnMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT OnPaint(HWND hWnd);
     static LRESULT OnSetCursor();
     static LRESULT OnMouseMove(HWND hWnd, WPARAM keys, LPARAM position);

@@ -108,8 +108,8 @@ class Session:
         if folder_setup:
             folder_setup(self.folder)
         # Wine's own program files, which nothing writes to, are linked from the template beside, not copied.
-        shutil.copytree(TEMPLATE_PREFIX, self.prefix, symlinks=True, copy_function=lambda source, target: os.link(
-            source, target) if source.endswith((".dll", ".exe", ".drv", ".sys", ".nls")) else shutil.copy2(source, target))
+        shutil.copytree(TEMPLATE_PREFIX, self.prefix, symlinks=True, copy_function=lambda source, target: (
+            os.link if source.endswith((".dll", ".exe", ".drv", ".sys", ".nls")) else shutil.copy2)(source, target))
         # Wine is told no window manager runs, or it waits 2 s for one to withdraw every dialog that closes.
         with open(os.path.join(self.prefix, "user.reg"), "a") as f:
             f.write('\n[Software\\\\Wine\\\\X11 Driver] 1700000000\n"Managed"="N"\n')
